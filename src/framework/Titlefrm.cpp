@@ -1,0 +1,98 @@
+#include "Titlefrm.h"
+
+#include "Module1.h"
+#include "menus/intro0.h"
+#include "runtime/Runtime.h"
+
+namespace lumenary {
+
+namespace {
+
+constexpr Twips clientWidth = 5460;
+constexpr Twips clientHeight = 6570;
+constexpr Color titleBlue{0, 0, 255};
+const char* const artworkPath = "opening\\tessil00.gif";
+
+Label& titleLabel(Form& form, const char* name, Frame* frame, const std::string& caption, Font font, Twips left,
+                  Twips top, Twips width, Twips height, int tabIndex) {
+    Label& label = form.add<Label>(name, -1, frame);
+    label.Caption = caption;
+    label.Font = std::move(font);
+    label.ForeColor = titleBlue;
+    label.BackStyle = backStyle::transparent;
+    label.Alignment = Alignment::Center;
+    label.Left = left, label.Top = top, label.Width = width, label.Height = height;
+    label.TabIndex = tabIndex;
+    return label;
+}
+
+CommandButton& titleButton(Form& form, const char* name, Frame* frame, const char* caption, Twips left, int tabIndex) {
+    CommandButton& button = form.add<CommandButton>(name, -1, frame);
+    button.Caption = caption;
+    button.BackColor = colors::silver;
+    button.Left = left, button.Top = 6000, button.Width = 1335, button.Height = 375;
+    button.TabIndex = tabIndex;
+    return button;
+}
+
+}  // namespace
+
+// Controls are created back to front; all but Frame1 lie inside Frame1.
+Titlefrm::Titlefrm()
+    : Form("Titlefrm"),
+      Frame1(add<Frame>("Frame1")),
+      Label4(titleLabel(*this, "Label4", &Frame1, "Lumenary", {"Times New Roman", 26.25f, true},
+                        120, 180, 5175, 1455, 1)),
+      Label2(titleLabel(*this, "Label2", &Frame1,
+                        "Published by Corbelwick Learning for classroom use. Free to copy for teaching.",
+                        {"Arial", 8.25f, false}, 0, 6420, 5415, 255, 2)),
+      Label3(titleLabel(*this, "Label3", &Frame1, "Physics starters by the Corbelwick science team",
+                        {"Times New Roman", 15.75f, false}, 360, 5370, 4695, 615, 3)),
+      Command1(titleButton(*this, "Command1", &Frame1, "OK", 1320, 4)),
+      Command2(titleButton(*this, "Command2", &Frame1, "Exit", 2760, 5)),
+      Picture1(add<PictureBox>("Picture1", -1, &Frame1)) {
+    const FrameMargins margins = Runtime::current().platform().frameMargins();
+    Caption = " ";
+    BackColor = colors::silver;
+    Width = clientWidth + margins.horizontal();
+    Height = clientHeight + margins.vertical();
+
+    Frame1.Left = 0, Frame1.Top = -90, Frame1.Width = 5480, Frame1.Height = 6660;
+    Frame1.TabIndex = 0;
+    Picture1.Left = 300, Picture1.Top = 1560, Picture1.Width = 4800, Picture1.Height = 3600;
+    Picture1.TabIndex = 6;
+
+    Command1.events()->Click = [this](int) { Command1_Click(); };
+    Command2.events()->Click = [this](int) { Command2_Click(); };
+}
+
+void Titlefrm::Form_Load() {
+    try {
+        loadNormally();
+    } catch (const std::exception&) {
+        loadFallback();
+    }
+}
+
+void Titlefrm::loadNormally() {
+    const Twips desktopWidth = Screen::Width();
+    const Twips desktopHeight = Screen::Height();
+    Top = desktopHeight / 2 - Height / 2;
+    Left = desktopWidth / 2 - Width / 2;
+    Picture1.Picture = LoadPicture(artworkPath);
+}
+
+void Titlefrm::loadFallback() {
+    Module1::setupform(*this);
+    ZOrder(Frame1);
+    Picture1.Picture = LoadPicture(artworkPath);
+}
+
+void Titlefrm::Command1_Click() {
+    form<intro0>().Show();
+    Unload(*this);
+}
+
+void Titlefrm::Command2_Click() { End(); }
+
+}  // namespace lumenary

@@ -1,0 +1,64 @@
+#include "TopicMenu.h"
+
+#include "framework/Module1.h"
+#include "intro0.h"
+#include "runtime/Runtime.h"
+
+namespace lumenary {
+
+TopicMenu::TopicMenu(std::string name, const TopicMenuRow& row) : MenuFrame(std::move(name)), Label3(*this, "Label3"), row_(row) {
+    designMenuLabel(Label1, colors::black, 36, 0, 120, row.headingWidth, row.headingHeight);
+    Label1.Caption = row.heading;
+    Label1.BackStyle = backStyle::opaque;
+
+    Label& firstActivity = designMenuLabel(Label3.add(0), colors::black, 15.75f, 0, 2400, row.activityWidth, 495);
+    firstActivity.Caption = row.activities[0];
+    firstActivity.Enabled = false;
+    firstActivity.Visible = false;
+
+    Label2.events().Click = [this](int index) { Label2_Click(index); };
+    Label3.events().Click = [this](int index) { Label3_Click(index); };
+    Command1.events()->Click = [this](int) { Command1_Click(); };
+}
+
+void TopicMenu::Form_Load() {
+    Module1::setupform(*this);
+    BackColor = menuBackColor;
+    Picture = form<intro0>().Picture;
+    placeExitButton();
+    Label1.Left = (screenWidth - Label1.Width) / 2;
+    Label3[0].Left = (screenWidth - Label3[0].Width) / 2;
+    createMenuEntries();
+    createActivityEntries();
+    captionMenuEntries();
+    for (int i = 1; i < menuEntries; ++i) Label3[i].Caption = row_.activities[i];
+    showMenuEntries();
+    for (int i = 0; i < menuEntries; ++i) Label3[i].Visible = true;
+    for (const ActivityLink& link : row_.links) Label3[link.entry].Enabled = true;
+}
+
+void TopicMenu::createActivityEntries() {
+    for (int i = 1; i < menuEntries; ++i) {
+        Label& entry = Label3.Load(i);
+        entry.Left = Label3[0].Left;
+        entry.Top = Label3[0].Top + entrySpacing * i;
+    }
+}
+
+void TopicMenu::Label2_Click(int index) {
+    if (index < 0 || index >= menuEntries || index == row_.number - 1) return;
+    showTopicMenu(index);
+    Unload(*this);
+}
+
+void TopicMenu::Label3_Click(int index) {
+    for (const ActivityLink& link : row_.links)
+        if (link.entry == index) link.open();
+}
+
+void TopicMenu::Command1_Click() {
+    form<intro0>().Show();
+    Unload(*this);
+}
+
+}  // namespace lumenary

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "MenuFrame.h"
+
+#include <array>
+#include <span>
+
+namespace lumenary {
+
+// An activity entry that opens a screen.
+struct ActivityLink {
+    int entry;
+    void (*open)();
+};
+
+// Everything in which one topic menu differs from another.
+struct TopicMenuRow {
+    int number;  // 1 ... 5
+    const char* heading;
+    Twips headingWidth;
+    Twips headingHeight;
+    Twips activityWidth;
+    std::array<const char*, 5> activities;
+    std::span<const ActivityLink> links;
+};
+
+// A topic menu: the menu frame with a heading and a centred column of five lesson titles,
+// of which those with an activity screen are enabled and open it.
+class TopicMenu : public MenuFrame {
+public:
+    static constexpr Twips screenWidth = 12000;
+
+    ControlArray<Label> Label3;
+
+    void Form_Load() override;
+    void Label2_Click(int index);
+    void Label3_Click(int index);
+    void Command1_Click();
+
+    const TopicMenuRow& row() const { return row_; }
+
+protected:
+    TopicMenu(std::string name, const TopicMenuRow& row);
+
+private:
+    void createActivityEntries();
+
+    const TopicMenuRow& row_;
+};
+
+}  // namespace lumenary

@@ -1,0 +1,129 @@
+#include "Form.h"
+
+#include "Runtime.h"
+
+#include <algorithm>
+
+namespace lumenary {
+
+namespace {
+std::uint64_t nextSerial = 1;
+}
+
+Form::Form(std::string name) : name_(std::move(name)), serial_(nextSerial++) {}
+
+Form::~Form() = default;
+
+void Form::Show() { Runtime::current().show(*this); }
+
+TwipsSize Form::clientSize() const {
+    const FrameMargins margins = Runtime::current().platform().frameMargins();
+    return {Width - margins.horizontal(), Height - margins.vertical()};
+}
+
+std::string Form::describe(const Control& control) {
+    return control.Index() >= 0 ? control.name() + "(" + std::to_string(control.Index()) + ")" : control.name();
+}
+
+bool Form::hasControl(std::string_view name, int index) const {
+    return std::ranges::any_of(controls_, [&](const auto& c) { return c->name() == name && c->Index() == index; });
+}
+
+Control& Form::controlNamed(std::string_view name, int index) const {
+    for (const auto& c : controls_)
+        if (c->name() == name && c->Index() == index) return *c;
+    const std::string asked = index >= 0 ? std::string(name) + "(" + std::to_string(index) + ")" : std::string(name);
+    throw RuntimeError("Form " + name_ + " has no control named " + asked);
+}
+
+void Form::adopt(std::unique_ptr<Control> control, std::string name, int index, Frame* container, const Control* stackAfter) {
+    if (hasControl(name, index))
+        throw RuntimeError("Form " + name_ + " already has a control " + name +
+                           (index >= 0 ? "(" + std::to_string(index) + ")" : std::string()));
+    control->name_ = std::move(name);
+    control->index_ = index;
+    control->container_ = container;
+    control->form_ = this;
+    std::vector<Control*>& stack = mutableStackOf(container);
+    auto position = stack.end();
+    if (stackAfter) position = std::next(std::ranges::find(stack, stackAfter));
+    stack.insert(position, control.get());
+    controls_.push_back(std::move(control));
+}
+
+Control& Form::addCopy(const Control& original, int index, const Control& stackAfter) {
+    std::unique_ptr<Control> copy = original.clone();
+    copy->Visible = false;
+    Control& ref = *copy;
+    adopt(std::move(copy), original.name(), index, original.container(), &stackAfter);
+    ref.events_ = original.events_;
+    return ref;
+}
+
+std::vector<Control*>& Form::mutableStackOf(const Frame* container) {
+    return container ? const_cast<Frame*>(container)->children_ : stack_;
+}
+
+const std::vector<Control*>& Form::stackOf(const Frame* container) const {
+    return container ? container->children() : stack_;
+}
+
+void Form::ZOrder(Control& control) {
+    std::vector<Control*>& stack = mutableStackOf(control.container());
+    auto it = std::ranges::find(stack, &control);
+    if (it != stack.end()) std::rotate(it, it + 1, stack.end());
+}
+
+namespace {
+Control* frontmostIn(const std::vector<Control*>& stack, Twips x, Twips y) {
+    for (auto it = stack.rbegin(); it != stack.rend(); ++it) {
+        Control* c = *it;
+        if (!c->Visible || !c->Enabled || !c->contains(x, y)) continue;
+        if (c->kind() == ControlKind::Frame) {
+            const auto* frame = static_cast<const Frame*>(c);
+            if (Control* child = frontmostIn(frame->children(), x - c->Left, y - c->Top)) return child;
+        }
+        return c;
+    }
+    return nullptr;
+}
+}  // namespace
+
+Control* Form::controlAt(Twips x, Twips y) const { return frontmostIn(stack_, x, y); }
+
+std::vector<Control*> Form::tabOrder() const {
+    std::vector<Control*> order;
+    for (const auto& c : controls_)
+        if (c->takesFocus() && c->isReachable()) order.push_back(c.get());
+    std::ranges::stable_sort(order, {}, &Control::TabIndex);
+    return order;
+}
+
+void Form::setFocus(Control* control) { focused_ = control; }
+
+void Form::focusFirst() {
+    const std::vector<Control*> order = tabOrder();
+    focused_ = order.empty() ? nullptr : order.front();
+}
+
+void Form::keyPress(Key key) {
+    const std::vector<Control*> order = tabOrder();
+    if (order.empty()) return;
+    auto current = std::ranges::find(order, focused_);
+    switch (key) {
+        case Key::Tab:
+            focused_ = (current == order.end() || std::next(current) == order.end()) ? order.front() : *std::next(current);
+            break;
+        case Key::BackTab:
+            focused_ = (current == order.end() || current == order.begin()) ? order.back() : *std::prev(current);
+            break;
+        case Key::Enter:
+        case Key::Space:
+            if (current == order.end()) focused_ = order.front();
+            if (focused_->kind() == ControlKind::CommandButton && focused_->events()->Click)
+                focused_->events()->Click(focused_->Index());
+            break;
+    }
+}
+
+}  // namespace lumenary

@@ -1,0 +1,115 @@
+#pragma once
+
+#include "Color.h"
+#include "MouseRouter.h"
+#include "Picture.h"
+#include "RuntimeError.h"
+#include "Twips.h"
+#include "controls/Control.h"
+#include "controls/Frame.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lumenary {
+
+enum class Key { Tab, BackTab, Enter, Space };
+
+// One screen: its window properties, the controls it owns in a fixed stacking order, and the
+// entry points through which the binding (or a test) delivers mouse and keyboard input.
+class Form {
+public:
+    explicit Form(std::string name);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const std::string& name() const { return name_; }
+    // Unique for the life of the program, so a window can tell a fresh screen from an unloaded one.
+    std::uint64_t serial() const { return serial_; }
+    bool isLoaded() const { return loaded_; }
+    bool isVisible() const { return visible_; }
+
+    Color BackColor = colors::silver;
+    lumenary::Picture Picture;  // drawn from the top-left corner of the client area at its own size
+    lumenary::Picture Icon;
+    std::string Caption;
+    Twips Left = 0;
+    Twips Top = 0;
+    Twips Width = 0;   // outer size, frame and title bar included
+    Twips Height = 0;
+    int ScaleMode = 1;  // twips
+
+    // Brings the screen to the front, modeless.
+    void Show();
+    TwipsSize clientSize() const;
+
+    // Looks a control up by name (and index, for a control array element); throws RuntimeError.
+    Control& controlNamed(std::string_view name, int index = -1) const;
+    template <class C>
+    C& control(std::string_view name, int index = -1) const {
+        Control& found = controlNamed(name, index);
+        if (found.kind() != C::kindValue)
+            throw RuntimeError("Control " + describe(found) + " on form " + name_ + " is not of the kind asked for");
+        return static_cast<C&>(found);
+    }
+    bool hasControl(std::string_view name, int index = -1) const;
+
+    // Creates a control at the front of its container's stacking order.
+    template <class C>
+    C& add(std::string name, int index = -1, Frame* container = nullptr) {
+        auto made = std::make_unique<C>();
+        C& ref = *made;
+        adopt(std::move(made), std::move(name), index, container, nullptr);
+        return ref;
+    }
+    // A new element of a control array: a copy of `original` in every property but hidden,
+    // stacked just in front of `stackAfter`.
+    Control& addCopy(const Control& original, int index, const Control& stackAfter);
+
+    // Brings a control to the front of its container's stacking order.
+    void ZOrder(Control& control);
+    // Back to front; the form's own controls, or a frame's.
+    const std::vector<Control*>& stackOf(const Frame* container) const;
+    // The frontmost reachable control under a point in client twips, looking inside frames.
+    Control* controlAt(Twips x, Twips y) const;
+
+    // Input, in client twips. `buttons` on a move is every button held; on a press or release
+    // it is the one button that changed.
+    void mouseDown(int button, int shift, Twips x, Twips y) { router_.down(button, shift, x, y); }
+    void mouseMove(int buttons, int shift, Twips x, Twips y) { router_.move(buttons, shift, x, y); }
+    void mouseUp(int button, int shift, Twips x, Twips y) { router_.up(button, shift, x, y); }
+    Control* captured() const { return router_.captured(); }
+
+    void keyPress(Key key);
+    Control* focused() const { return focused_; }
+    void setFocus(Control* control);
+    // Focus on the first control in tab order, if any takes the focus.
+    void focusFirst();
+
+    virtual void Form_Load() {}
+    virtual void Form_MouseMove(int /*button*/, int /*shift*/, Twips /*x*/, Twips /*y*/) {}
+
+private:
+    friend class Runtime;
+    friend class MouseRouter;
+
+    void adopt(std::unique_ptr<Control> control, std::string name, int index, Frame* container, const Control* stackAfter);
+    std::vector<Control*>& mutableStackOf(const Frame* container);
+    std::vector<Control*> tabOrder() const;
+    static std::string describe(const Control& control);
+
+    std::string name_;
+    std::uint64_t serial_;
+    bool loaded_ = false;
+    bool visible_ = false;
+    std::vector<std::unique_ptr<Control>> controls_;
+    std::vector<Control*> stack_;
+    Control* focused_ = nullptr;
+    MouseRouter router_{*this};
+};
+
+}  // namespace lumenary

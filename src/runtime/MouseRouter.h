@@ -1,0 +1,32 @@
+#pragma once
+
+#include "Twips.h"
+
+namespace lumenary {
+
+class Control;
+class Form;
+
+// Delivers a form's mouse input to the right handler. The receiver is the control on which a
+// button went down while any button is held (capture), otherwise the frontmost reachable
+// control under the pointer; no control means the bare background and Form_MouseMove.
+// Handlers get coordinates relative to the receiving control.
+class MouseRouter {
+public:
+    explicit MouseRouter(Form& form) : form_(form) {}
+
+    void down(int button, int shift, Twips x, Twips y);
+    void move(int buttons, int shift, Twips x, Twips y);
+    void up(int button, int shift, Twips x, Twips y);
+    Control* captured() const { return capturing_ ? captured_ : nullptr; }
+
+private:
+    Control* receiverAt(Twips x, Twips y) const;
+
+    Form& form_;
+    bool capturing_ = false;
+    Control* captured_ = nullptr;  // null while capturing means the form's background has it
+    int buttonsHeld_ = 0;
+};
+
+}  // namespace lumenary

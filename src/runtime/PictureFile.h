@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace lumenary {
+
+enum class PictureFormat { Jpeg, Gif, Bmp };
+
+// What a picture file's header says, checked before anything is decoded.
+struct PictureHeader {
+    PictureFormat format;
+    int width;
+    int height;
+};
+
+// Largest picture the program will decode: far above anything it ships, far below what
+// would exhaust memory if a file claimed absurd dimensions.
+inline constexpr int maxPictureSide = 16384;
+inline constexpr std::int64_t maxPicturePixels = 40'000'000;
+
+// Checks a picture file's bytes: a JPEG, GIF or BMP, complete (not cut short), with sensible
+// dimensions. Throws RuntimeError naming `displayPath` and the reason.
+PictureHeader checkPictureFile(std::span<const std::uint8_t> bytes, const std::string& displayPath);
+
+}  // namespace lumenary

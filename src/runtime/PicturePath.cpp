@@ -1,0 +1,87 @@
+#include "PicturePath.h"
+
+#include "RuntimeError.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace lumenary {
+namespace fs = std::filesystem;
+
+namespace {
+
+[[noreturn]] void refuse(std::string_view written, const std::string& reason) {
+    throw RuntimeError("Cannot load picture \"" + std::string(written) + "\": " + reason);
+}
+
+bool sameIgnoringCase(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
+}
+
+std::vector<std::string> splitElements(std::string_view written) {
+    std::vector<std::string> elements;
+    std::string current;
+    for (char c : written) {
+        if (c == '\\' || c == '/') {
+            if (!current.empty()) elements.push_back(std::move(current));
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    if (!current.empty()) elements.push_back(std::move(current));
+    return elements;
+}
+
+bool isAbsolute(std::string_view written) {
+    const bool rooted = written.front() == '\\' || written.front() == '/';
+    const bool driveLetter = written.size() >= 2 && written[1] == ':';
+    return rooted || driveLetter;
+}
+
+// The entry of `folder` whose name matches `element`, preferring an exact match.
+fs::path findEntry(const fs::path& folder, const std::string& element) {
+    std::error_code ec;
+    if (fs::exists(folder / element, ec)) return folder / element;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        if (sameIgnoringCase(it->path().filename().string(), element)) return it->path();
+    }
+    return {};
+}
+
+}  // namespace
+
+fs::path resolvePicturePath(const fs::path& programFolder, std::string_view written) {
+    if (written.empty()) refuse(written, "the path is empty");
+    if (isAbsolute(written)) refuse(written, "absolute paths are not allowed; pictures live in the program's folder");
+
+    const std::vector<std::string> elements = splitElements(written);
+    if (elements.empty()) refuse(written, "the path names no file");
+
+    fs::path current = programFolder;
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        const std::string& element = elements[i];
+        if (element == "..") refuse(written, "the path climbs out of the program's folder");
+        if (element == ".") continue;
+        fs::path next = findEntry(current, element);
+        if (next.empty()) {
+            const bool last = i + 1 == elements.size();
+            refuse(written, last ? "the file does not exist" : "the folder \"" + element + "\" does not exist");
+        }
+        current = next;
+    }
+
+    // A link inside the folder must not lead outside it either.
+    std::error_code ec;
+    const fs::path real = fs::weakly_canonical(current, ec);
+    const fs::path root = fs::weakly_canonical(programFolder, ec);
+    auto [rootEnd, realIt] = std::ranges::mismatch(root, real);
+    if (ec || rootEnd != root.end()) refuse(written, "the path leads out of the program's folder");
+    if (!fs::is_regular_file(real, ec)) refuse(written, "it is not a file");
+    return real;
+}
+
+}  // namespace lumenary

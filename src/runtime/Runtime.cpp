@@ -1,0 +1,123 @@
+#include "Runtime.h"
+
+#include "PictureFile.h"
+#include "PicturePath.h"
+
+#include <algorithm>
+#include <cassert>
+#include <fstream>
+#include <iterator>
+
+namespace lumenary {
+
+namespace {
+Runtime* currentRuntime = nullptr;
+}
+
+Runtime::Runtime(Platform& platform) : platform_(platform) {
+    assert(!currentRuntime && "one Runtime at a time");
+    currentRuntime = this;
+}
+
+Runtime::~Runtime() {
+    visible_.clear();
+    // Forms may refer to one another while being destroyed; unload them all before freeing any.
+    for (auto& entry : loaded_) unloaded_.push_back(std::move(entry.form));
+    loaded_.clear();
+    unloaded_.clear();
+    currentRuntime = nullptr;
+}
+
+Runtime& Runtime::current() {
+    assert(currentRuntime && "no Runtime");
+    return *currentRuntime;
+}
+
+Form* Runtime::find(const std::type_index& type) const {
+    for (const auto& entry : loaded_)
+        if (entry.type == type) return entry.form.get();
+    return nullptr;
+}
+
+void Runtime::load(std::unique_ptr<Form> form, const std::type_index& type) {
+    Form& ref = *form;
+    ref.loaded_ = true;
+    loaded_.push_back({type, std::move(form)});
+    try {
+        ref.Form_Load();
+    } catch (...) {
+        unload(ref);
+        throw;
+    }
+}
+
+void Runtime::show(Form& form) {
+    if (!form.loaded_) return;
+    form.visible_ = true;
+    std::erase(visible_, &form);
+    visible_.push_back(&form);
+    if (!form.focused()) form.focusFirst();
+}
+
+void Runtime::unload(Form& form) {
+    auto it = std::ranges::find_if(loaded_, [&](const Entry& e) { return e.form.get() == &form; });
+    if (it == loaded_.end()) return;
+    form.loaded_ = false;
+    form.visible_ = false;
+    std::erase(visible_, &form);
+    unloaded_.push_back(std::move(it->form));
+    loaded_.erase(it);
+}
+
+void Runtime::end(int status) {
+    if (!ended_) exitStatus_ = status;
+    ended_ = true;
+    while (!loaded_.empty()) unload(*loaded_.back().form);
+}
+
+void Runtime::fail(const std::string& message) {
+    platform_.reportError(message);
+    end(1);
+}
+
+void Runtime::collectUnloaded() { unloaded_.clear(); }
+
+std::vector<Form*> Runtime::loadedForms() const {
+    std::vector<Form*> forms;
+    for (const auto& entry : loaded_) forms.push_back(entry.form.get());
+    return forms;
+}
+
+void Runtime::setMousePointer(int pointer) {
+    mousePointer_ = pointer;
+    platform_.setMousePointer(pointer);
+}
+
+Picture Runtime::loadPicture(std::string_view path) {
+    if (path.empty()) return {};
+    const std::string shown(path);
+    const std::filesystem::path file = resolvePicturePath(platform_.programFolder(), path);
+    std::ifstream in(file, std::ios::binary);
+    if (!in) throw RuntimeError("Cannot load picture \"" + shown + "\": the file cannot be opened");
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    checkPictureFile(bytes, shown);
+    return platform_.decodePicture(bytes, shown);
+}
+
+void Unload(Form& form) { Runtime::current().unload(form); }
+void End() { Runtime::current().end(0); }
+Picture LoadPicture(std::string_view path) { return Runtime::current().loadPicture(path); }
+void Randomize() { Runtime::current().platform().randomize(); }
+float Rnd() { return Runtime::current().platform().rnd(); }
+void ShellExecute(const Form* owner, const std::string& operation, const std::string& target) {
+    Runtime::current().platform().shellExecute(owner, operation, target);
+}
+
+namespace Screen {
+Twips Width() { return Runtime::current().platform().desktopSize().Width; }
+Twips Height() { return Runtime::current().platform().desktopSize().Height; }
+void setMousePointer(int pointer) { Runtime::current().setMousePointer(pointer); }
+int MousePointer() { return Runtime::current().mousePointer(); }
+}  // namespace Screen
+
+}  // namespace lumenary

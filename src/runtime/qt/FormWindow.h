@@ -1,0 +1,43 @@
+#pragma once
+
+#include "runtime/Twips.h"
+
+#include <QWidget>
+
+#include <cstdint>
+
+namespace lumenary {
+
+class Form;
+class FormWindows;
+
+// The top-level window of one shown form. It paints the form and turns Qt's mouse and
+// keyboard input into the form's input, in twips.
+class FormWindow : public QWidget {
+public:
+    FormWindow(Form& form, FormWindows& windows);
+
+    std::uint64_t serial() const { return serial_; }
+    // Forgets the form: it has been unloaded and may be freed.
+    void detach() { form_ = nullptr; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    template <class Input>
+    void deliver(Input&& input);
+
+    Form* form_;
+    std::uint64_t serial_;
+    FormWindows& windows_;
+    TwipsMapping mapping_;
+};
+
+}  // namespace lumenary

@@ -1,0 +1,92 @@
+#include "FormWindows.h"
+
+#include "FormWindow.h"
+#include "QtPictureDecoder.h"
+#include "QtPlatform.h"
+#include "runtime/Runtime.h"
+
+#include <QCoreApplication>
+#include <QIcon>
+#include <QPixmap>
+
+#include <algorithm>
+
+namespace lumenary {
+
+FormWindows::FormWindows(Runtime& runtime, QtPlatform& platform) : runtime_(runtime), platform_(platform) {}
+
+FormWindows::~FormWindows() {
+    for (auto& [serial, window] : windows_) delete window;
+}
+
+void FormWindows::place(FormWindow& window, const Form& form) {
+    const FrameMargins margins = platform_.frameMargins();
+    const int left = mapping_.toPixels(form.Left + margins.left);
+    const int top = mapping_.toPixels(form.Top + margins.top);
+    const int right = mapping_.toPixels(form.Left + form.Width - margins.right);
+    const int bottom = mapping_.toPixels(form.Top + form.Height - margins.bottom);
+    const QRect client(left, top, std::max(1, right - left), std::max(1, bottom - top));
+    if (window.geometry() != client || window.isHidden()) {
+        window.setFixedSize(client.size());
+        window.setGeometry(client);
+    }
+    const QString title = QString::fromStdString(form.Caption);
+    if (window.windowTitle() != title) window.setWindowTitle(title);
+}
+
+void FormWindows::sync() {
+    if (runtime_.hasEnded()) {
+        for (auto& [serial, window] : windows_) {
+            window->detach();
+            window->hide();
+            window->deleteLater();
+        }
+        windows_.clear();
+        QCoreApplication::exit(runtime_.exitStatus());
+        return;
+    }
+
+    const std::vector<Form*>& shown = runtime_.visibleForms();
+    std::vector<std::uint64_t> order;
+    for (const Form* form : shown) order.push_back(form->serial());
+
+    for (auto it = windows_.begin(); it != windows_.end();) {
+        if (std::ranges::find(order, it->first) == order.end()) {
+            it->second->detach();
+            it->second->hide();
+            it->second->deleteLater();
+            it = windows_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+
+    for (Form* form : shown) {
+        FormWindow*& window = windows_[form->serial()];
+        const bool fresh = !window;
+        if (fresh) {
+            window = new FormWindow(*form, *this);
+            // A form without an icon shows none; the toolkit's own icon is never substituted.
+            QPixmap blank(16, 16);
+            blank.fill(Qt::transparent);
+            window->setWindowIcon(form->Icon.isEmpty() ? QIcon(blank) : QIcon(QPixmap::fromImage(asQImage(form->Icon))));
+        }
+        place(*window, *form);
+        if (fresh) window->show();
+        window->update();
+    }
+
+    if (order != stacking_) {
+        for (std::uint64_t serial : order) windows_[serial]->raise();
+        if (!order.empty()) windows_[order.back()]->activateWindow();
+        stacking_ = order;
+    }
+
+    if (shown.empty()) {
+        // The last shown screen was closed: nothing is left for the user, so the program ends.
+        runtime_.end(0);
+        sync();
+    }
+}
+
+}  // namespace lumenary

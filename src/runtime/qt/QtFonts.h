@@ -1,0 +1,19 @@
+#pragma once
+
+#include "runtime/Twips.h"
+#include "runtime/controls/Font.h"
+
+#include <QFont>
+
+#include <filesystem>
+
+namespace lumenary {
+
+// Registers the fonts shipped in the program's "fonts" folder and the metric-compatible
+// substitutes for the fonts the screens name (Tahoma, Times New Roman, Arial).
+void registerProgramFonts(const std::filesystem::path& programFolder);
+
+// The Qt font for a screen's font, its pixel size following from points through twips.
+QFont toQFont(const Font& font, const TwipsMapping& mapping = {});
+
+}  // namespace lumenary

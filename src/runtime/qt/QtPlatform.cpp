@@ -1,0 +1,63 @@
+#include "QtPlatform.h"
+
+#include "QtPictureDecoder.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTime>
+#include <QUrl>
+
+#include <iostream>
+
+namespace lumenary {
+
+namespace {
+constexpr TwipsMapping mapping;
+}
+
+FrameMargins QtPlatform::nominalFrameMargins() {
+    // A thin 4-pixel border and a 26-pixel title bar.
+    return {mapping.toTwips(4), mapping.toTwips(30), mapping.toTwips(4), mapping.toTwips(4)};
+}
+
+QtPlatform::QtPlatform() : margins_(nominalFrameMargins()) {}
+
+std::filesystem::path QtPlatform::programFolder() const {
+    return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
+}
+
+TwipsSize QtPlatform::desktopSize() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize size = screen ? screen->geometry().size() : QSize(800, 600);
+    return {mapping.toTwips(size.width()), mapping.toTwips(size.height())};
+}
+
+void QtPlatform::setMousePointer(int pointer) {
+    const bool wantBusy = pointer == 11;
+    if (wantBusy && !busy_) QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    if (!wantBusy && busy_) QGuiApplication::restoreOverrideCursor();
+    busy_ = wantBusy;
+}
+
+void QtPlatform::randomize() { random_.reseed(QTime::currentTime().msecsSinceStartOfDay() / 1000.0); }
+
+void QtPlatform::shellExecute(const Form*, const std::string& operation, const std::string& target) {
+    if (operation != "open") return;
+    QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(target)));
+}
+
+void QtPlatform::reportError(const std::string& message) {
+    std::cerr << "Lumenary: " << message << std::endl;
+    setMousePointer(0);
+    QMessageBox::critical(nullptr, QStringLiteral("Lumenary"), QString::fromStdString(message));
+}
+
+Picture QtPlatform::decodePicture(std::span<const std::uint8_t> bytes, const std::string& displayPath) {
+    return decodePictureWithQt(bytes, displayPath);
+}
+
+}  // namespace lumenary

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "TestPlatform.h"
+#include "runtime/Runtime.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+namespace lumenary::testing {
+
+// A fresh runtime on the test platform for each test, with the pointer moves a person makes.
+class ScreenTest : public ::testing::Test {
+protected:
+    TestPlatform platform;
+    Runtime runtime{platform};
+
+    // Each input is one handled event, as the binding delivers it: errors that escape are
+    // reported, and screens unloaded meanwhile are freed afterwards.
+    void press(Form& form, Twips x, Twips y, int button = mouse::left);
+    void moveTo(Form& form, Twips x, Twips y, int buttons = 0);
+    void release(Form& form, Twips x, Twips y, int button = mouse::left);
+    // Press and release in the middle of a control.
+    void click(const Control& control);
+    // Moves the pointer over the middle of a control with no button held.
+    void hover(const Control& control);
+
+    template <class F>
+    bool isShown() const {
+        return runtime.isLoaded<F>() && Runtime::current().form<F>().isVisible();
+    }
+    // Names of the shown screens, back to front, e.g. "intro0 menu2".
+    std::string shownScreens() const;
+    // Names of every loaded screen in load order.
+    std::string loadedScreens() const;
+};
+
+// A copy of the built program folder that a test may break, removed afterwards.
+class ProgramFolderCopy {
+public:
+    ProgramFolderCopy();
+    ~ProgramFolderCopy();
+    ProgramFolderCopy(const ProgramFolderCopy&) = delete;
+    ProgramFolderCopy& operator=(const ProgramFolderCopy&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    void write(const std::string& relative, const std::string& bytes) const;
+    std::string read(const std::string& relative) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+}  // namespace lumenary::testing

@@ -1,0 +1,12 @@
+// Every test binary runs inside a Qt application on the offscreen platform, so the real
+// picture decoders and fonts are there without a display.
+#include <QGuiApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
