@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ make pkg-config
+  cmake g++ make pkg-config libx11-dev
   qt6-base-dev libgif-dev
   googletest libgtest-dev libgmock-dev
   fonts-liberation2 fonts-wine

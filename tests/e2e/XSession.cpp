@@ -1,0 +1,172 @@
+#include "XSession.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QThread>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+#include <stdexcept>
+
+namespace lumenary::testing {
+
+using namespace std::chrono_literals;
+
+namespace {
+
+QString freeDisplay() {
+    for (int n = 90; n < 190; ++n)
+        if (!QFile::exists(QString("/tmp/.X%1-lock").arg(n)) && !QFile::exists(QString("/tmp/.X11-unix/X%1").arg(n)))
+            return QString(":%1").arg(n);
+    throw std::runtime_error("no free X display number");
+}
+
+template <class Condition>
+bool waitUntil(Condition condition, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (condition()) return true;
+        QThread::msleep(50);
+    }
+    return condition();
+}
+
+}  // namespace
+
+XSession::XSession() : display_(freeDisplay()), server_(std::make_unique<QProcess>()) {
+    server_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    server_->start("Xvfb", {display_, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    if (!server_->waitForStarted(5000)) throw std::runtime_error("Xvfb did not start");
+    const QString socket = "/tmp/.X11-unix/X" + display_.mid(1);
+    if (!waitUntil([&] { return QFile::exists(socket); }, 10s)) throw std::runtime_error("Xvfb did not open its display");
+    QThread::msleep(100);
+}
+
+XSession::~XSession() {
+    server_->terminate();
+    if (!server_->waitForFinished(5000)) server_->kill();
+    server_->waitForFinished(2000);
+}
+
+QProcessEnvironment XSession::environment() const {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", display_);
+    env.remove("QT_QPA_PLATFORM");
+    env.insert("XDG_RUNTIME_DIR", QDir::tempPath());
+    return env;
+}
+
+QString XSession::run(const QString& program, const QStringList& arguments) const {
+    QProcess tool;
+    tool.setProcessEnvironment(environment());
+    tool.start(program, arguments);
+    if (!tool.waitForFinished(10000)) throw std::runtime_error(("X tool hung: " + program).toStdString());
+    return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
+QStringList XSession::windowsTitled(const QString& title) const {
+    const QString pattern = "^" + QRegularExpression::escape(title) + "$";
+    return run("xdotool", {"search", "--onlyvisible", "--name", pattern}).split('\n', Qt::SkipEmptyParts);
+}
+
+QString XSession::waitForWindow(const QString& title, std::chrono::milliseconds timeout) const {
+    QStringList found;
+    waitUntil([&] { return !(found = windowsTitled(title)).isEmpty(); }, timeout);
+    if (!found.isEmpty()) QThread::msleep(300);  // let the first paint land
+    return found.isEmpty() ? QString() : found.first();
+}
+
+bool XSession::waitForNoWindow(const QString& title, std::chrono::milliseconds timeout) const {
+    return waitUntil([&] { return windowsTitled(title).isEmpty(); }, timeout);
+}
+
+QRect XSession::geometry(const QString& windowId) const {
+    const QString shell = run("xdotool", {"getwindowgeometry", "--shell", windowId});
+    int x = 0, y = 0, width = 0, height = 0;
+    for (const QString& line : shell.split('\n')) {
+        const QStringList pair = line.split('=');
+        if (pair.size() != 2) continue;
+        const int value = pair[1].toInt();
+        if (pair[0] == "X") x = value;
+        if (pair[0] == "Y") y = value;
+        if (pair[0] == "WIDTH") width = value;
+        if (pair[0] == "HEIGHT") height = value;
+    }
+    return QRect(x, y, width, height);
+}
+
+void XSession::moveTo(QPoint point) const {
+    xdotool({"mousemove", QString::number(point.x()), QString::number(point.y())});
+    QThread::msleep(60);
+}
+
+void XSession::press(int button) const { xdotool({"mousedown", QString::number(button)}); QThread::msleep(60); }
+void XSession::release(int button) const { xdotool({"mouseup", QString::number(button)}); QThread::msleep(60); }
+
+void XSession::click(QPoint point) const {
+    moveTo(point);
+    press();
+    release();
+    QThread::msleep(300);
+}
+
+void XSession::key(const QString& keys) const {
+    xdotool({"key", keys});
+    QThread::msleep(300);
+}
+
+void XSession::requestClose(const QString& windowId) const {
+    Display* x = XOpenDisplay(display_.toLocal8Bit().constData());
+    if (!x) throw std::runtime_error("cannot open the X display");
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = windowId.toULong();
+    event.xclient.message_type = XInternAtom(x, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(x, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(x, event.xclient.window, False, NoEventMask, &event);
+    XFlush(x);
+    XCloseDisplay(x);
+    QThread::msleep(300);
+}
+
+QImage XSession::screenshot() const {
+    QProcess import;
+    import.setProcessEnvironment(environment());
+    import.start("import", {"-window", "root", "png:-"});
+    if (!import.waitForFinished(15000)) throw std::runtime_error("screenshot hung");
+    QImage image;
+    image.loadFromData(import.readAllStandardOutput(), "PNG");
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+ProgramProcess::ProgramProcess(const XSession& session, const QString& programFolder, const QProcessEnvironment& extra) {
+    QProcessEnvironment env = session.environment();
+    for (const QString& key : extra.keys()) env.insert(key, extra.value(key));
+    process_.setProcessEnvironment(env);
+    process_.start(QDir(programFolder).filePath("lumenary"), {});
+    if (!process_.waitForStarted(10000)) throw std::runtime_error("the program did not start");
+}
+
+ProgramProcess::~ProgramProcess() {
+    if (process_.state() != QProcess::NotRunning) {
+        process_.kill();
+        process_.waitForFinished(5000);
+    }
+}
+
+std::optional<int> ProgramProcess::waitForExit(std::chrono::milliseconds timeout) {
+    if (!process_.waitForFinished(static_cast<int>(timeout.count()))) return std::nullopt;
+    if (process_.exitStatus() != QProcess::NormalExit) return -1;
+    return process_.exitCode();
+}
+
+QString ProgramProcess::standardError() {
+    errors_ += QString::fromUtf8(process_.readAllStandardError());
+    return errors_;
+}
+
+}  // namespace lumenary::testing

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QProcess>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+#include <memory>
+#include <optional>
+
+namespace lumenary::testing {
+
+// A private X server (Xvfb) on a free display, started for one test and stopped after it,
+// with the tools a person's hands and eyes become: xdotool for the pointer and keys,
+// ImageMagick's import for screenshots.
+class XSession {
+public:
+    XSession();
+    ~XSession();
+    XSession(const XSession&) = delete;
+    XSession& operator=(const XSession&) = delete;
+
+    const QString& display() const { return display_; }
+    // The environment a program on this display gets.
+    QProcessEnvironment environment() const;
+
+    // Runs an X tool to completion and returns what it printed.
+    QString run(const QString& program, const QStringList& arguments) const;
+    void xdotool(const QStringList& arguments) const { run("xdotool", arguments); }
+
+    // The ids of visible windows whose title is exactly `title`.
+    QStringList windowsTitled(const QString& title) const;
+    // Waits until a visible window has this title; its id, or empty after the timeout.
+    QString waitForWindow(const QString& title, std::chrono::milliseconds timeout = std::chrono::seconds(20)) const;
+    bool waitForNoWindow(const QString& title, std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
+    QRect geometry(const QString& windowId) const;
+
+    void moveTo(QPoint point) const;
+    void press(int button = 1) const;
+    void release(int button = 1) const;
+    void click(QPoint point) const;
+    void key(const QString& keys) const;
+    // What a window manager's close box does: asks the window to close (WM_DELETE_WINDOW).
+    void requestClose(const QString& windowId) const;
+
+    QImage screenshot() const;
+
+private:
+    QString display_;
+    std::unique_ptr<QProcess> server_;
+};
+
+// The built program running on an X session, from the build's program folder or a copy.
+class ProgramProcess {
+public:
+    ProgramProcess(const XSession& session, const QString& programFolder, const QProcessEnvironment& extra = {});
+    ~ProgramProcess();
+
+    // Waits for the program to end by itself; its exit status, or nothing after the timeout.
+    std::optional<int> waitForExit(std::chrono::milliseconds timeout = std::chrono::seconds(20));
+    QString standardError();
+
+private:
+    QProcess process_;
+    QString errors_;
+};
+
+}  // namespace lumenary::testing
