@@ -46,7 +46,7 @@ Titlefrm::Titlefrm()
       Label2(titleLabel(*this, "Label2", &Frame1,
                         "Corbelwick Learning. Free to use in any classroom.",
                         {"Arial", 8.25f, false}, 0, 6420, 5415, 255, 2)),
-      Label3(titleLabel(*this, "Label3", &Frame1, "Made by the Corbelwick science team",
+      Label3(titleLabel(*this, "Label3", &Frame1, "By the Corbelwick science team",
                         {"Times New Roman", 15.75f, false}, 360, 5370, 4695, 615, 3)),
       Command1(titleButton(*this, "Command1", &Frame1, "OK", 1320, 4)),
       Command2(titleButton(*this, "Command2", &Frame1, "Exit", 2760, 5)),

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QStyleFactory>
+#include <QThreadPool>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -25,5 +26,7 @@ int main(int argc, char* argv[]) {
     const int status = QApplication::exec();
     // Windows of the last screens were scheduled for deletion while the event loop ran.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // Qt converts large pictures on pool threads; let them finish before the process ends.
+    QThreadPool::globalInstance()->waitForDone();
     return status;
 }

@@ -16,7 +16,7 @@ intro0::intro0() : MenuFrame("intro0"), Label3(add<Label>("Label3")), Image2(add
     web.Caption = publisherAddress;
     web.BackStyle = backStyle::opaque;
 
-    Label3.Caption = "Corbelwick Learning - physics starters for the classroom";
+    Label3.Caption = "Published by Corbelwick Learning";
     Label3.Font = {"Tahoma", 9.75f, false};
     Label3.ForeColor = colors::darkGrey;
     Label3.BackStyle = backStyle::transparent;

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "artworkCatalogue.h"
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+namespace lumenary::artwork {
+
+// Saves one picture in the given format, creating its folder. Returns an empty string on
+// success, otherwise what went wrong.
+QString saveArtwork(const QImage& image, ArtworkFormat format, const QString& path);
+
+// Draws every catalogued picture into the program folder and creates the empty folders.
+// Returns one message per failure; an empty list means everything was written.
+QStringList writeArtwork(const QString& appDir);
+
+}  // namespace lumenary::artwork
