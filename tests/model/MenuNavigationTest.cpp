@@ -110,6 +110,17 @@ TEST_F(MenuNavigationTest, ActivityEntriesWithoutAnActivityAreGreyedAndIgnoreCli
     EXPECT_TRUE(platform.errors.empty());
 }
 
+TEST_F(MenuNavigationTest, EnabledActivityEntriesOpenTheirScreenInFrontOfTheMenu) {
+    click(openMainMenu().Label2[1]);
+    menu2& menu = shown<menu2>();
+    const bool enabled[] = {false, false, true, true, false};
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(menu.Label3[i].Enabled, enabled[i]) << i;
+    click(menu.Label3[3]);
+    EXPECT_EQ(shownScreens(), "menu2 weatherlab");
+    click(menu.Label3[4]);
+    EXPECT_EQ(shownScreens(), "menu2 weatherlab") << "a greyed entry does nothing";
+}
+
 TEST_F(MenuNavigationTest, TheWebAddressEntryAsksTheShellEachTimeAndTheMenuStays) {
     intro0& main = openMainMenu();
     click(main.Label2[intro0::webAddressEntry]);

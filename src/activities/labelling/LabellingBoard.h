@@ -1,0 +1,55 @@
+#pragma once
+
+#include "runtime/Twips.h"
+#include "runtime/controls/Font.h"
+
+#include <span>
+
+namespace lumenary {
+
+// A picture and the box it fills.
+struct PictureSpot {
+    const char* file;
+    Twips left, top, width, height;
+};
+
+// Drop target i, with the caption it holds in the design: the name that belongs on it, which
+// name label i takes at load. So name label i is right on target i and nowhere else.
+struct TargetSpot {
+    Twips left, top;
+    const char* caption;
+};
+
+// Where name label i rests before any drag; its home box is moved there at load.
+struct HomeSpot {
+    Twips left, top;
+};
+
+// A text the board places: its box, font and caption.
+struct TextSpot {
+    Twips left, top, width, height;
+    Font font;
+    const char* caption;
+};
+
+// Everything in which one labelling activity differs from another; the screen that plays it
+// is LabellingScreen.
+struct LabellingBoard {
+    const char* windowCaption;
+    std::span<const PictureSpot> pictures;
+    std::span<const TargetSpot> targets;
+    std::span<const HomeSpot> homes;
+    Twips labelWidth, labelHeight;
+    // Home box widths as designed; used only where a home box keeps its own width.
+    std::span<const Twips> designedHomeWidths;
+    bool homeBoxTakesLabelWidth;
+    // The Moon screen loads its pictures before its first pass over the labels, the planets
+    // screen after it.
+    bool picturesBeforeFirstPass;
+    TextSpot title;
+    int titleIndex;  // the title label's index in its control array, or -1 for a plain label
+    TextSpot scoreLine;
+    bool scoreLineInFrontOfLabels;
+};
+
+}  // namespace lumenary

@@ -1,0 +1,208 @@
+#include "LabellingScreen.h"
+
+#include "framework/Module1.h"
+#include "runtime/Runtime.h"
+
+namespace lumenary {
+
+namespace {
+
+const Font boardFont{"Tahoma", 11.25f, true};
+const Font buttonFont{"Tahoma", 15.75f, true};
+
+Label& styleBoardLabel(Label& label, const Font& font, Twips left, Twips top, Twips width, Twips height) {
+    label.Font = font;
+    label.ForeColor = colors::yellow;
+    label.BackColor = colors::black;
+    label.Alignment = Alignment::Center;
+    label.BorderStyle = true;
+    label.Left = left, label.Top = top, label.Width = width, label.Height = height;
+    return label;
+}
+
+Label& placeText(Label& label, const TextSpot& spot) {
+    label.Font = spot.font;
+    label.Caption = spot.caption;
+    label.ForeColor = colors::yellow;
+    label.BackStyle = backStyle::transparent;
+    label.Alignment = Alignment::Center;
+    label.Left = spot.left, label.Top = spot.top, label.Width = spot.width, label.Height = spot.height;
+    return label;
+}
+
+// A box captures a label whose top-left corner lies within half a box to the left of and
+// above it, or anywhere over it, with every bound strict.
+bool captures(const Label& box, const Label& label) {
+    const float x = label.Left;
+    const float y = label.Top;
+    return box.Left - box.Width / 2 < x && x < box.Left + box.Width && box.Top - box.Height / 2 < y &&
+           y < box.Top + box.Height;
+}
+
+bool restsOn(const Label& label, const Label& box) { return label.Left == box.Left && label.Top == box.Top; }
+
+}  // namespace
+
+LabellingScreen::LabellingScreen(std::string name, const LabellingBoard& board)
+    : Form(std::move(name)),
+      Image1(*this, "Image1"),
+      Label1(*this, "Label1"),
+      Label4(*this, "Label4"),
+      Label3(*this, "Label3"),
+      Label7(add<Label>("Label7", board.titleIndex)),
+      Label2(*this, "Label2"),
+      Label5(add<Label>("Label5")),
+      board_(board) {
+    Caption = board.windowCaption;
+    placeText(Label7, board.title);
+    placeText(Label5, board.scoreLine).Visible = false;
+
+    for (std::size_t i = 0; i < board.pictures.size(); ++i) {
+        const PictureSpot& spot = board.pictures[i];
+        Image& picture = Image1.add(static_cast<int>(i));
+        picture.Stretch = true;
+        picture.Left = spot.left, picture.Top = spot.top, picture.Width = spot.width, picture.Height = spot.height;
+    }
+    for (std::size_t i = 0; i < board.targets.size(); ++i) {
+        const TargetSpot& spot = board.targets[i];
+        styleBoardLabel(Label1.add(static_cast<int>(i)), boardFont, spot.left, spot.top, board.labelWidth, board.labelHeight)
+            .Caption = spot.caption;
+    }
+    for (std::size_t i = 0; i < board.homes.size(); ++i) {
+        const HomeSpot& home = board.homes[i];
+        Label& box = styleBoardLabel(Label4.add(static_cast<int>(i)), boardFont, home.left, home.top,
+                                     board.designedHomeWidths[i], board.labelHeight);
+        box.BackStyle = backStyle::transparent;
+        box.Visible = i == 0;
+    }
+    const struct {
+        const char* caption;
+        Twips left, width;
+    } buttons[] = {{"Exit", 10560, 1245}, {"Start Again", 3360, 2565}, {"Check Score", 6000, 2565}};
+    for (int i = 0; i < 3; ++i)
+        styleBoardLabel(Label3.add(i), buttonFont, buttons[i].left, 7920, buttons[i].width, 495).Caption = buttons[i].caption;
+    Label3[checkScoreButton].Visible = false;
+
+    // Name labels are drawn over everything they are dragged across, the higher index in front.
+    if (!board.scoreLineInFrontOfLabels) ZOrder(Label5);
+    for (std::size_t i = 0; i < board.homes.size(); ++i) {
+        const HomeSpot& home = board.homes[i];
+        styleBoardLabel(Label2.add(static_cast<int>(i)), boardFont, home.left, home.top, board.labelWidth, board.labelHeight)
+            .Visible = i == 0;
+    }
+    if (board.scoreLineInFrontOfLabels) ZOrder(Label5);
+
+    Label2.events().MouseMove = [this](int index, int button, int shift, Twips x, Twips y) {
+        Label2_MouseMove(index, button, shift, x, y);
+    };
+    Label2.events().MouseUp = [this](int index, int button, int shift, Twips x, Twips y) {
+        Label2_MouseUp(index, button, shift, x, y);
+    };
+    Label3.events().Click = [this](int index) { Label3_Click(index); };
+    Label3.events().MouseMove = [this](int index, int button, int shift, Twips x, Twips y) {
+        Label3_MouseMove(index, button, shift, x, y);
+    };
+}
+
+void LabellingScreen::Form_Load() {
+    Module1::setupform(*this);
+    BackColor = colors::black;
+    n_ = static_cast<int>(board_.targets.size());
+    if (board_.picturesBeforeFirstPass) loadPictures();
+    sizeHomeBoxes();
+    if (!board_.picturesBeforeFirstPass) loadPictures();
+    captionLabelsAndPlaceHomeBoxes();
+    for (int i = 1; i < n_; ++i) {
+        Label2[i].Visible = true;
+        Label4[i].Visible = true;
+    }
+}
+
+void LabellingScreen::loadPictures() {
+    for (std::size_t i = 0; i < board_.pictures.size(); ++i)
+        Image1[static_cast<int>(i)].setPicture(LoadPicture(board_.pictures[i].file));
+}
+
+void LabellingScreen::sizeHomeBoxes() {
+    for (int i = 0; i < n_; ++i) {
+        Label1[i].Visible = false;
+        if (board_.homeBoxTakesLabelWidth) Label4[i].Width = Label2[i].Width;
+        Label4[i].Height = Label2[i].Height;
+    }
+}
+
+void LabellingScreen::captionLabelsAndPlaceHomeBoxes() {
+    for (int i = 0; i < n_; ++i) {
+        Label2[i].Caption = Label1[i].Caption;
+        Label1[i].Caption = "";
+        Label1[i].BackStyle = backStyle::transparent;
+        Label1[i].Visible = true;
+        Label4[i].Left = Label2[i].Left;
+        Label4[i].Top = Label2[i].Top;
+    }
+}
+
+void LabellingScreen::Label2_MouseMove(int index, int button, int, Twips x, Twips y) {
+    if (button != mouse::left) return;
+    Label& label = Label2[index];
+    label.Left = label.Left + x - label.Width / 2;
+    label.Top = label.Top + y - label.Height / 2;
+}
+
+void LabellingScreen::Label2_MouseUp(int index, int, int, Twips, Twips) {
+    snapToCapturingBox(Label2[index]);
+    if (everyLabelRestsOnATarget()) Label3[checkScoreButton].Visible = true;
+}
+
+void LabellingScreen::snapToCapturingBox(Label& label) {
+    for (int i = 0; i < n_; ++i) {
+        for (const Label* box : {&Label1[i], &Label4[i]}) {
+            if (captures(*box, label)) {
+                label.Left = box->Left;
+                label.Top = box->Top;
+            }
+        }
+    }
+}
+
+bool LabellingScreen::everyLabelRestsOnATarget() const {
+    int pairs = 0;
+    for (int i = 0; i < n_; ++i)
+        for (int j = 0; j < n_; ++j)
+            if (restsOn(Label2[i], Label1[j])) ++pairs;
+    return pairs == n_;
+}
+
+void LabellingScreen::Label3_Click(int index) {
+    switch (index) {
+        case exitButton: Unload(*this); break;
+        case startAgainButton: startAgain(); break;
+        case checkScoreButton: checkScore(); break;
+        default: break;
+    }
+}
+
+void LabellingScreen::checkScore() {
+    int score = 0;
+    for (int i = 0; i < n_; ++i)
+        if (restsOn(Label2[i], Label1[i])) ++score;
+    Label5.Caption = std::to_string(score) + " out of " + std::to_string(n_) + " correct";
+    Label5.Visible = true;
+}
+
+void LabellingScreen::startAgain() {
+    Label5.Visible = false;
+    for (int i = 0; i < n_; ++i) {
+        Label2[i].Left = Label4[i].Left;
+        Label2[i].Top = Label4[i].Top;
+    }
+    Label3[checkScoreButton].Visible = false;
+}
+
+void LabellingScreen::Label3_MouseMove(int index, int, int, Twips, Twips) { Label3[index].BackStyle = backStyle::opaque; }
+
+void LabellingScreen::Form_MouseMove(int, int, Twips, Twips) {
+    for (int i = 0; i < 3; ++i) Label3[i].BackStyle = backStyle::transparent;
+}
+
+}  // namespace lumenary
