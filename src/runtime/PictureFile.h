@@ -19,6 +19,7 @@ struct PictureHeader {
 // would exhaust memory if a file claimed absurd dimensions.
 inline constexpr int maxPictureSide = 16384;
 inline constexpr std::int64_t maxPicturePixels = 40'000'000;
+inline constexpr std::uintmax_t maxPictureFileBytes = 64u * 1024 * 1024;
 
 // Checks a picture file's bytes: a JPEG, GIF or BMP, complete (not cut short), with sensible
 // dimensions. Throws RuntimeError naming `displayPath` and the reason.

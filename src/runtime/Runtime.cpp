@@ -97,6 +97,9 @@ Picture Runtime::loadPicture(std::string_view path) {
     if (path.empty()) return {};
     const std::string shown(path);
     const std::filesystem::path file = resolvePicturePath(platform_.programFolder(), path);
+    std::error_code sizeError;
+    if (std::filesystem::file_size(file, sizeError) > maxPictureFileBytes)
+        throw RuntimeError("Cannot load picture \"" + shown + "\": the file is too large");
     std::ifstream in(file, std::ios::binary);
     if (!in) throw RuntimeError("Cannot load picture \"" + shown + "\": the file cannot be opened");
     const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

@@ -135,6 +135,9 @@ TEST_F(PictureLoadingTest, BadFilesAreReportedNamingTheFileAndTheReason) {
         EXPECT_NE(error.find("\"" + path + "\""), std::string::npos) << c.file << ": " << error;
         EXPECT_NE(error.find(c.reason), std::string::npos) << c.file << ": " << error;
     }
+    std::ofstream(folder / "Images" / "huge.jpg") << jpeg;
+    fs::resize_file(folder / "Images" / "huge.jpg", 65 * 1024 * 1024);  // sparse: nothing is written
+    EXPECT_NE(errorLoading("Images\\huge.jpg").find("too large"), std::string::npos);
     EXPECT_NE(errorLoading("Images\\missing.jpg").find("does not exist"), std::string::npos);
     EXPECT_NE(errorLoading("Pictures\\exit.jpg").find("folder \"Pictures\" does not exist"), std::string::npos);
 }
