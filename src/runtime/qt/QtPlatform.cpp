@@ -24,8 +24,6 @@ FrameMargins QtPlatform::nominalFrameMargins() {
     return {mapping.toTwips(4), mapping.toTwips(30), mapping.toTwips(4), mapping.toTwips(4)};
 }
 
-QtPlatform::QtPlatform() : margins_(nominalFrameMargins()) {}
-
 std::filesystem::path QtPlatform::programFolder() const {
     return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
 }

@@ -9,11 +9,10 @@ namespace lumenary {
 // services, a modal error dialog, Qt's picture decoders.
 class QtPlatform : public Platform {
 public:
-    QtPlatform();
 
     std::filesystem::path programFolder() const override;
     TwipsSize desktopSize() const override;
-    FrameMargins frameMargins() const override { return margins_; }
+    FrameMargins frameMargins() const override { return nominalFrameMargins(); }
     void setMousePointer(int pointer) override;
     void randomize() override;
     float rnd() override { return random_.next(); }
@@ -21,13 +20,12 @@ public:
     void reportError(const std::string& message) override;
     Picture decodePicture(std::span<const std::uint8_t> bytes, const std::string& displayPath) override;
 
-    // The window system's real frame, once a shown window has told us.
-    void useFrameMargins(const FrameMargins& margins) { margins_ = margins; }
-    // What a frame is taken to be when the window system draws none (no window manager).
+    // Windows are placed as if framed by a thin border and a title bar. Window managers report
+    // their real frame only after a window is shown, and using it then would make every screen
+    // jump; the nominal frame keeps the client area where the screens' sizes put it.
     static FrameMargins nominalFrameMargins();
 
 private:
-    FrameMargins margins_;
     SeededRandom random_;
     bool busy_ = false;
 };
