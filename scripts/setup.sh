@@ -4,11 +4,11 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ make pkg-config libx11-dev
+  cmake g++ make libx11-dev
   qt6-base-dev libgif-dev
-  googletest libgtest-dev libgmock-dev
+  libgtest-dev libgmock-dev
   fonts-liberation2 fonts-wine
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xdotool imagemagick
 )
 
 missing=()
