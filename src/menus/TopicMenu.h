@@ -37,8 +37,6 @@ public:
     void Label3_Click(int index);
     void Command1_Click();
 
-    const TopicMenuRow& row() const { return row_; }
-
 protected:
     TopicMenu(std::string name, const TopicMenuRow& row);
 

@@ -42,7 +42,6 @@ public:
         return *it->second;
     }
     bool exists(int index) const { return elements_.contains(index); }
-    const std::string& name() const { return name_; }
 
     // The handlers shared by every element.
     ControlEvents& events() { return *events_; }

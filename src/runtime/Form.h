@@ -82,7 +82,6 @@ public:
     void mouseDown(int button, int shift, Twips x, Twips y) { router_.down(button, shift, x, y); }
     void mouseMove(int buttons, int shift, Twips x, Twips y) { router_.move(buttons, shift, x, y); }
     void mouseUp(int button, int shift, Twips x, Twips y) { router_.up(button, shift, x, y); }
-    Control* captured() const { return router_.captured(); }
 
     void keyPress(Key key);
     Control* focused() const { return focused_; }

@@ -18,7 +18,6 @@ public:
     void down(int button, int shift, Twips x, Twips y);
     void move(int buttons, int shift, Twips x, Twips y);
     void up(int button, int shift, Twips x, Twips y);
-    Control* captured() const { return capturing_ ? captured_ : nullptr; }
 
 private:
     Control* receiverAt(Twips x, Twips y) const;
