@@ -2,6 +2,8 @@
 
 #include "activities/labelling/phaseslab.h"
 #include "activities/labelling/weatherlab.h"
+#include "activities/questions/magnets.h"
+#include "activities/questions/newtonmeter.h"
 #include "runtime/Runtime.h"
 
 namespace lumenary {
@@ -9,18 +11,23 @@ namespace lumenary {
 namespace {
 
 // Activity screens open in front of the menu, which stays loaded beneath them.
+const ActivityLink menu1Links[] = {
+    {4, [] { form<newtonmeter>().Show(); }},
+};
 const ActivityLink menu2Links[] = {
     {2, [] { form<phaseslab>().Show(); }},
     {3, [] { form<weatherlab>().Show(); }},
 };
-
+const ActivityLink menu3Links[] = {
+    {1, [] { form<magnets>().Show(); }},
+};
 
 // clang-format off
 const TopicMenuRow rows[] = {
 //   #  heading   heading W x H  column W   activity entries 0 ... 4
-    {1, "Menu 1", 6405, 1020,    5055,     {"Renewable Resources", "Energy Chains", "Circuit Symbols", "Which Lamps Are On?", "Newton Meter"}, {}},
+    {1, "Menu 1", 6405, 1020,    5055,     {"Renewable Resources", "Energy Chains", "Circuit Symbols", "Which Lamps Are On?", "Newton Meter"}, menu1Links},
     {2, "Menu 2", 3405,  900,    4695,     {"Speed", "Calculating Density", "Phases of the Moon", "Ordering the Planets", "Reading a Thermometer"}, menu2Links},
-    {3, "Menu 3", 3405,  900,    4215,     {"Changing State", "Repel or Attract?", "Reflection", "Refraction", "Colour"}, {}},
+    {3, "Menu 3", 3405,  900,    4215,     {"Changing State", "Repel or Attract?", "Reflection", "Refraction", "Colour"}, menu3Links},
     {4, "Menu 4", 3405,  900,    5655,     {"Sound and Waves", "The Ear", "Energy Diagrams", "Calculating Efficiency", "Weight on Different Planets"}, {}},
     {5, "Menu 5", 3405,  900,    5535,     {"Movement and Forces", "Distance-time Graphs", "Calculating Moments", "Calculating Pressure", "Direction of Movement of a Beam"}, {}},
 };

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "activities/TextSpot.h"
 #include "runtime/Twips.h"
-#include "runtime/controls/Font.h"
 
 #include <span>
 
@@ -23,13 +23,6 @@ struct TargetSpot {
 // Where name label i rests before any drag; its home box is moved there at load.
 struct HomeSpot {
     Twips left, top;
-};
-
-// A text the board places: its box, font and caption.
-struct TextSpot {
-    Twips left, top, width, height;
-    Font font;
-    const char* caption;
 };
 
 // Everything in which one labelling activity differs from another; the screen that plays it

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "activities/TextSpot.h"
+#include "runtime/Twips.h"
+
+#include <span>
+#include <string>
+
+namespace lumenary {
+
+// A label button along the bottom or beside the picture; every one is 495 twips high.
+struct ButtonSpot {
+    const char* caption;
+    Twips left, top, width;
+};
+
+// An image element the pictures are shown in. Its box is the designed one until a picture
+// arrives; then it takes the picture's own size, its corner staying put.
+struct PictureSlot {
+    int index;
+    Twips left, top, width, height;
+};
+
+// One drawn question: the picture to show and where, the question text (empty where the
+// screen's question never changes), the right choice (none where nothing is chosen) and the
+// answer text that Answer or a wrong choice reveals.
+struct Question {
+    std::string picture;
+    int slot;
+    std::string caption;
+    int correctChoice;
+    std::string answer;
+};
+
+inline constexpr int noChoice = -1;
+
+// Everything in which one question activity differs from another; the screen that plays it is
+// QuestionScreen.
+struct QuestionBoard {
+    const char* windowCaption;
+    // Label3: Exit, Answer, New Question and, where the activity has two sections, the switch.
+    std::span<const ButtonSpot> buttons;
+    // Label4, one row of choices; none on a screen that only reveals its answer.
+    std::span<const char* const> choices;
+    Twips choiceTop;
+    // Label5: the answer text, the question, and the praise for a right choice.
+    std::span<const TextSpot> texts;
+    std::span<const PictureSlot> slots;
+    // Every slot is hidden before each draw, so that only the drawn question's slot shows.
+    bool slotsHiddenBeforeDraw;
+    int questionCount;
+    Question (*question)(int questionNumber);
+    // The activity's other section, for the switch button and for Exit; null where there is none.
+    void (*showOtherSection)();
+    void (*unloadOtherSection)();
+};
+
+}  // namespace lumenary
