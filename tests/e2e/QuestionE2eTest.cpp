@@ -1,4 +1,5 @@
 #include "ScreenGeometry.h"
+#include "ScreenTest.h"
 #include "XSession.h"
 
 #include <QElapsedTimer>
@@ -6,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 
 namespace lumenary::testing {
@@ -128,6 +130,27 @@ TEST_F(QuestionE2eTest, JudgeMagnetChoicesSwitchSectionsAndExitToTheMenu) {
     clickButton(pairs, 10560, 7920, 1245);  // Exit
     EXPECT_TRUE(x.waitForNoWindow("Repel or Attract?"));
     EXPECT_EQ(x.windowsTitled("Corbelwick").size(), 1) << "menu3 is uncovered";
+}
+
+TEST_F(QuestionE2eTest, ABrokenMeterPictureIsReportedByNameAndTheProgramEnds) {
+    ProgramFolderCopy copy;
+    std::filesystem::copy_file(std::filesystem::path(LUMENARY_APP_DIR) / "lumenary", copy.path() / "lumenary",
+                               std::filesystem::copy_options::overwrite_existing);
+    for (const auto& picture : std::filesystem::directory_iterator(copy.path() / "newton"))
+        copy.write("newton/" + picture.path().filename().string(), "BM cut short");
+    ProgramProcess program(x, QString::fromStdString(copy.path().string()));
+    const QRect menu = openTopicMenu(program, 0);
+    x.click(atTwips(menu, 6000, 2400 + 750 * 4 + 250));  // "Newton Meter"
+    ASSERT_FALSE(x.waitForWindow("Lumenary").isEmpty()) << "an error dialog appears";
+    keep(x.screenshot(), "newton-broken-picture");
+    EXPECT_TRUE(x.windowsTitled("Corbelwick").isEmpty() && x.windowsTitled("Newton Meter").isEmpty())
+        << "no screen, half drawn or not, stays up behind the error";
+    x.key("Return");
+    const auto status = program.waitForExit();
+    ASSERT_TRUE(status.has_value());
+    EXPECT_EQ(*status, 1);
+    EXPECT_TRUE(program.standardError().contains("newton\\newton")) << program.standardError().toStdString();
+    EXPECT_TRUE(program.standardError().contains("cut short")) << program.standardError().toStdString();
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "QtPictureDecoder.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDesktopServices>
@@ -51,6 +52,9 @@ void QtPlatform::shellExecute(const Form*, const std::string& operation, const s
 void QtPlatform::reportError(const std::string& message) {
     std::cerr << "Lumenary: " << message << std::endl;
     setMousePointer(0);
+    // The program ends after this; the screens behind the dialog may be half updated by the
+    // failed handler (a question without its picture), so they are not shown meanwhile.
+    for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
     QMessageBox::critical(nullptr, QStringLiteral("Lumenary"), QString::fromStdString(message));
 }
 
