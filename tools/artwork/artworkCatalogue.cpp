@@ -2,7 +2,10 @@
 
 #include "buttonFaces.h"
 #include "menuBackground.h"
+#include "magnetMaterials.h"
+#include "magnetPairs.h"
 #include "moonPhases.h"
+#include "newtonMeter.h"
 #include "planets.h"
 #include "publisherLogo.h"
 #include "titleArtwork.h"
@@ -21,8 +24,24 @@ std::function<QImage(QSize)> moonPhase(int phaseIndex)
     return [phaseIndex](QSize size) { return drawMoonPhase(size, phaseIndex); };
 }
 
+std::function<QImage(QSize)> newtonMeter(int newtons)
+{
+    return [newtons](QSize size) { return drawNewtonMeter(size, newtons); };
+}
+
+std::function<QImage(QSize)> magnetPair(int pictureIndex)
+{
+    return [pictureIndex](QSize size) { return drawMagnetPair(size, pictureIndex); };
+}
+
+std::function<QImage(QSize)> magnetAndMaterial(MaterialSample material)
+{
+    return [material](QSize size) { return drawMagnetAndMaterial(size, material); };
+}
+
 constexpr auto gif = ArtworkFormat::Gif;
 constexpr auto jpeg = ArtworkFormat::Jpeg;
+constexpr auto bmp = ArtworkFormat::Bmp;
 
 }  // namespace
 
@@ -55,10 +74,31 @@ const std::vector<ArtworkFile>& artworkCatalogue()
         {"Images/uranus.jpg",     {110, 106}, jpeg, drawUranus},
         {"Images/neptune.jpg",    {110, 108}, jpeg, drawNeptune},
         {"Images/pluto.jpg",      { 42,  41}, jpeg, drawPluto},
+        {"newton/newton01.bmp",   {141, 480}, bmp,  newtonMeter(1)},
+        {"newton/newton02.bmp",   {141, 480}, bmp,  newtonMeter(2)},
+        {"newton/newton03.bmp",   {141, 480}, bmp,  newtonMeter(3)},
+        {"newton/newton04.bmp",   {141, 480}, bmp,  newtonMeter(4)},
+        {"newton/newton05.bmp",   {141, 480}, bmp,  newtonMeter(5)},
+        {"newton/newton06.bmp",   {141, 480}, bmp,  newtonMeter(6)},
+        {"newton/newton07.bmp",   {141, 480}, bmp,  newtonMeter(7)},
+        {"newton/newton08.bmp",   {141, 480}, bmp,  newtonMeter(8)},
+        {"newton/newton09.bmp",   {141, 480}, bmp,  newtonMeter(9)},
+        {"newton/newton10.bmp",   {141, 480}, bmp,  newtonMeter(10)},
+        {"Images/magnets1.bmp",   {800,  75}, bmp,  magnetPair(1)},
+        {"Images/magnets2.bmp",   {800,  75}, bmp,  magnetPair(2)},
+        {"Images/magnets3.bmp",   {800,  75}, bmp,  magnetPair(3)},
+        {"Images/magnets4.bmp",   {800,  75}, bmp,  magnetPair(4)},
+        {"Images/magnets5.bmp",   {330, 170}, bmp,  magnetPair(5)},
+        {"Images/magnets6.bmp",   {330, 170}, bmp,  magnetPair(6)},
+        {"Images/magnets7.bmp",   {330, 170}, bmp,  magnetPair(7)},
+        {"Images/magnets8.bmp",   {330, 170}, bmp,  magnetPair(8)},
+        {"Images/magmetal1.bmp",  {640, 238}, bmp,  magnetAndMaterial(MaterialSample::Copper)},
+        {"Images/magmetal2.bmp",  {640, 238}, bmp,  magnetAndMaterial(MaterialSample::Iron)},
+        {"Images/magmetal3.bmp",  {640, 238}, bmp,  magnetAndMaterial(MaterialSample::PlainMetal)},
+        {"Images/magmetal4.bmp",  {640, 238}, bmp,  magnetAndMaterial(MaterialSample::Plastic)},
+        {"Images/magmetal5.bmp",  {640, 238}, bmp,  magnetAndMaterial(MaterialSample::Mirror)},
     };
     return catalogue;
 }
-
-QStringList emptyArtworkFolders() { return {QStringLiteral("newton")}; }
 
 }  // namespace lumenary::artwork

@@ -3,14 +3,13 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 #include <vector>
 
 namespace lumenary::artwork {
 
-enum class ArtworkFormat { Gif, Jpeg };
+enum class ArtworkFormat { Gif, Jpeg, Bmp };
 
 // One picture file the program reads: where it goes in the program folder, its size in
 // pixels, its file format and how to draw it.
@@ -23,8 +22,5 @@ struct ArtworkFile {
 
 // Every picture the program reads, in the folders it looks in.
 const std::vector<ArtworkFile>& artworkCatalogue();
-
-// Folders the program expects even while they hold no pictures yet.
-QStringList emptyArtworkFolders();
 
 }  // namespace lumenary::artwork

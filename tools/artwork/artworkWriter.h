@@ -12,7 +12,7 @@ namespace lumenary::artwork {
 // success, otherwise what went wrong.
 QString saveArtwork(const QImage& image, ArtworkFormat format, const QString& path);
 
-// Draws every catalogued picture into the program folder and creates the empty folders.
+// Draws every catalogued picture into the program folder.
 // Returns one message per failure; an empty list means everything was written.
 QStringList writeArtwork(const QString& appDir);
 
