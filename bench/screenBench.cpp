@@ -27,7 +27,7 @@ public:
 
 void paint(const Form& form, QImage& canvas) {
     QPainter painter(&canvas);
-    FormPainter(painter).paint(form);
+    FormPainter(painter, TwipsMapping{}).paint(form);
 }
 
 template <class Screen>

@@ -82,6 +82,9 @@ public:
     void mouseDown(int button, int shift, Twips x, Twips y) { router_.down(button, shift, x, y); }
     void mouseMove(int buttons, int shift, Twips x, Twips y) { router_.move(buttons, shift, x, y); }
     void mouseUp(int button, int shift, Twips x, Twips y) { router_.up(button, shift, x, y); }
+    void mouseDoubleClick(int button, int shift, Twips x, Twips y, bool pressDelivered) {
+        router_.doubleClick(button, shift, x, y, pressDelivered);
+    }
 
     void keyPress(Key key);
     Control* focused() const { return focused_; }

@@ -3,6 +3,8 @@
 #include "Form.h"
 #include "controls/Control.h"
 
+#include <utility>
+
 namespace lumenary {
 
 Control* MouseRouter::receiverAt(Twips x, Twips y) const {
@@ -22,6 +24,11 @@ void MouseRouter::down(int button, int shift, Twips x, Twips y) {
         handler(receiver->Index(), button, shift, x - receiver->absoluteLeft(), y - receiver->absoluteTop());
 }
 
+void MouseRouter::doubleClick(int button, int shift, Twips x, Twips y, bool pressDelivered) {
+    if (button == mouse::left) clickTaken_ = true;
+    if (!pressDelivered) down(button, shift, x, y);
+}
+
 void MouseRouter::move(int buttons, int shift, Twips x, Twips y) {
     Control* receiver = receiverAt(x, y);
     if (!receiver) {
@@ -39,6 +46,7 @@ void MouseRouter::up(int button, int shift, Twips x, Twips y) {
         capturing_ = false;
         captured_ = nullptr;
     }
+    const bool clickTaken = std::exchange(clickTaken_, clickTaken_ && button != mouse::left);
     if (!receiver) return;
     // The handlers may hold on to the events when the form unloads itself; keep them alive.
     const auto events = receiver->events();
@@ -48,7 +56,7 @@ void MouseRouter::up(int button, int shift, Twips x, Twips y) {
     if (events->MouseUp) events->MouseUp(index, button, shift, relX, relY);
     // A click is a left press and release on the same control, which must still take it.
     const bool released_over = relX >= 0 && relY >= 0 && relX < receiver->Width && relY < receiver->Height;
-    if (button == mouse::left && released_over && form_.isLoaded() && receiver->isReachable() && events->Click)
+    if (button == mouse::left && !clickTaken && released_over && form_.isLoaded() && receiver->isReachable() && events->Click)
         events->Click(index);
 }
 

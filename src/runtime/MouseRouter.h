@@ -16,6 +16,9 @@ public:
     explicit MouseRouter(Form& form) : form_(form) {}
 
     void down(int button, int shift, Twips x, Twips y);
+    // The second press of a double-click: a press like any other, whose release raises no
+    // second Click. Some toolkits announce it after delivering the press, some instead of it.
+    void doubleClick(int button, int shift, Twips x, Twips y, bool pressDelivered);
     void move(int buttons, int shift, Twips x, Twips y);
     void up(int button, int shift, Twips x, Twips y);
 
@@ -26,6 +29,7 @@ private:
     bool capturing_ = false;
     Control* captured_ = nullptr;  // null while capturing means the form's background has it
     int buttonsHeld_ = 0;
+    bool clickTaken_ = false;
 };
 
 }  // namespace lumenary

@@ -8,16 +8,27 @@ namespace lumenary {
 // exactly as the screens write them.
 using Twips = float;
 
-// The one mapping between twips and device pixels. Rounding happens only here, so the
-// whole screen could later be scaled as one by changing twipsPerPixel.
-struct TwipsMapping {
-    static constexpr float twipsPerPoint = 20.0f;
-    float twipsPerPixel = 15.0f;
+// A picture's pixel, and a pixel of the screen at the size the screens were designed for
+// (800 x 600 pixels), is 15 twips. A picture's natural size in twips follows from it.
+inline constexpr float twipsPerDesignPixel = 15.0f;
+inline constexpr float twipsPerPoint = 20.0f;
 
-    int toPixels(Twips t) const { return static_cast<int>(std::lround(t / twipsPerPixel)); }
-    Twips toTwips(double pixels) const { return static_cast<Twips>(pixels * twipsPerPixel); }
-    // Font pixel size from points, through twips rather than the monitor's DPI.
-    int fontPixels(float points) const { return static_cast<int>(std::lround(points * twipsPerPoint / twipsPerPixel)); }
+// The mapping between a form's twips and a window's pixels: a uniform scale of the design size
+// and the pixel where the form's origin lands. The binding owns one per window; the model never
+// learns it, so every handler sees the same twips at any scale. Rounding happens only here.
+struct TwipsMapping {
+    double scale = 1.0;
+    double offsetX = 0.0, offsetY = 0.0;
+
+    double twipsPerPixel() const { return twipsPerDesignPixel / scale; }
+    // A length in whole pixels.
+    int toPixels(Twips t) const { return static_cast<int>(std::lround(t / twipsPerPixel())); }
+    Twips toTwips(double pixels) const { return static_cast<Twips>(pixels * twipsPerPixel()); }
+    // A coordinate in whole pixels, the offset included.
+    int toPixelX(Twips x) const { return static_cast<int>(std::lround(offsetX + x / twipsPerPixel())); }
+    int toPixelY(Twips y) const { return static_cast<int>(std::lround(offsetY + y / twipsPerPixel())); }
+    Twips toTwipsX(double pixelX) const { return static_cast<Twips>((pixelX - offsetX) * twipsPerPixel()); }
+    Twips toTwipsY(double pixelY) const { return static_cast<Twips>((pixelY - offsetY) * twipsPerPixel()); }
 };
 
 struct TwipsSize {

@@ -7,19 +7,21 @@
 
 namespace lumenary::testing {
 
-QImage paintForm(const Form& form) {
-    const TwipsMapping mapping;
+QImage paintForm(const Form& form, double scale, double devicePixelRatio, PictureVariants* variants) {
+    const TwipsMapping mapping{scale};
     const TwipsSize client = form.clientSize();
-    QImage image(mapping.toPixels(client.Width), mapping.toPixels(client.Height), QImage::Format_RGB32);
+    QImage image(static_cast<int>(mapping.toPixels(client.Width) * devicePixelRatio),
+                 static_cast<int>(mapping.toPixels(client.Height) * devicePixelRatio), QImage::Format_RGB32);
+    image.setDevicePixelRatio(devicePixelRatio);
     image.fill(Qt::magenta);
     QPainter painter(&image);
-    FormPainter(painter).paint(form);
+    FormPainter(painter, mapping, variants).paint(form);
     return image;
 }
 
 QColor colourAtTwips(const QImage& image, float x, float y) {
     const TwipsMapping mapping;
-    return image.pixelColor(static_cast<int>(x / mapping.twipsPerPixel), static_cast<int>(y / mapping.twipsPerPixel));
+    return image.pixelColor(static_cast<int>(x / mapping.twipsPerPixel()), static_cast<int>(y / mapping.twipsPerPixel()));
 }
 
 }  // namespace lumenary::testing

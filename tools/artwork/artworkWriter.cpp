@@ -1,10 +1,13 @@
 #include "artworkWriter.h"
 
 #include "gifWriter.h"
+#include "pictureCanvas.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
+
+#include <utility>
 
 namespace lumenary::artwork {
 
@@ -49,14 +52,27 @@ QString saveArtwork(const QImage& image, ArtworkFormat format, const QString& pa
     return QStringLiteral("%1: unknown picture format").arg(path);
 }
 
+QString sharperVariantPath(const QString& path)
+{
+    const int dot = path.lastIndexOf('.');
+    return path.left(dot) + QStringLiteral("@%1x").arg(sharperVariantFactor) + path.mid(dot);
+}
+
+// Every picture is drawn twice: at the size the screens measure, and at three times that size
+// beside it, for a screen scaled up on a projector or a dense display.
 QStringList writeArtwork(const QString& appDir)
 {
     QStringList failures;
     const QDir root(appDir);
     for (const ArtworkFile& file : artworkCatalogue()) {
-        const QString failure = saveArtwork(file.draw(file.size), file.format, root.filePath(file.path));
-        if (!failure.isEmpty())
-            failures << failure;
+        for (const auto& [factor, path] : {std::pair{1, file.path}, std::pair{sharperVariantFactor, sharperVariantPath(file.path)}}) {
+            const DrawingResolution resolution(factor);
+            QImage picture = file.draw(file.size);
+            picture.setDevicePixelRatio(1);
+            const QString failure = saveArtwork(picture, file.format, root.filePath(path));
+            if (!failure.isEmpty())
+                failures << failure;
+        }
     }
     return failures;
 }

@@ -12,7 +12,13 @@ namespace lumenary::artwork {
 // success, otherwise what went wrong.
 QString saveArtwork(const QImage& image, ArtworkFormat format, const QString& path);
 
-// Draws every catalogued picture into the program folder.
+// Each picture is also drawn this many times larger, for painting a screen scaled up.
+inline constexpr int sharperVariantFactor = 3;
+
+// Where a picture's larger variant goes: beside it, named in Qt's way ("phases3@3x.jpg").
+QString sharperVariantPath(const QString& path);
+
+// Draws every catalogued picture, and its larger variant, into the program folder.
 // Returns one message per failure; an empty list means everything was written.
 QStringList writeArtwork(const QString& appDir);
 

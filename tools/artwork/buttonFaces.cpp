@@ -1,4 +1,5 @@
 #include "buttonFaces.h"
+#include "pictureCanvas.h"
 
 #include "artworkFonts.h"
 
@@ -41,7 +42,7 @@ void drawBevel(QPainter& painter, QSize size)
 
 QImage drawButtonFace(QSize size, const QString& word)
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = newPicture(size);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);

@@ -1,4 +1,5 @@
 #include "magnetMaterials.h"
+#include "pictureCanvas.h"
 
 #include "barMagnet.h"
 #include "materialSamples.h"
@@ -28,7 +29,7 @@ NorthEnd northEndFor(MaterialSample material)
 
 QImage drawMagnetAndMaterial(QSize size, MaterialSample material)
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = newPicture(size);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);

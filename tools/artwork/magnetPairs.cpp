@@ -1,4 +1,5 @@
 #include "magnetPairs.h"
+#include "pictureCanvas.h"
 
 #include "barMagnet.h"
 #include "pictureCard.h"
@@ -38,7 +39,7 @@ QImage drawMagnetPair(QSize size, int pictureIndex)
 {
     const MagnetPairLayout& layout = layouts[std::clamp(pictureIndex, 1, int(std::size(layouts))) - 1];
 
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = newPicture(size);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);

@@ -1,4 +1,5 @@
 #include "menuBackground.h"
+#include "pictureCanvas.h"
 
 #include "starField.h"
 
@@ -66,7 +67,7 @@ void drawWaves(QPainter& painter, QSizeF size)
 
 QImage drawMenuBackground(QSize size)
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = newPicture(size);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const QSizeF area(size);

@@ -1,4 +1,5 @@
 #include "newtonMeter.h"
+#include "pictureCanvas.h"
 
 #include "artworkFonts.h"
 #include "heavyText.h"
@@ -230,7 +231,7 @@ QImage drawNewtonMeter(QSize size, int newtons)
 {
     const double pointerY = markY(std::clamp(newtons, 0, fullScale));
 
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = newPicture(size);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);

@@ -1,4 +1,5 @@
 #include "publisherLogo.h"
+#include "pictureCanvas.h"
 
 #include "artworkFonts.h"
 
@@ -83,7 +84,7 @@ void drawCentredText(QPainter& painter, const QString& text, const QFont& font, 
 
 QImage drawPublisherLogo(QSize size)
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = newPicture(size);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);

@@ -9,7 +9,7 @@
 
 namespace lumenary::artwork {
 
-// Colour at a point of the picture, in pixel units (0,0 = top-left corner of the first pixel).
+// Colour at a point of the picture, in design pixels (0,0 = top-left corner of the first pixel).
 using PointShader = std::function<Rgb(double x, double y)>;
 
 // Draws a picture by averaging factor x factor samples in every pixel, so round edges and

@@ -1,4 +1,5 @@
 #include "titleArtwork.h"
+#include "pictureCanvas.h"
 
 #include "artworkFonts.h"
 #include "starField.h"
@@ -255,7 +256,7 @@ void drawNewtonMeter(QPainter& painter, QPointF top)
 
 QImage drawTitleArtwork(QSize size)
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = newPicture(size);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);

@@ -5,9 +5,8 @@ namespace lumenary {
 void Image::setPicture(lumenary::Picture picture) {
     picture_ = std::move(picture);
     if (!Stretch && !picture_.isEmpty()) {
-        const TwipsMapping mapping;
-        Width = mapping.toTwips(picture_.width());
-        Height = mapping.toTwips(picture_.height());
+        Width = static_cast<Twips>(picture_.width()) * twipsPerDesignPixel;
+        Height = static_cast<Twips>(picture_.height()) * twipsPerDesignPixel;
     }
 }
 

@@ -1,6 +1,7 @@
 #include "FormPainter.h"
 
 #include "Bevels.h"
+#include "PictureVariants.h"
 #include "QtFonts.h"
 #include "QtPictureDecoder.h"
 #include "runtime/Form.h"
@@ -11,14 +12,18 @@
 #include "runtime/controls/PictureBox.h"
 
 #include <QGuiApplication>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QPalette>
+
+#include <algorithm>
+#include <cmath>
 
 namespace lumenary {
 
 namespace {
 
-constexpr int edge = 2;  // width of a sunken or raised edge, in pixels
+constexpr int edgeRings = 2;  // a sunken or raised edge is two rings deep
 const QColor disabledText(128, 128, 128);
 
 QColor toQColor(const Color& c) { return QColor(c.r, c.g, c.b); }
@@ -32,93 +37,132 @@ Qt::Alignment toQtAlignment(Alignment alignment) {
     return Qt::AlignLeft;
 }
 
-// Draws text in its box. Wine's Tahoma Bold, our stand-in for Tahoma Bold, has Tahoma Bold's
-// widths but strokes barely heavier than the regular face; a second pass one pixel to the right
-// gives it the weight a projector needs without changing where any line breaks.
-void drawText(QPainter& painter, const Font& font, const QRect& box, int flags, const std::string& text) {
-    const QString shown = QString::fromStdString(text);
-    painter.setFont(toQFont(font));
-    painter.drawText(box, flags, shown);
-    if (font.Bold && font.Name == "Tahoma") painter.drawText(box.translated(1, 0), flags, shown);
-}
-
-void paintLabel(QPainter& painter, const Label& label, const QRect& rect) {
-    if (label.BackStyle == backStyle::opaque) painter.fillRect(rect, toQColor(label.BackColor));
-    QRect textArea = rect;
-    if (label.BorderStyle) {
-        bevels::sunken(painter, rect);
-        textArea = rect.adjusted(edge, edge, -edge, -edge);
-    }
-    painter.setPen(label.Enabled ? toQColor(label.ForeColor) : disabledText);
-    drawText(painter, label.Font, textArea, static_cast<int>(toQtAlignment(label.Alignment) | Qt::AlignTop | Qt::TextWordWrap),
-             label.Caption);
-}
-
-void paintImage(QPainter& painter, const Image& image, const QRect& rect) {
-    const QImage picture = asQImage(image.picture());
-    if (picture.isNull()) return;
-    if (image.Stretch)
-        painter.drawImage(rect, picture);
-    else
-        painter.drawImage(rect.topLeft(), picture);
-}
-
-void paintPictureBox(QPainter& painter, const PictureBox& box, const QRect& rect) {
-    painter.fillRect(rect, toQColor(box.BackColor));
-    bevels::sunken(painter, rect);
-    const QRect inside = rect.adjusted(edge, edge, -edge, -edge);
-    painter.setClipRect(inside, Qt::IntersectClip);
-    painter.drawImage(inside.topLeft(), asQImage(box.Picture));
-}
-
-void paintButton(QPainter& painter, const CommandButton& button, const QRect& rect, bool focused) {
-    painter.fillRect(rect, toQColor(button.BackColor));
-    const QRect face = rect.adjusted(edge, edge, -edge, -edge);
-    if (!button.Picture.isEmpty()) {
-        const QImage picture = asQImage(button.Picture);
-        painter.save();
-        painter.setClipRect(face, Qt::IntersectClip);
-        painter.drawImage(face.center() - QPoint(picture.width() / 2 - 1, picture.height() / 2 - 1), picture);
-        painter.restore();
-    } else {
-        painter.setPen(button.Enabled ? Qt::black : disabledText);
-        drawText(painter, button.Font, face, Qt::AlignCenter, button.Caption);
-    }
-    bevels::raised(painter, rect);
-    if (focused && button.Picture.isEmpty()) bevels::focusMark(painter, rect.adjusted(4, 4, -4, -4));
-}
-
 }  // namespace
 
+FormPainter::FormPainter(QPainter& painter, const TwipsMapping& mapping, PictureVariants* variants)
+    : painter_(painter), mapping_(mapping), variants_(variants) {}
+
+int FormPainter::edgePixels() const { return std::max(1, static_cast<int>(std::lround(mapping_.scale))); }
+
 QRect FormPainter::pixelRect(Twips left, Twips top, Twips width, Twips height) const {
-    const int x0 = mapping_.toPixels(left);
-    const int y0 = mapping_.toPixels(top);
-    return QRect(x0, y0, mapping_.toPixels(left + width) - x0, mapping_.toPixels(top + height) - y0);
+    const int x0 = mapping_.toPixelX(left);
+    const int y0 = mapping_.toPixelY(top);
+    return QRect(x0, y0, mapping_.toPixelX(left + width) - x0, mapping_.toPixelY(top + height) - y0);
+}
+
+void FormPainter::drawPicture(const Picture& picture, int left, int top) {
+    const QSize natural(static_cast<int>(std::lround(picture.width() * mapping_.scale)),
+                        static_cast<int>(std::lround(picture.height() * mapping_.scale)));
+    drawPicture(picture, QRect(QPoint(left, top), natural));
+}
+
+void FormPainter::drawPicture(const Picture& picture, const QRect& target) {
+    QImage source = asQImage(picture);
+    if (source.isNull()) return;
+    const double deviceScale = target.width() * painter_.device()->devicePixelRatioF() / source.width();
+    if (deviceScale > 1.0 && variants_) {
+        const QImage sharper = variants_->sharpest(picture);
+        if (!sharper.isNull()) source = sharper;
+    }
+    if (target.size() == source.size()) {
+        painter_.drawImage(target.topLeft(), source);
+        return;
+    }
+    painter_.save();
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter_.drawImage(target, source);
+    painter_.restore();
+}
+
+// Text is laid out in the box at the design size and drawn through the scale, so a caption
+// breaks into the same lines on a projector as in the window, with glyphs rendered at the
+// scaled size. Wine's Tahoma Bold, our stand-in for Tahoma Bold, has Tahoma Bold's widths but
+// strokes barely heavier than the regular face; a second pass one design pixel to the right
+// gives it the weight a projector needs without changing where any line breaks.
+void FormPainter::drawText(const Font& font, const QRect& box, int flags, const std::string& text) {
+    const QString shown = QString::fromStdString(text);
+    const double scale = mapping_.scale;
+    painter_.save();
+    painter_.setFont(toQFont(font));
+    painter_.translate(box.topLeft());
+    if (scale != 1.0) painter_.scale(scale, scale);
+    const QRectF designBox(0, 0, box.width() / scale, box.height() / scale);
+    painter_.drawText(designBox, flags, shown);
+    if (font.Bold && font.Name == "Tahoma") painter_.drawText(designBox.translated(1, 0), flags, shown);
+    painter_.restore();
 }
 
 void FormPainter::paint(const Form& form) {
-    painter_.fillRect(painter_.viewport(), toQColor(form.BackColor));
-    painter_.drawImage(QPoint(0, 0), asQImage(form.Picture));
+    const TwipsSize client = form.clientSize();
+    painter_.fillRect(pixelRect(0, 0, client.Width, client.Height), toQColor(form.BackColor));
+    drawPicture(form.Picture, mapping_.toPixelX(0), mapping_.toPixelY(0));
     for (const Control* control : form.stackOf(nullptr)) paintControl(*control, 0, 0);
 }
 
 void FormPainter::paintControl(const Control& control, Twips originX, Twips originY) {
     if (!control.Visible) return;
     const QRect rect = pixelRect(originX + control.Left, originY + control.Top, control.Width, control.Height);
+    const int ring = edgePixels();
+    const int edge = edgeRings * ring;
     painter_.save();
     painter_.setClipRect(rect, Qt::IntersectClip);
     switch (control.kind()) {
-        case ControlKind::Label: paintLabel(painter_, static_cast<const Label&>(control), rect); break;
-        case ControlKind::Image: paintImage(painter_, static_cast<const Image&>(control), rect); break;
-        case ControlKind::PictureBox: paintPictureBox(painter_, static_cast<const PictureBox&>(control), rect); break;
-        case ControlKind::CommandButton:
-            paintButton(painter_, static_cast<const CommandButton&>(control), rect, control.form().focused() == &control);
+        case ControlKind::Label: {
+            const auto& label = static_cast<const Label&>(control);
+            if (label.BackStyle == backStyle::opaque) painter_.fillRect(rect, toQColor(label.BackColor));
+            QRect textArea = rect;
+            if (label.BorderStyle) {
+                bevels::sunken(painter_, rect, ring);
+                textArea = rect.adjusted(edge, edge, -edge, -edge);
+            }
+            painter_.setPen(label.Enabled ? toQColor(label.ForeColor) : disabledText);
+            drawText(label.Font, textArea,
+                     static_cast<int>(toQtAlignment(label.Alignment) | Qt::AlignTop | Qt::TextWordWrap), label.Caption);
             break;
+        }
+        case ControlKind::Image: {
+            const auto& image = static_cast<const Image&>(control);
+            if (image.Stretch)
+                drawPicture(image.picture(), rect);
+            else
+                drawPicture(image.picture(), rect.left(), rect.top());
+            break;
+        }
+        case ControlKind::PictureBox: {
+            const auto& box = static_cast<const PictureBox&>(control);
+            painter_.fillRect(rect, toQColor(box.BackColor));
+            bevels::sunken(painter_, rect, ring);
+            const QRect inside = rect.adjusted(edge, edge, -edge, -edge);
+            painter_.setClipRect(inside, Qt::IntersectClip);
+            drawPicture(box.Picture, inside.left(), inside.top());
+            break;
+        }
+        case ControlKind::CommandButton: {
+            const auto& button = static_cast<const CommandButton&>(control);
+            painter_.fillRect(rect, toQColor(button.BackColor));
+            const QRect face = rect.adjusted(edge, edge, -edge, -edge);
+            if (!button.Picture.isEmpty()) {
+                // The face picture is centred on the button, as a pressed-in picture would be.
+                const int width = static_cast<int>(std::lround(button.Picture.width() * mapping_.scale));
+                const int height = static_cast<int>(std::lround(button.Picture.height() * mapping_.scale));
+                painter_.save();
+                painter_.setClipRect(face, Qt::IntersectClip);
+                drawPicture(button.Picture, face.center().x() - width / 2 + ring, face.center().y() - height / 2 + ring);
+                painter_.restore();
+            } else {
+                painter_.setPen(button.Enabled ? Qt::black : disabledText);
+                drawText(button.Font, face, Qt::AlignCenter, button.Caption);
+            }
+            bevels::raised(painter_, rect, ring);
+            if (control.form().focused() == &control && button.Picture.isEmpty())
+                bevels::focusMark(painter_, rect.adjusted(2 * edge, 2 * edge, -2 * edge, -2 * edge), ring);
+            break;
+        }
         case ControlKind::Frame: {
             const auto& frame = static_cast<const Frame&>(control);
             painter_.fillRect(rect, frame.BackColor ? toQColor(*frame.BackColor) : QGuiApplication::palette().color(QPalette::Window));
             // A frame without a caption draws its edge where a caption's middle would be.
-            bevels::etched(painter_, rect.adjusted(0, mapping_.toPixels(90), 0, 0));
+            bevels::etched(painter_, rect.adjusted(0, mapping_.toPixels(90), 0, 0), ring);
             for (const Control* child : frame.children())
                 paintControl(*child, originX + control.Left, originY + control.Top);
             break;

@@ -2,28 +2,42 @@
 
 #include "runtime/Twips.h"
 
+#include <string>
+
 class QPainter;
 class QRect;
+class QImage;
 
 namespace lumenary {
 
 class Control;
 class Form;
+class Picture;
+class PictureVariants;
+struct Font;
 
-// Paints a form's client area from the model: background colour, background picture, then
-// every visible control back to front, frames clipping their children.
+// Paints a form's client area from the model at a window's mapping: background colour,
+// background picture, then every visible control back to front, frames clipping their children.
+// Scaled up, text is drawn at the scaled size with the line breaks of the design size, pictures
+// are smoothed (from their sharper variants where there are any), and edges stay whole pixels.
 class FormPainter {
 public:
-    explicit FormPainter(QPainter& painter) : painter_(painter) {}
+    FormPainter(QPainter& painter, const TwipsMapping& mapping, PictureVariants* variants = nullptr);
 
     void paint(const Form& form);
 
 private:
     void paintControl(const Control& control, Twips originX, Twips originY);
     QRect pixelRect(Twips left, Twips top, Twips width, Twips height) const;
+    // A picture at its natural size (scaled with the screen) from a top-left pixel.
+    void drawPicture(const Picture& picture, int left, int top);
+    void drawPicture(const Picture& picture, const QRect& target);
+    void drawText(const Font& font, const QRect& box, int flags, const std::string& text);
+    int edgePixels() const;
 
     QPainter& painter_;
     TwipsMapping mapping_;
+    PictureVariants* variants_;
 };
 
 }  // namespace lumenary

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTouchEvent>
 
 namespace lumenary {
 
@@ -36,6 +37,13 @@ FormWindow::FormWindow(Form& form, FormWindows& windows)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_AcceptTouchEvents);
+}
+
+void FormWindow::setMapping(const TwipsMapping& mapping) {
+    const bool changed = mapping.scale != mapping_.scale || mapping.offsetX != mapping_.offsetX || mapping.offsetY != mapping_.offsetY;
+    mapping_ = mapping;
+    if (changed) update();
 }
 
 template <class Input>
@@ -49,31 +57,69 @@ void FormWindow::deliver(Input&& input) {
 void FormWindow::paintEvent(QPaintEvent*) {
     if (!form_) return;
     QPainter painter(this);
-    FormPainter(painter).paint(*form_);
+    // Full screen, the screen keeps its shape: the margins around it are black.
+    if (windows_.isFullScreen()) painter.fillRect(rect(), Qt::black);
+    FormPainter(painter, mapping_, &windows_.pictureVariants()).paint(*form_);
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* event) {
     const int button = buttonBits(event->button());
     const int shift = shiftBits(event->modifiers());
-    const Twips x = mapping_.toTwips(event->position().x());
-    const Twips y = mapping_.toTwips(event->position().y());
+    const Twips x = mapping_.toTwipsX(event->position().x());
+    const Twips y = mapping_.toTwipsY(event->position().y());
+    pressedButtons_ |= button;
     deliver([&](Form& form) { form.mouseDown(button, shift, x, y); });
 }
 
 void FormWindow::mouseMoveEvent(QMouseEvent* event) {
     const int buttons = buttonBits(event->buttons());
     const int shift = shiftBits(event->modifiers());
-    const Twips x = mapping_.toTwips(event->position().x());
-    const Twips y = mapping_.toTwips(event->position().y());
+    const Twips x = mapping_.toTwipsX(event->position().x());
+    const Twips y = mapping_.toTwipsY(event->position().y());
     deliver([&](Form& form) { form.mouseMove(buttons, shift, x, y); });
 }
 
 void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
     const int button = buttonBits(event->button());
     const int shift = shiftBits(event->modifiers());
-    const Twips x = mapping_.toTwips(event->position().x());
-    const Twips y = mapping_.toTwips(event->position().y());
+    const Twips x = mapping_.toTwipsX(event->position().x());
+    const Twips y = mapping_.toTwipsY(event->position().y());
+    pressedButtons_ &= ~button;
     deliver([&](Form& form) { form.mouseUp(button, shift, x, y); });
+}
+
+// A double-click is one Click: the second press still moves and drops, but its release
+// clicks nothing, so "New Question" draws once and a web address opens once.
+void FormWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+    const int button = buttonBits(event->button());
+    const int shift = shiftBits(event->modifiers());
+    const Twips x = mapping_.toTwipsX(event->position().x());
+    const Twips y = mapping_.toTwipsY(event->position().y());
+    const bool pressDelivered = pressedButtons_ & button;
+    pressedButtons_ |= button;
+    deliver([&](Form& form) { form.mouseDoubleClick(button, shift, x, y, pressDelivered); });
+}
+
+// One finger is the mouse's left button: the first to touch drags and taps; any others are
+// ignored until it lifts, so a second hand on the board does not disturb a drag.
+void FormWindow::touch(QTouchEvent* event) {
+    for (const QEventPoint& point : event->points()) {
+        const Twips x = mapping_.toTwipsX(point.position().x());
+        const Twips y = mapping_.toTwipsY(point.position().y());
+        if (!finger_ && point.state() == QEventPoint::Pressed) {
+            finger_ = point.id();
+            deliver([&](Form& form) { form.mouseDown(mouse::left, 0, x, y); });
+        } else if (finger_ == point.id() && point.state() == QEventPoint::Released) {
+            finger_.reset();
+            deliver([&](Form& form) { form.mouseUp(mouse::left, 0, x, y); });
+        } else if (finger_ == point.id() && point.state() == QEventPoint::Updated) {
+            deliver([&](Form& form) { form.mouseMove(mouse::left, 0, x, y); });
+        }
+    }
+    if (event->type() == QEvent::TouchCancel && finger_) {
+        finger_.reset();
+        deliver([](Form& form) { form.mouseUp(mouse::left, 0, -1, -1); });
+    }
 }
 
 void FormWindow::keyPressEvent(QKeyEvent* event) {
@@ -81,19 +127,32 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Return:
         case Qt::Key_Enter: deliver([](Form& form) { form.keyPress(Key::Enter); }); break;
         case Qt::Key_Space: deliver([](Form& form) { form.keyPress(Key::Space); }); break;
+        case Qt::Key_F11: windows_.setFullScreen(!windows_.isFullScreen()); break;
+        case Qt::Key_Escape: windows_.setFullScreen(false); break;
         default: QWidget::keyPressEvent(event);
     }
 }
 
 bool FormWindow::event(QEvent* event) {
-    // Tab moves the focus between the form's own controls, not between Qt widgets.
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
-            const bool back = key == Qt::Key_Backtab || (static_cast<QKeyEvent*>(event)->modifiers() & Qt::ShiftModifier);
-            deliver([back](Form& form) { form.keyPress(back ? Key::BackTab : Key::Tab); });
+    switch (event->type()) {
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TouchCancel:
+            touch(static_cast<QTouchEvent*>(event));
+            event->accept();
             return true;
+        case QEvent::KeyPress: {
+            // Tab moves the focus between the form's own controls, not between Qt widgets.
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+                const bool back = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+                deliver([back](Form& form) { form.keyPress(back ? Key::BackTab : Key::Tab); });
+                return true;
+            }
+            break;
         }
+        default: break;
     }
     return QWidget::event(event);
 }

@@ -5,14 +5,17 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
+
+class QTouchEvent;
 
 namespace lumenary {
 
 class Form;
 class FormWindows;
 
-// The top-level window of one shown form. It paints the form and turns Qt's mouse and
-// keyboard input into the form's input, in twips.
+// The top-level window of one shown form. It paints the form at its mapping and turns Qt's
+// mouse, touch and keyboard input into the form's input, in twips.
 class FormWindow : public QWidget {
 public:
     FormWindow(Form& form, FormWindows& windows);
@@ -20,12 +23,15 @@ public:
     std::uint64_t serial() const { return serial_; }
     // Forgets the form: it has been unloaded and may be freed.
     void detach() { form_ = nullptr; }
+    const TwipsMapping& mapping() const { return mapping_; }
+    void setMapping(const TwipsMapping& mapping);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
@@ -33,11 +39,14 @@ protected:
 private:
     template <class Input>
     void deliver(Input&& input);
+    void touch(QTouchEvent* event);
 
     Form* form_;
     std::uint64_t serial_;
     FormWindows& windows_;
     TwipsMapping mapping_;
+    int pressedButtons_ = 0;
+    std::optional<int> finger_;  // the touch point that acts as the mouse
 };
 
 }  // namespace lumenary

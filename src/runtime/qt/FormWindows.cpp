@@ -6,32 +6,68 @@
 #include "runtime/Runtime.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QIcon>
 #include <QPixmap>
 
 #include <algorithm>
+#include <cmath>
 
 namespace lumenary {
 
-FormWindows::FormWindows(Runtime& runtime, QtPlatform& platform) : runtime_(runtime), platform_(platform) {}
+FormWindows::FormWindows(Runtime& runtime, QtPlatform& platform)
+    : runtime_(runtime), platform_(platform), variants_(platform.programFolder()) {}
 
 FormWindows::~FormWindows() {
     for (auto& [serial, window] : windows_) delete window;
 }
 
+TwipsMapping FormWindows::fitting(TwipsSize client, int displayWidth, int displayHeight) {
+    const double designWidth = client.Width / twipsPerDesignPixel;
+    const double designHeight = client.Height / twipsPerDesignPixel;
+    const double scale = std::min(displayWidth / designWidth, displayHeight / designHeight);
+    // Whole-pixel margins keep every edge of the screen on a pixel boundary.
+    return {scale, std::floor((displayWidth - designWidth * scale) / 2), std::floor((displayHeight - designHeight * scale) / 2)};
+}
+
+void FormWindows::setFullScreen(bool on) {
+    if (on == fullScreen_) return;
+    fullScreen_ = on;
+    sync();
+}
+
 void FormWindows::place(FormWindow& window, const Form& form) {
+    const QString title = QString::fromStdString(form.Caption);
+    if (window.windowTitle() != title) window.setWindowTitle(title);
+    if (fullScreen_) {
+        placeFullScreen(window, form);
+        return;
+    }
+    if (window.windowState() & Qt::WindowFullScreen) window.setWindowState(Qt::WindowNoState);
+    const TwipsMapping designSize;
+    window.setMapping(designSize);
     const FrameMargins margins = platform_.frameMargins();
-    const int left = mapping_.toPixels(form.Left + margins.left);
-    const int top = mapping_.toPixels(form.Top + margins.top);
-    const int right = mapping_.toPixels(form.Left + form.Width - margins.right);
-    const int bottom = mapping_.toPixels(form.Top + form.Height - margins.bottom);
+    const int left = designSize.toPixels(form.Left + margins.left);
+    const int top = designSize.toPixels(form.Top + margins.top);
+    const int right = designSize.toPixels(form.Left + form.Width - margins.right);
+    const int bottom = designSize.toPixels(form.Top + form.Height - margins.bottom);
     const QRect client(left, top, std::max(1, right - left), std::max(1, bottom - top));
     if (window.geometry() != client || window.isHidden()) {
         window.setFixedSize(client.size());
         window.setGeometry(client);
     }
-    const QString title = QString::fromStdString(form.Caption);
-    if (window.windowTitle() != title) window.setWindowTitle(title);
+}
+
+void FormWindows::placeFullScreen(FormWindow& window, const Form& form) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect display = screen ? screen->geometry() : QRect(0, 0, 800, 600);
+    window.setMapping(fitting(form.clientSize(), display.width(), display.height()));
+    if (window.geometry() != display || window.isHidden()) {
+        window.setFixedSize(display.size());
+        window.setGeometry(display);
+    }
+    if (!(window.windowState() & Qt::WindowFullScreen)) window.setWindowState(Qt::WindowFullScreen);
 }
 
 void FormWindows::sync() {

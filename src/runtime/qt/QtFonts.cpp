@@ -4,6 +4,8 @@
 #include <QFontDatabase>
 #include <QString>
 
+#include <cmath>
+
 namespace lumenary {
 
 void registerProgramFonts(const std::filesystem::path& programFolder) {
@@ -25,9 +27,10 @@ void registerProgramFonts(const std::filesystem::path& programFolder) {
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
 }
 
-QFont toQFont(const Font& font, const TwipsMapping& mapping) {
+QFont toQFont(const Font& font) {
     QFont result(QString::fromStdString(font.Name));
-    result.setPixelSize(mapping.fontPixels(font.Size));
+    // Through twips rather than the monitor's DPI, so text sits in its box the same way everywhere.
+    result.setPixelSize(static_cast<int>(std::lround(font.Size * twipsPerPoint / twipsPerDesignPixel)));
     result.setBold(font.Bold);
     return result;
 }

@@ -13,7 +13,8 @@ namespace lumenary {
 // substitutes for the fonts the screens name (Tahoma, Times New Roman, Arial).
 void registerProgramFonts(const std::filesystem::path& programFolder);
 
-// The Qt font for a screen's font, its pixel size following from points through twips.
-QFont toQFont(const Font& font, const TwipsMapping& mapping = {});
+// The Qt font for a screen's font at the design size, its pixel size following from points
+// through twips (1 pt = 20 twips, 15 twips a pixel). Painting scales it with the screen.
+QFont toQFont(const Font& font);
 
 }  // namespace lumenary

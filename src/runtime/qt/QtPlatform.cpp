@@ -17,12 +17,13 @@
 namespace lumenary {
 
 namespace {
-constexpr TwipsMapping mapping;
-}
+// The desktop and the window frame are measured in the pixels of an ordinary display.
+constexpr Twips designTwips(int pixels) { return static_cast<Twips>(pixels) * twipsPerDesignPixel; }
+}  // namespace
 
 FrameMargins QtPlatform::nominalFrameMargins() {
     // A thin 4-pixel border and a 26-pixel title bar.
-    return {mapping.toTwips(4), mapping.toTwips(30), mapping.toTwips(4), mapping.toTwips(4)};
+    return {designTwips(4), designTwips(30), designTwips(4), designTwips(4)};
 }
 
 std::filesystem::path QtPlatform::programFolder() const {
@@ -32,7 +33,7 @@ std::filesystem::path QtPlatform::programFolder() const {
 TwipsSize QtPlatform::desktopSize() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize size = screen ? screen->geometry().size() : QSize(800, 600);
-    return {mapping.toTwips(size.width()), mapping.toTwips(size.height())};
+    return {designTwips(size.width()), designTwips(size.height())};
 }
 
 void QtPlatform::setMousePointer(int pointer) {

@@ -1,0 +1,212 @@
+#include "PaintedForm.h"
+#include "ScreenTest.h"
+#include "activities/labelling/phaseslab.h"
+#include "menus/intro0.h"
+#include "runtime/qt/FormWindow.h"
+#include "runtime/qt/FormWindows.h"
+#include "runtime/qt/PictureVariants.h"
+#include "runtime/qt/QtPlatform.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPointingDevice>
+#include <QTest>
+
+#include <filesystem>
+
+namespace lumenary::testing {
+namespace {
+
+// The real windows of the shown screens, as a pupil's hand reaches them.
+class ClassroomDisplay : public ScreenTest {
+protected:
+    QtPlatform qt;
+    FormWindows windows{runtime, qt};
+
+    ~ClassroomDisplay() override { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    template <class F>
+    F& open(bool fullScreen) {
+        runtime.dispatch([] { form<F>().Show(); });
+        windows.setFullScreen(fullScreen);
+        windows.sync();
+        return runtime.form<F>();
+    }
+    static FormWindow& windowOf(const Form& form) {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* window = dynamic_cast<FormWindow*>(w); window && window->isVisible() && window->serial() == form.serial())
+                return *window;
+        throw std::runtime_error("no window for " + form.name());
+    }
+    // The window pixel of a point of the form, given in twips.
+    static QPoint at(const FormWindow& window, Twips x, Twips y) {
+        return {window.mapping().toPixelX(x), window.mapping().toPixelY(y)};
+    }
+    static void mouse(FormWindow& w, QEvent::Type type, QPoint p, Qt::MouseButtons held) {
+        QMouseEvent event(type, QPointF(p), QPointF(w.mapToGlobal(p)), Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(&w, &event);
+    }
+    void drag(FormWindow& w, QPointF fromTwips, QPointF toTwips) {
+        mouse(w, QEvent::MouseButtonPress, at(w, fromTwips.x(), fromTwips.y()), Qt::LeftButton);
+        for (int step = 1; step <= 4; ++step) {
+            const QPointF p = fromTwips + (toTwips - fromTwips) * step / 4.0;
+            mouse(w, QEvent::MouseMove, at(w, p.x(), p.y()), Qt::LeftButton);
+        }
+        mouse(w, QEvent::MouseButtonRelease, at(w, toTwips.x(), toTwips.y()), Qt::NoButton);
+    }
+    static QPointF centre(const Control& c) { return {c.Left + c.Width / 2, c.Top + c.Height / 2}; }
+};
+
+TEST(TwipsMapping, AHandlerSeesTheSamePointAtEveryScaleWithinOnePixel) {
+    for (const TwipsMapping mapping : {TwipsMapping{}, TwipsMapping{1.8, 95, 0}, TwipsMapping{2.4, 0, 4}}) {
+        for (Twips x : {0.f, 7.f, 1042.5f, 5999.f, 11879.f}) {
+            const Twips back = mapping.toTwipsX(mapping.toPixelX(x));
+            EXPECT_LE(std::abs(back - x), mapping.twipsPerPixel() / 2 + 0.01) << mapping.scale << " " << x;
+            EXPECT_LE(std::abs(mapping.toTwipsY(mapping.toPixelY(x)) - x), mapping.twipsPerPixel() / 2 + 0.01);
+        }
+    }
+}
+
+TEST(TwipsMapping, FullScreenFitsTheScreenUniformlyCentredOnWholePixels) {
+    const TwipsMapping wide = FormWindows::fitting({11880, 8490}, 1920, 1080);
+    EXPECT_NEAR(wide.scale, 1080.0 / 566, 1e-9);
+    EXPECT_EQ(wide.offsetY, 0);
+    EXPECT_EQ(wide.offsetX, std::floor((1920 - 792 * wide.scale) / 2));
+    const TwipsMapping tall = FormWindows::fitting({11880, 8490}, 1584, 2000);
+    EXPECT_EQ(tall.scale, 2.0);
+    EXPECT_EQ(tall.offsetX, 0);
+    EXPECT_EQ(tall.offsetY, 434);
+}
+
+class MoonRound : public ClassroomDisplay, public ::testing::WithParamInterface<bool> {};
+
+// Six labels on their own targets, two swapped, several let go off-centre inside a snap zone:
+// the same snaps and the same score whether the screen is a window or fills a projector.
+TEST_P(MoonRound, SnapsAndScoresTheSameInTheWindowAndFullScreen) {
+    phaseslab& moon = open<phaseslab>(GetParam());
+    FormWindow& window = windowOf(moon);
+    EXPECT_NEAR(window.mapping().scale, GetParam() ? 2.4 : 1.0, 0.01);
+    const int targetOf[] = {0, 1, 2, 3, 4, 5, 7, 6};
+    for (int i = 0; i < 8; ++i) {
+        const Label& target = moon.Label1[targetOf[i]];
+        drag(window, centre(moon.Label2[i]), centre(target) + QPointF(i % 2 ? 300 : -300, i % 3 ? 120 : -90));
+        EXPECT_EQ(moon.Label2[i].Left, target.Left) << i;
+        EXPECT_EQ(moon.Label2[i].Top, target.Top) << i;
+    }
+    ASSERT_TRUE(moon.Label3[LabellingScreen::checkScoreButton].Visible);
+    drag(window, centre(moon.Label3[LabellingScreen::checkScoreButton]), centre(moon.Label3[LabellingScreen::checkScoreButton]));
+    EXPECT_EQ(moon.Label5.Caption, "6 out of 8 correct");
+}
+INSTANTIATE_TEST_SUITE_P(WindowAndFullScreen, MoonRound, ::testing::Bool());
+
+TEST_F(ClassroomDisplay, FullScreenHoldsForScreensOpenedLaterAndF11OrEscReturnsToTheWindow) {
+    intro0& menu = open<intro0>(false);
+    QTest::keyClick(&windowOf(menu), Qt::Key_F11);
+    EXPECT_TRUE(windows.isFullScreen());
+    EXPECT_EQ(windowOf(menu).geometry(), QRect(0, 0, 1901, 1359));
+    runtime.dispatch([] { form<phaseslab>().Show(); });
+    windows.sync();
+    EXPECT_TRUE(windowOf(runtime.form<phaseslab>()).isFullScreen()) << "a screen opened meanwhile opens full screen";
+    QTest::keyClick(&windowOf(runtime.form<phaseslab>()), Qt::Key_Escape);
+    EXPECT_FALSE(windows.isFullScreen());
+    EXPECT_EQ(windowOf(menu).size(), QSize(792, 566));
+    EXPECT_EQ(windowOf(menu).mapping().scale, 1.0);
+    QTest::keyClick(&windowOf(menu), Qt::Key_F11);
+    QTest::keyClick(&windowOf(menu), Qt::Key_F11);
+    EXPECT_FALSE(windows.isFullScreen());
+}
+
+TEST_F(ClassroomDisplay, ADoubleClickIsOneClickAndTheSecondPressStillDrags) {
+    intro0& menu = open<intro0>(false);
+    FormWindow& window = windowOf(menu);
+    const Label& web = menu.Label2[intro0::webAddressEntry];
+    // Through the window system, which decides what a double-click is, as it does for a hand.
+    QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, at(window, centre(web).x(), centre(web).y()));
+    EXPECT_EQ(platform.shellCalls.size(), 1u) << "the browser opens once";
+
+    phaseslab& moon = open<phaseslab>(false);
+    FormWindow& board = windowOf(moon);
+    const QPoint home = at(board, centre(moon.Label2[6]).x(), centre(moon.Label2[6]).y());
+    QTest::mouseDClick(board.windowHandle(), Qt::LeftButton, Qt::NoModifier, home);
+    drag(board, centre(moon.Label2[6]), centre(moon.Label1[6]));
+    EXPECT_EQ(moon.Label2[6].Left, moon.Label1[6].Left) << "dragged and dropped as usual";
+}
+
+TEST_F(ClassroomDisplay, OneFingerDragsATapClicksAndASecondFingerChangesNothing) {
+    phaseslab& moon = open<phaseslab>(true);
+    FormWindow& window = windowOf(moon);
+    QPointingDevice* screen = QTest::createTouchDevice();
+    const auto point = [&](QPointF twips) { return at(window, twips.x(), twips.y()); };
+    const QPointF from = centre(moon.Label2[6]);
+    const QPointF to = centre(moon.Label1[6]);
+
+    QTest::touchEvent(&window, screen).press(0, point(from));
+    QTest::touchEvent(&window, screen).move(0, point((from + to) / 2));
+    QTest::touchEvent(&window, screen).stationary(0).press(1, point({600, 600}));
+    QTest::touchEvent(&window, screen).move(0, point(to)).move(1, point({11000, 8000}));
+    QTest::touchEvent(&window, screen).stationary(0).release(1, point({11000, 8000}));
+    EXPECT_NEAR(moon.Label2[6].Left + moon.Label2[6].Width / 2, to.x(), 20) << "the label follows the first finger";
+    QTest::touchEvent(&window, screen).release(0, point(to));
+    EXPECT_EQ(moon.Label2[6].Left, moon.Label1[6].Left);
+    EXPECT_EQ(moon.Label2[6].Top, moon.Label1[6].Top);
+
+    const QPoint exit = point(centre(moon.Label3[LabellingScreen::exitButton]));
+    QTest::touchEvent(&window, screen).press(0, exit);
+    QTest::touchEvent(&window, screen).release(0, exit);
+    EXPECT_FALSE(runtime.isLoaded<phaseslab>()) << "a tap on Exit is a click";
+}
+
+// ---- Painting scaled up ----
+
+bool near(QColor a, QColor b, int tolerance = 24) {
+    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+TEST_F(ClassroomDisplay, ScaledUpPicturesComeFromTheirSharperVariantsWhileTheyMatch) {
+    ProgramFolderCopy copy;
+    namespace fs = std::filesystem;
+    for (const char* stale : {"Images/phases2@3x.jpg", "Images/phases5@3x.jpg"}) fs::remove(copy.path() / stale);
+    QImage marked(154 * 3, 117 * 3, QImage::Format_RGB32);
+    marked.fill(QColor(0, 200, 0));
+    ASSERT_TRUE(marked.save(QString::fromStdString((copy.path() / "Images/phases3@3x.jpg").string())));
+    ASSERT_TRUE(marked.save(QString::fromStdString((copy.path() / "Images/phases5@3x.jpg").string())));
+    const fs::path phases5 = copy.path() / "Images/phases5.jpg";
+    fs::last_write_time(phases5, fs::last_write_time(copy.path() / "Images/phases5@3x.jpg") + std::chrono::hours(1));
+    platform.folder = copy.path();
+    phaseslab& moon = open<phaseslab>(false);
+    PictureVariants variants(copy.path());
+
+    const QImage scaled = paintForm(moon, 2.4, 1.0, &variants);
+    const auto middleOf = [&](int picture) {
+        const Image& image = moon.Image1[picture];
+        return scaled.pixelColor(static_cast<int>((image.Left + image.Width / 2) / 15 * 2.4),
+                                 static_cast<int>((image.Top + image.Height / 2) / 15 * 2.4));
+    };
+    EXPECT_TRUE(near(middleOf(3), QColor(0, 200, 0))) << "drawn from its variant";
+    EXPECT_FALSE(near(middleOf(5), QColor(0, 200, 0))) << "a variant older than its picture is stale";
+    EXPECT_TRUE(near(middleOf(4), QColor(200, 200, 200), 60)) << "the Full Moon, scaled from the original";
+    const Image& third = moon.Image1[3];
+    EXPECT_FALSE(near(paintForm(moon, 1.0, 1.0, &variants).pixelColor(static_cast<int>((third.Left + third.Width / 2) / 15),
+                                                                       static_cast<int>((third.Top + third.Height / 2) / 15)),
+                      QColor(0, 200, 0)))
+        << "at the design size the picture itself is painted";
+}
+
+TEST_F(ClassroomDisplay, EdgesAreWholeDevicePixelsOnADenseDisplay) {
+    intro0& menu = open<intro0>(false);
+    const Label& entry = menu.Label2[0];
+    const QImage dense = paintForm(menu, 1.0, 2.0);
+    const int row = static_cast<int>((entry.Top + entry.Height / 2) / 15 * 2);
+    const int left = static_cast<int>(entry.Left / 15 * 2);
+    const QColor rings[] = {QColor(128, 128, 128), QColor(128, 128, 128), QColor(64, 64, 64), QColor(64, 64, 64)};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(dense.pixelColor(left + i, row), rings[i]) << "device column " << i;
+    const QImage projector = paintForm(menu, 2.4);
+    const int scaledLeft = static_cast<int>(std::lround(entry.Left / 15 * 2.4));
+    const int scaledRow = static_cast<int>((entry.Top + entry.Height / 2) / 15 * 2.4);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(projector.pixelColor(scaledLeft + i, scaledRow), rings[i]) << "scaled column " << i;
+}
+
+}  // namespace
+}  // namespace lumenary::testing
