@@ -1,6 +1,6 @@
-// Lumenary starts by loading and showing its title screen; everything after that happens in
-// the screens' handlers, one event at a time.
-#include "Titlefrm.h"
+// Lumenary starts by loading and showing its title screen, or the activity the command line
+// names; everything after that happens in the screens' handlers, one event at a time.
+#include "CommandLine.h"
 #include "runtime/Runtime.h"
 #include "runtime/qt/FormWindows.h"
 #include "runtime/qt/QtFonts.h"
@@ -11,16 +11,25 @@
 #include <QThreadPool>
 
 int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("Lumenary"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LUMENARY_VERSION));
+    // Read before any window system is reached, so that --help and a mistake work anywhere.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const lumenary::CommandLine commandLine = lumenary::readCommandLine(arguments);
+    if (!commandLine.options) return commandLine.exitStatus;
+    const lumenary::StartOptions& options = *commandLine.options;
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lumenary"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     lumenary::QtPlatform platform;
     lumenary::registerProgramFonts(platform.programFolder());
     lumenary::Runtime runtime(platform);
     lumenary::FormWindows windows(runtime, platform);
+    windows.setFullScreen(options.fullScreen);
 
-    runtime.dispatch([] { lumenary::form<lumenary::Titlefrm>().Show(); });
+    runtime.dispatch(options.activity ? options.activity->open : lumenary::startOnTitleScreen);
     windows.sync();
     if (runtime.hasEnded()) return runtime.exitStatus();
     const int status = QApplication::exec();

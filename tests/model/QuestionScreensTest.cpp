@@ -144,7 +144,9 @@ TEST_P(MagnetsQuestions, ShowsItsPictureAndQuestionAndJudgesEveryChoice) {
         EXPECT_EQ(answerShown(screen), choice != row.right);
     }
 }
-INSTANTIATE_TEST_SUITE_P(BothSections, MagnetsQuestions, ::testing::ValuesIn(magnetsRows));
+INSTANTIATE_TEST_SUITE_P(BothSections, MagnetsQuestions, ::testing::ValuesIn(magnetsRows), [](const auto& info) {
+    return std::string(info.param.materials ? "Materials" : "Pairs") + std::to_string(info.param.question);
+});
 
 // ---- Magnets: the state of the two texts ----
 
@@ -175,7 +177,8 @@ INSTANTIATE_TEST_SUITE_P(Sequences, MagnetsStates, ::testing::Values(
     std::vector<Step>{{"answer", true, false}, {"answer", true, false}, {"right", true, true}, {"new", false, false}},
     std::vector<Step>{{"wrong", true, false}, {"right", true, true}, {"wrong", true, false}},
     std::vector<Step>{{"right", false, true}, {"right", false, true}, {"wrong", true, false}, {"new", false, false}},
-    std::vector<Step>{{"new", false, false}, {"answer", true, false}}));
+    std::vector<Step>{{"new", false, false}, {"answer", true, false}}),
+    [](const auto& info) { return "Sequence" + std::to_string(info.index); });
 
 TEST_F(QuestionTest, WideAndCompactSlotsSwapCleanlyBetweenQuestions) {
     magnets& pairs = open<magnets>(7);

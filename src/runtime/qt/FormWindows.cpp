@@ -34,7 +34,10 @@ TwipsMapping FormWindows::fitting(TwipsSize client, int displayWidth, int displa
 void FormWindows::setFullScreen(bool on) {
     if (on == fullScreen_) return;
     fullScreen_ = on;
-    sync();
+    for (Form* form : runtime_.visibleForms())
+        if (auto window = windows_.find(form->serial()); window != windows_.end()) place(*window->second, *form);
+    // The menu stays beneath its activity whichever way the windows were resized.
+    for (std::uint64_t serial : stacking_) windows_[serial]->raise();
 }
 
 void FormWindows::place(FormWindow& window, const Form& form) {
