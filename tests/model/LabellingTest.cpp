@@ -3,242 +3,220 @@
 #include "activities/labelling/weatherlab.h"
 #include "menus/TopicMenus.h"
 
-#include <filesystem>
+#include <algorithm>
+#include <map>
+#include <ranges>
+#include <set>
 
 namespace lumenary::testing {
 namespace {
 
-class LabellingTest : public ScreenTest {
-protected:
-    template <class Screen>
-    Screen& open() {
-        runtime.dispatch([] { form<Screen>().Show(); });
-        return runtime.form<Screen>();
-    }
-
-    // Drags a name label as a pupil does (press on it, move with the left button, release)
-    // so that its top-left corner ends at (left, top) before the drop.
-    void dropAt(Label& label, Twips left, Twips top, int button = mouse::left) {
-        Form& screen = label.form();
-        press(screen, label.Left + label.Width / 2, label.Top + label.Height / 2, button);
-        moveTo(screen, left + label.Width / 2, top + label.Height / 2, button);
-        release(screen, left + label.Width / 2, top + label.Height / 2, button);
-    }
-    void dropOn(Label& label, const Label& box) { dropAt(label, box.Left, box.Top); }
-
-    static bool restsAt(const Label& label, Twips left, Twips top) { return label.Left == left && label.Top == top; }
-    static bool checkScoreShown(const LabellingScreen& s) { return s.Label3[LabellingScreen::checkScoreButton].Visible; }
+struct Board {
+    const char* name;
+    LabellingScreen& (*open)();
+    int count;
+    int menuEntry;  // in menu2
+    const char* removedPicture;
+    // Which picture each name belongs by.
+    std::map<std::string, std::string> pictureOf;
+};
+template <class S>
+LabellingScreen& opened() {
+    form<S>().Show();
+    return form<S>();
+}
+const Board boards[] = {
+    {"Moon", opened<phaseslab>, 8, 2, "phases3.jpg",
+     {{"New Moon", "phases0"}, {"Waxing Crescent", "phases1"}, {"First Quarter", "phases2"}, {"Waxing Gibbous", "phases3"},
+      {"Full Moon", "phases4"}, {"Waning Gibbous", "phases5"}, {"Last Quarter", "phases6"}, {"Waning Crescent", "phases7"}}},
+    {"Planets", opened<weatherlab>, 9, 3, "saturn.jpg",
+     {{"Mercury", "mercury"}, {"Venus", "venus"}, {"Earth", "earth"}, {"Mars", "mars"}, {"Jupiter", "jupiter"}, {"Saturn", "saturn"},
+      {"Uranus", "uranus"}, {"Neptune", "neptune"}, {"Pluto", "pluto"}}},
 };
 
-TEST_F(LabellingTest, MoonScreenLoadsWithEveryLabelAtHomeAndTargetsEmpty) {
-    phaseslab& moon = open<phaseslab>();
-    EXPECT_EQ(moon.Caption, "Phases of the Moon");
-    EXPECT_EQ(moon.BackColor, colors::black);
-    EXPECT_EQ(moon.itemCount(), 8);
-    const char* names[] = {"Waxing Crescent", "Waxing Gibbous", "Waning Gibbous", "First Quarter",
-                           "Waning Crescent", "Last Quarter",   "Full Moon",      "New Moon"};
-    for (int i = 0; i < 8; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(moon.Label2[i].Caption, names[i]);
-        EXPECT_TRUE(moon.Label2[i].Visible);
-        EXPECT_EQ(moon.Label1[i].Caption, "");
-        EXPECT_EQ(moon.Label1[i].BackStyle, backStyle::transparent);
-        EXPECT_TRUE(moon.Label1[i].Visible);
-        EXPECT_TRUE(restsAt(moon.Label4[i], moon.Label2[i].Left, moon.Label2[i].Top));
-        EXPECT_EQ(moon.Label4[i].Height, 375);
-        EXPECT_EQ(moon.Label4[i].Width, i == 5 ? 1845 : 2085);
-        EXPECT_TRUE(moon.Label4[i].Visible);
-        EXPECT_EQ(moon.Image1[i].picture().sourcePath(), "Images\\phases" + std::to_string(i) + ".jpg");
+class Labelling : public ScreenTest, public ::testing::WithParamInterface<Board> {
+protected:
+    LabellingScreen& s = open();
+    const int n = GetParam().count;
+
+    LabellingScreen& open() {
+        LabellingScreen* screen = nullptr;
+        runtime.dispatch([&] { screen = &GetParam().open(); });
+        if (!screen) throw std::runtime_error("the screen did not open");
+        return *screen;
     }
-    EXPECT_FALSE(checkScoreShown(moon));
-    EXPECT_FALSE(moon.Label5.Visible);
-    EXPECT_EQ(moon.stackOf(nullptr).back(), &moon.Label5) << "the score line is frontmost";
+    // Drags a name label as a pupil does (press on it, move with the left button, release) so
+    // that its top-left corner ends at (left, top) before the drop.
+    void dropAt(Label& label, Twips left, Twips top) {
+        Form& screen = label.form();
+        press(screen, label.Left + label.Width / 2, label.Top + label.Height / 2);
+        moveTo(screen, left + label.Width / 2, top + label.Height / 2, mouse::left);
+        release(screen, left + label.Width / 2, top + label.Height / 2);
+    }
+    void dropOn(Label& label, const Label& box) { dropAt(label, box.Left, box.Top); }
+    static std::pair<Twips, Twips> at(const Label& label) { return {label.Left, label.Top}; }
+    bool checkScoreShown() const { return s.Label3[LabellingScreen::checkScoreButton].Visible; }
+    std::string score() {
+        click(s.Label3[LabellingScreen::checkScoreButton]);
+        return s.Label5.Visible ? s.Label5.Caption : "hidden";
+    }
+};
+INSTANTIATE_TEST_SUITE_P(Boards, Labelling, ::testing::ValuesIn(boards), [](const auto& info) { return info.param.name; });
+
+TEST_P(Labelling, OpensWithEveryNameAtHomeInFrontOfAllElseAndTheTargetsEmpty) {
+    ASSERT_EQ(s.itemCount(), n);
+    const auto& stack = s.stackOf(nullptr);
+    const auto position = [&](const Control& c) { return std::ranges::find(stack, &c) - stack.begin(); };
+    std::set<std::string> names;
+    for (int i = 0; i < n; ++i) {
+        SCOPED_TRACE(i);
+        names.insert(s.Label2[i].Caption);
+        EXPECT_TRUE(s.Label2[i].Visible && s.Label4[i].Visible && s.Label1[i].Visible && s.Image1[i].Visible);
+        EXPECT_EQ(at(s.Label4[i]), at(s.Label2[i])) << "resting in its home box";
+        EXPECT_EQ(s.Label4[i].Height, s.Label2[i].Height);
+        EXPECT_EQ(s.Label1[i].Caption, "");
+        EXPECT_EQ(s.Label1[i].BackStyle, backStyle::transparent);
+        EXPECT_FALSE(s.Image1[i].picture().isEmpty());
+        for (const Control* behind : std::initializer_list<const Control*>{&s.Image1[i], &s.Label1[i], &s.Label4[i], &s.Label3[i % 3], &s.Label7})
+            EXPECT_GT(position(s.Label2[i]), position(*behind)) << behind->name();
+        EXPECT_GT(position(s.Label2[i]), i > 0 ? position(s.Label2[i - 1]) : -1) << "the higher index in front";
+    }
+    EXPECT_EQ(names.size(), std::size_t(n));
+    EXPECT_FALSE(s.Label2.exists(n));
+    EXPECT_FALSE(checkScoreShown());
+    EXPECT_FALSE(s.Label5.Visible);
+    EXPECT_TRUE(s.Label3[LabellingScreen::exitButton].Visible && s.Label3[LabellingScreen::startAgainButton].Visible && s.Label7.Visible);
 }
 
-TEST_F(LabellingTest, DraggingCentresTheLabelUnderThePointerEvenBeyondTheLabel) {
-    phaseslab& moon = open<phaseslab>();
-    Label& label = moon.Label2[6];  // home (8400, 7320)
-    press(moon, 8500, 7400);
-    moveTo(moon, 8600, 7500, mouse::left);
-    EXPECT_TRUE(restsAt(label, 8600 - 1042.5f, 7500 - 187.5f));
-    moveTo(moon, 300, 200, mouse::left);  // far outside the label: it still has the mouse
-    EXPECT_TRUE(restsAt(label, 300 - 1042.5f, 200 - 187.5f));
-    release(moon, 300, 200);
-    EXPECT_TRUE(restsAt(label, 300 - 1042.5f, 200 - 187.5f)) << "nothing captures it up there";
+TEST_P(Labelling, EachNamesOwnTargetLiesByItsPicture) {
+    // Gap between two boxes, zero where they overlap.
+    const auto gap = [](const Control& a, const Control& b) {
+        return std::max({a.Left - (b.Left + b.Width), b.Left - (a.Left + a.Width), a.Top - (b.Top + b.Height), b.Top - (a.Top + a.Height), 0.0f});
+    };
+    for (int i = 0; i < n; ++i) {
+        const Label& target = s.Label1[i];
+        const auto nearest = std::ranges::min(std::views::iota(0, n), {}, [&](int p) { return gap(target, s.Image1[p]); });
+        const std::string& file = s.Image1[nearest].picture().sourcePath();
+        EXPECT_NE(file.find(GetParam().pictureOf.at(s.Label2[i].Caption)), std::string::npos) << s.Label2[i].Caption << " is by " << file;
+    }
 }
 
-TEST_F(LabellingTest, OnlyTheLeftButtonAloneDragsButAnyReleaseDrops) {
-    phaseslab& moon = open<phaseslab>();
-    Label& label = moon.Label2[6];
-    press(moon, 8500, 7400, mouse::right);
-    moveTo(moon, 2000, 2000, mouse::right);
-    EXPECT_TRUE(restsAt(label, 8400, 7320));
-    press(moon, 2000, 2000, mouse::left);
-    moveTo(moon, 2500, 2500, mouse::left | mouse::right);
-    EXPECT_TRUE(restsAt(label, 8400, 7320));
-    release(moon, 2500, 2500, mouse::left);
-    release(moon, 2500, 2500, mouse::right);
-
-    // Put the label into a box's zone by hand, then a right-button release snaps it.
-    label.Left = 900, label.Top = 5800;
-    press(moon, 1900, 5900, mouse::right);
-    release(moon, 1900, 5900, mouse::right);
-    EXPECT_TRUE(restsAt(label, 840, 5760));
+TEST_P(Labelling, TheLeftButtonDragsTheLabelCentredUnderThePointerAndAnyReleaseDrops) {
+    Label& label = s.Label2[n - 1];
+    const auto home = at(label);
+    press(s, label.Left + 10, label.Top + 10, mouse::right);
+    moveTo(s, 5000, 4000, mouse::right);
+    EXPECT_EQ(at(label), home) << "the right button does not drag";
+    press(s, 5000, 4000, mouse::left);
+    moveTo(s, 5100, 4100, mouse::left | mouse::right);
+    EXPECT_EQ(at(label), home) << "nor two buttons together";
+    release(s, 5000, 4000, mouse::right);
+    moveTo(s, 11500, 600, mouse::left);  // far outside the label, which still has the mouse
+    EXPECT_EQ(at(label), std::pair(11500 - label.Width / 2, 600 - label.Height / 2));
+    release(s, 11500, 600);
+    EXPECT_EQ(at(label), std::pair(11500 - label.Width / 2, 600 - label.Height / 2)) << "no box is near";
+    label.Left = home.first + 200, label.Top = home.second + 100;
+    press(s, label.Left + 10, label.Top + 10, mouse::right);
+    release(s, label.Left + 10, label.Top + 10, mouse::right);
+    EXPECT_EQ(at(label), home) << "a right-button release snaps it home";
 }
 
-TEST_F(LabellingTest, SnapZonesAreStrictAtTheirBounds) {
-    phaseslab& moon = open<phaseslab>();
-    Label& label = moon.Label2[0];
-    // The Full Moon target, (840, 5760), 2085 x 375: its zone runs from x > -202.5 and y < 6135.
-    dropAt(label, -202.5f, 5760);
-    EXPECT_TRUE(restsAt(label, -202.5f, 5760)) << "the bound itself is outside";
-    dropAt(label, -201.5f, 5760);
-    EXPECT_TRUE(restsAt(label, 840, 5760)) << "one twip inside";
-    dropAt(label, 840, 6135);
-    EXPECT_TRUE(restsAt(label, 840, 6135));
-    dropAt(label, 840, 6134);
-    EXPECT_TRUE(restsAt(label, 840, 5760));
+TEST_P(Labelling, ABoxCapturesALabelWithinStrictBoundsHalfABoxUpAndLeftToItsFarEdges) {
+    Label& box = s.Label1[0];
+    box.Left = 5000, box.Top = 500;  // clear of every other box's reach
+    Label& label = s.Label2[n - 1];
+    const Twips w = box.Width, h = box.Height;
+    const std::pair<Twips, Twips> bounds[] = {{5000 - w / 2, 500}, {5000 + w, 500}, {5000, 500 - h / 2}, {5000, 500 + h}};
+    const std::pair<Twips, Twips> inward[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+    for (int b = 0; b < 4; ++b) {
+        const auto [x, y] = bounds[b];
+        dropAt(label, x, y);
+        EXPECT_EQ(at(label), bounds[b]) << "the bound itself is outside, bound " << b;
+        dropAt(label, x + inward[b].first, y + inward[b].second);
+        EXPECT_EQ(at(label), std::pair(5000.0f, 500.0f)) << "a twip inside, bound " << b;
+    }
 }
 
-TEST_F(LabellingTest, WhereZonesOverlapTheBoxTestedFirstWins) {
-    phaseslab& moon = open<phaseslab>();
-    dropAt(moon.Label2[3], 2600, 3120);
-    EXPECT_TRUE(restsAt(moon.Label2[3], 3480, 3120)) << "target 0 is tested before target 7";
+TEST_P(Labelling, CheckScoreAppearsWhenEveryLabelIsOnATargetAndCountsThoseOnTheirOwn) {
+    for (int i = 0; i < n; ++i) {
+        EXPECT_FALSE(checkScoreShown()) << i;
+        dropOn(s.Label2[i], s.Label1[(i + 1) % n]);
+    }
+    EXPECT_TRUE(checkScoreShown());
+    EXPECT_EQ(score(), "0 out of " + std::to_string(n) + " correct");
+    for (int i = 0; i < n - 1; ++i) dropOn(s.Label2[i], s.Label1[i]);
+    dropOn(s.Label2[n - 1], s.Label1[n - 2]);
+    EXPECT_EQ(score(), std::to_string(n - 1) + " out of " + std::to_string(n) + " correct") << "two on one target still count";
+    dropAt(s.Label2[n - 1], 5000, 8300);
+    EXPECT_TRUE(checkScoreShown()) << "Check Score stays once shown";
+    EXPECT_EQ(s.Label5.Caption, std::to_string(n - 1) + " out of " + std::to_string(n) + " correct");
+    dropOn(s.Label2[n - 1], s.Label1[n - 1]);
+    EXPECT_EQ(score(), std::to_string(n) + " out of " + std::to_string(n) + " correct");
+
+    click(s.Label3[LabellingScreen::startAgainButton]);
+    EXPECT_FALSE(s.Label5.Visible);
+    EXPECT_FALSE(checkScoreShown());
+    for (int i = 0; i < n; ++i) EXPECT_EQ(at(s.Label2[i]), at(s.Label4[i])) << "home again " << i;
+    for (int i = 0; i < n - 1; ++i) dropOn(s.Label2[i], s.Label1[i]);
+    dropOn(s.Label2[n - 1], s.Label4[0]);
+    EXPECT_FALSE(checkScoreShown()) << "a label in a home box is not on a target";
+    dropOn(s.Label2[n - 1], s.Label1[0]);
+    EXPECT_TRUE(checkScoreShown()) << "two labels on one target complete the board";
 }
 
-TEST_F(LabellingTest, TheNarrowHomeBoxCapturesOnlyWithinItsOwnWidth) {
-    phaseslab& moon = open<phaseslab>();
-    Label& label = moon.Label2[7];  // frontmost, so it is the one picked up wherever it lies
-    dropAt(label, 600, 6720);  // inside the zone a 2085-wide box would have
-    EXPECT_TRUE(restsAt(label, 600, 6720));
-    dropAt(label, 640, 6720);
-    EXPECT_TRUE(restsAt(label, 1560, 6720)) << "snapped into home box 5";
-}
-
-TEST_F(LabellingTest, ALabelDroppedFarFromEveryBoxStaysWhereItWasLetGo) {
-    phaseslab& moon = open<phaseslab>();
-    dropAt(moon.Label2[2], 4000, 8300);
-    EXPECT_TRUE(restsAt(moon.Label2[2], 4000, 8300));
-    dropAt(moon.Label2[2], 11000, 600);
-    EXPECT_TRUE(restsAt(moon.Label2[2], 11000, 600));
-}
-
-TEST_F(LabellingTest, TwoLabelsOnOneTargetStillCompleteTheBoard) {
-    phaseslab& moon = open<phaseslab>();
-    for (int i = 0; i < 6; ++i) dropOn(moon.Label2[i], moon.Label1[i]);
-    dropOn(moon.Label2[6], moon.Label1[6]);
-    EXPECT_FALSE(checkScoreShown(moon));
-    dropOn(moon.Label2[7], moon.Label1[6]);
-    EXPECT_TRUE(checkScoreShown(moon)) << "eight labels on targets, though target 7 is empty";
-    EXPECT_EQ(moon.controlAt(moon.Label1[6].Left + 10, moon.Label1[6].Top + 10), &moon.Label2[7]) << "higher index in front";
-    click(moon.Label3[LabellingScreen::checkScoreButton]);
-    EXPECT_EQ(moon.Label5.Caption, "7 out of 8 correct");
-}
-
-TEST_F(LabellingTest, ScoresCountOnlyLabelsOnTheirOwnTargets) {
-    phaseslab& moon = open<phaseslab>();
-    for (int i = 0; i < 8; ++i) dropOn(moon.Label2[i], moon.Label1[(i + 1) % 8]);
-    click(moon.Label3[LabellingScreen::checkScoreButton]);
-    EXPECT_TRUE(moon.Label5.Visible);
-    EXPECT_EQ(moon.Label5.Caption, "0 out of 8 correct");
-
-    for (int i = 0; i < 8; ++i) dropOn(moon.Label2[i], moon.Label1[i]);
-    click(moon.Label3[LabellingScreen::checkScoreButton]);
-    EXPECT_EQ(moon.Label5.Caption, "8 out of 8 correct");
-
-    dropAt(moon.Label2[0], 5000, 8300);
-    EXPECT_TRUE(checkScoreShown(moon)) << "Check Score stays once shown";
-    EXPECT_EQ(moon.Label5.Caption, "8 out of 8 correct");
-    EXPECT_TRUE(moon.Label5.Visible);
-}
-
-TEST_F(LabellingTest, StartAgainSendsEveryLabelHomeAndHidesTheScore) {
-    phaseslab& moon = open<phaseslab>();
-    for (int i = 0; i < 8; ++i) dropOn(moon.Label2[i], moon.Label1[i]);
-    click(moon.Label3[LabellingScreen::checkScoreButton]);
-    click(moon.Label3[LabellingScreen::startAgainButton]);
-    EXPECT_FALSE(moon.Label5.Visible);
-    EXPECT_FALSE(checkScoreShown(moon));
-    for (int i = 0; i < 8; ++i) EXPECT_TRUE(restsAt(moon.Label2[i], moon.Label4[i].Left, moon.Label4[i].Top)) << i;
-}
-
-TEST_F(LabellingTest, ButtonsHighlightUnderThePointerAndClearOverTheBackground) {
-    phaseslab& moon = open<phaseslab>();
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(moon.Label3[i].BackStyle, backStyle::opaque);
-    moveTo(moon, 11000, 7000);
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(moon.Label3[i].BackStyle, backStyle::transparent);
-    hover(moon.Label3[0]);
-    hover(moon.Label3[1]);
-    hover(moon.Image1[2]);
-    EXPECT_EQ(moon.Label3[0].BackStyle, backStyle::opaque);
-    EXPECT_EQ(moon.Label3[1].BackStyle, backStyle::opaque);
-}
-
-TEST_F(LabellingTest, ExitUncoversTheMenuAndReopeningStartsAfresh) {
-    menu2& menu = open<menu2>();
-    click(menu.Label3[2]);
-    EXPECT_EQ(shownScreens(), "menu2 phaseslab");
-    phaseslab& moon = runtime.form<phaseslab>();
-    dropOn(moon.Label2[4], moon.Label1[4]);
-    click(moon.Label3[LabellingScreen::exitButton]);
-    EXPECT_EQ(shownScreens(), "menu2");
-    EXPECT_FALSE(runtime.isLoaded<phaseslab>());
-    EXPECT_EQ(&runtime.form<menu2>(), &menu) << "the menu was not reloaded";
-
-    click(menu.Label3[2]);
-    phaseslab& again = runtime.form<phaseslab>();
-    EXPECT_TRUE(restsAt(again.Label2[4], 6120, 6720));
-    EXPECT_FALSE(checkScoreShown(again));
-}
-
-TEST_F(LabellingTest, BothScreensOpenAtOnceEachKeepTheirOwnCount) {
-    phaseslab& moon = open<phaseslab>();
-    weatherlab& planets = open<weatherlab>();
-    EXPECT_EQ(shownScreens(), "phaseslab weatherlab");
-    for (int i = 0; i < 8; ++i) dropOn(moon.Label2[i], moon.Label1[i]);
-    EXPECT_TRUE(checkScoreShown(moon));
-    click(moon.Label3[LabellingScreen::checkScoreButton]);
-    EXPECT_EQ(moon.Label5.Caption, "8 out of 8 correct");
-    for (int i = 0; i < 9; ++i) dropOn(planets.Label2[i], planets.Label1[i]);
-    click(planets.Label3[LabellingScreen::checkScoreButton]);
-    EXPECT_EQ(planets.Label5.Caption, "9 out of 9 correct");
-    click(moon.Label3[LabellingScreen::startAgainButton]);
+TEST_P(Labelling, ButtonsLightUpUnderThePointerAndClearOverTheBackground) {
+    for (int i = 0; i < n; ++i) dropOn(s.Label2[i], s.Label1[i]);
+    for (int b = 0; b < 3; ++b) EXPECT_EQ(s.Label3[b].BackStyle, backStyle::opaque) << b;
+    moveTo(s, 11500, 600);
+    for (int b = 0; b < 3; ++b) EXPECT_EQ(s.Label3[b].BackStyle, backStyle::transparent) << b;
+    for (int b = 0; b < 3; ++b) hover(s.Label3[b]);
+    hover(s.Image1[0]);
+    for (int b = 0; b < 3; ++b) EXPECT_EQ(s.Label3[b].BackStyle, backStyle::opaque) << b;
     EXPECT_TRUE(platform.errors.empty());
 }
 
-TEST_F(LabellingTest, PlanetsScreenHomeBoxesTakeTheLabelsSize) {
-    weatherlab& planets = open<weatherlab>();
-    EXPECT_EQ(planets.Caption, "Ordering the Planets");
-    EXPECT_EQ(planets.itemCount(), 9);
-    for (int i = 0; i < 9; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(planets.Label4[i].Width, 1320);
-        EXPECT_EQ(planets.Label4[i].Height, 375);
-        EXPECT_TRUE(restsAt(planets.Label4[i], planets.Label2[i].Left, planets.Label2[i].Top));
-    }
-    EXPECT_EQ(planets.Label2[3].Caption, "Jupiter");
-    EXPECT_EQ(planets.Label7.Index(), 0);
-    EXPECT_EQ(planets.controlAt(7600, 2900), &planets.Label1[1]) << "Saturn's target over its picture";
-    EXPECT_EQ(planets.controlAt(9700, 2950), &planets.Image1[6]) << "Uranus over Saturn's corner";
+TEST_P(Labelling, ExitUncoversTheMenuAndReopeningStartsAfresh) {
+    Unload(s);
+    runtime.dispatch([] { form<menu2>().Show(); });
+    menu2& menu = runtime.form<menu2>();
+    click(menu.Label3[GetParam().menuEntry]);
+    LabellingScreen* screen = dynamic_cast<LabellingScreen*>(runtime.visibleForms().back());
+    ASSERT_NE(screen, nullptr);
+    dropOn(screen->Label2[0], screen->Label1[0]);
+    click(screen->Label3[LabellingScreen::exitButton]);
+    EXPECT_EQ(shownScreens(), "menu2");
+    EXPECT_EQ(&runtime.form<menu2>(), &menu) << "the menu was not reloaded";
+    click(menu.Label3[GetParam().menuEntry]);
+    screen = dynamic_cast<LabellingScreen*>(runtime.visibleForms().back());
+    EXPECT_EQ(at(screen->Label2[0]), at(screen->Label4[0]));
 }
 
-TEST_F(LabellingTest, PlanetsScreenSnapsByItsOwnZones) {
-    weatherlab& planets = open<weatherlab>();
-    dropAt(planets.Label2[5], 4300, 6720);
-    EXPECT_TRUE(restsAt(planets.Label2[5], 3120, 6720)) << "home box of label 1, tested before label 3's";
-    dropAt(planets.Label2[5], 10000, 7000);
-    EXPECT_TRUE(restsAt(planets.Label2[5], 10440, 7080)) << "the Pluto target";
-    dropAt(planets.Label2[5], 100, 7400);
-    EXPECT_TRUE(restsAt(planets.Label2[5], 120, 7560)) << "the Mercury target";
-}
-
-TEST_F(LabellingTest, AMissingPlanetPictureStopsTheLoadWithAnError) {
+TEST_P(Labelling, AMissingPictureStopsTheLoadWithAnError) {
+    Unload(s);
+    runtime.collectUnloaded();
     ProgramFolderCopy copy;
-    std::filesystem::remove(copy.path() / "Images" / "saturn.jpg");
+    std::filesystem::remove(copy.path() / "Images" / GetParam().removedPicture);
     platform.folder = copy.path();
-    runtime.dispatch([] { form<weatherlab>().Show(); });
-    ASSERT_EQ(platform.errors.size(), 1u);
-    EXPECT_NE(platform.errors[0].find("Images\\saturn.jpg"), std::string::npos);
+    runtime.dispatch(GetParam().open);
+    EXPECT_EQ(platform.errors, std::vector<std::string>{"Cannot load picture \"Images\\" + std::string(GetParam().removedPicture) +
+                                                       "\": the file does not exist"});
+}
+
+using MoonBoard = ScreenTest;
+
+TEST_F(MoonBoard, OverlappingZonesGoToTheBoxTestedFirstAndTheNarrowHomeBoxCapturesOnlyWithinItsWidth) {
+    runtime.dispatch([] { form<phaseslab>().Show(); });
+    phaseslab& moon = runtime.form<phaseslab>();
+    Label& label = moon.Label2[7];
+    const auto drop = [&](Twips left, Twips top) {
+        press(moon, label.Left + 10, label.Top + 10);
+        moveTo(moon, left + label.Width / 2, top + label.Height / 2, mouse::left);
+        release(moon, left + label.Width / 2, top + label.Height / 2);
+        return std::pair(label.Left, label.Top);
+    };
+    EXPECT_EQ(drop(2600, 3120), std::pair(3480.0f, 3120.0f)) << "target 0 is tested before target 7";
+    EXPECT_EQ(drop(600, 6720), std::pair(600.0f, 6720.0f)) << "beyond home box 5's own half width";
+    EXPECT_EQ(drop(640, 6720), std::pair(1560.0f, 6720.0f)) << "within it";
 }
 
 }  // namespace
