@@ -5,9 +5,6 @@
 #include <QRegularExpression>
 #include <QThread>
 
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
-
 #include <stdexcept>
 
 namespace lumenary::testing {
@@ -58,17 +55,17 @@ QProcessEnvironment XSession::environment() const {
     return env;
 }
 
-QString XSession::run(const QString& program, const QStringList& arguments) const {
+QString XSession::xdotool(const QStringList& arguments) const {
     QProcess tool;
     tool.setProcessEnvironment(environment());
-    tool.start(program, arguments);
-    if (!tool.waitForFinished(10000)) throw std::runtime_error(("X tool hung: " + program).toStdString());
+    tool.start("xdotool", arguments);
+    if (!tool.waitForFinished(10000)) throw std::runtime_error("xdotool hung");
     return QString::fromUtf8(tool.readAllStandardOutput());
 }
 
 QStringList XSession::windowsTitled(const QString& title) const {
     const QString pattern = "^" + QRegularExpression::escape(title) + "$";
-    return run("xdotool", {"search", "--onlyvisible", "--name", pattern}).split('\n', Qt::SkipEmptyParts);
+    return xdotool({"search", "--onlyvisible", "--name", pattern}).split('\n', Qt::SkipEmptyParts);
 }
 
 QString XSession::waitForWindow(const QString& title, std::chrono::milliseconds timeout) const {
@@ -83,7 +80,7 @@ bool XSession::waitForNoWindow(const QString& title, std::chrono::milliseconds t
 }
 
 QRect XSession::geometry(const QString& windowId) const {
-    const QString shell = run("xdotool", {"getwindowgeometry", "--shell", windowId});
+    const QString shell = xdotool({"getwindowgeometry", "--shell", windowId});
     int x = 0, y = 0, width = 0, height = 0;
     for (const QString& line : shell.split('\n')) {
         const QStringList pair = line.split('=');
@@ -102,8 +99,8 @@ void XSession::moveTo(QPoint point) const {
     QThread::msleep(60);
 }
 
-void XSession::press(int button) const { xdotool({"mousedown", QString::number(button)}); QThread::msleep(60); }
-void XSession::release(int button) const { xdotool({"mouseup", QString::number(button)}); QThread::msleep(60); }
+void XSession::press() const { xdotool({"mousedown", "1"}); QThread::msleep(60); }
+void XSession::release() const { xdotool({"mouseup", "1"}); QThread::msleep(60); }
 
 void XSession::click(QPoint point) const {
     moveTo(point);
@@ -114,22 +111,6 @@ void XSession::click(QPoint point) const {
 
 void XSession::key(const QString& keys) const {
     xdotool({"key", keys});
-    QThread::msleep(300);
-}
-
-void XSession::requestClose(const QString& windowId) const {
-    Display* x = XOpenDisplay(display_.toLocal8Bit().constData());
-    if (!x) throw std::runtime_error("cannot open the X display");
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = windowId.toULong();
-    event.xclient.message_type = XInternAtom(x, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(x, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(x, event.xclient.window, False, NoEventMask, &event);
-    XFlush(x);
-    XCloseDisplay(x);
     QThread::msleep(300);
 }
 

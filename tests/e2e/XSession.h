@@ -23,13 +23,8 @@ public:
     XSession(const XSession&) = delete;
     XSession& operator=(const XSession&) = delete;
 
-    const QString& display() const { return display_; }
     // The environment a program on this display gets.
     QProcessEnvironment environment() const;
-
-    // Runs an X tool to completion and returns what it printed.
-    QString run(const QString& program, const QStringList& arguments) const;
-    void xdotool(const QStringList& arguments) const { run("xdotool", arguments); }
 
     // The ids of visible windows whose title is exactly `title`.
     QStringList windowsTitled(const QString& title) const;
@@ -39,21 +34,21 @@ public:
     QRect geometry(const QString& windowId) const;
 
     void moveTo(QPoint point) const;
-    void press(int button = 1) const;
-    void release(int button = 1) const;
+    void press() const;
+    void release() const;
     void click(QPoint point) const;
     void key(const QString& keys) const;
-    // What a window manager's close box does: asks the window to close (WM_DELETE_WINDOW).
-    void requestClose(const QString& windowId) const;
 
     QImage screenshot() const;
 
 private:
+    QString xdotool(const QStringList& arguments) const;
+
     QString display_;
     std::unique_ptr<QProcess> server_;
 };
 
-// The built program running on an X session, from the build's program folder or a copy.
+// The built program running on an X session.
 class ProgramProcess {
 public:
     ProgramProcess(const XSession& session, const QString& programFolder, const QProcessEnvironment& extra = {});
