@@ -53,6 +53,7 @@ Titlefrm::Titlefrm()
       Picture1(add<PictureBox>("Picture1", -1, &Frame1)) {
     const FrameMargins margins = Runtime::current().platform().frameMargins();
     Caption = " ";
+    Icon = Runtime::current().platform().applicationIcon();
     BackColor = colors::silver;
     Width = clientWidth + margins.horizontal();
     Height = clientHeight + margins.vertical();

@@ -33,6 +33,9 @@ public:
     // Asks the desktop shell to carry out `operation` ("open") on `target`. The result is not examined.
     virtual void shellExecute(const Form* owner, const std::string& operation, const std::string& target) = 0;
 
+    // The program's own icon, which the title screen shows in its title bar.
+    virtual Picture applicationIcon() = 0;
+
     // Reports an error that no screen handled: the user is told, and it is written to stderr.
     virtual void reportError(const std::string& message) = 0;
 

@@ -1,4 +1,6 @@
-// Draws every picture the program reads into its program folder: lumenary_artwork <appdir>
+// Draws every picture the program reads into its program folder, and the program's icon into
+// an icon theme folder: lumenary_artwork <program folder> <icon theme folder>
+#include "appIcon.h"
 #include "artworkWriter.h"
 
 #include <QGuiApplication>
@@ -7,8 +9,8 @@
 int main(int argc, char** argv)
 {
     QTextStream err(stderr);
-    if (argc != 2) {
-        err << "usage: lumenary_artwork <program folder>\n";
+    if (argc != 3) {
+        err << "usage: lumenary_artwork <program folder> <icon theme folder>\n";
         return 2;
     }
 
@@ -17,7 +19,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
-    const QStringList failures = lumenary::artwork::writeArtwork(QString::fromLocal8Bit(argv[1]));
+    const QStringList failures = lumenary::artwork::writeArtwork(QString::fromLocal8Bit(argv[1])) +
+                                 lumenary::artwork::writeApplicationIcons(QString::fromLocal8Bit(argv[2]));
     for (const QString& failure : failures)
         err << "lumenary_artwork: could not write " << failure << '\n';
     return failures.isEmpty() ? 0 : 1;

@@ -1,11 +1,13 @@
 #include "QtPlatform.h"
 
 #include "QtPictureDecoder.h"
+#include "runtime/ProgramFolder.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDesktopServices>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -27,7 +29,7 @@ FrameMargins QtPlatform::nominalFrameMargins() {
 }
 
 std::filesystem::path QtPlatform::programFolder() const {
-    return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
+    return findProgramFolder(std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()));
 }
 
 TwipsSize QtPlatform::desktopSize() const {
@@ -57,6 +59,15 @@ void QtPlatform::reportError(const std::string& message) {
     // failed handler (a question without its picture), so they are not shown meanwhile.
     for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
     QMessageBox::critical(nullptr, QStringLiteral("Lumenary"), QString::fromStdString(message));
+}
+
+// Built into the executable, so that the title bar shows it wherever the program runs from.
+Picture QtPlatform::applicationIcon() {
+    QFile icon(QStringLiteral(":/lumenary/icon.png"));
+    if (!icon.open(QIODevice::ReadOnly)) return {};
+    const QByteArray bytes = icon.readAll();
+    return decodePictureWithQt({reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())},
+                               "the program's icon");
 }
 
 Picture QtPlatform::decodePicture(std::span<const std::uint8_t> bytes, const std::string& displayPath) {

@@ -18,6 +18,7 @@ public:
     float rnd() override { return random_.next(); }
     void shellExecute(const Form* owner, const std::string& operation, const std::string& target) override;
     void reportError(const std::string& message) override;
+    Picture applicationIcon() override;
     Picture decodePicture(std::span<const std::uint8_t> bytes, const std::string& displayPath) override;
 
     // Windows are placed as if framed by a thin border and a title bar. Window managers report

@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# installTest.sh CHECK BUILD_DIR APP_ID, where CHECK is install, package or commandline.
+set -euo pipefail
+check=$1 build=$2 id=$3
+work=$(mktemp -d)
+xvfb=
+cleanup() { pkill -P $$ lumenary 2>/dev/null; sleep 0.2; [[ -n $xvfb ]] && kill "$xvfb" 2>/dev/null; rm -rf "$work"; }
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >/dev/null
+program=$prefix/bin/lumenary
+
+# A private X server on a free display.
+startX() {
+  Xvfb -displayfd 3 -screen 0 "${1:-1024x768x24}" -nolisten tcp 3>"$work/display" 2>/dev/null &
+  xvfb=$!
+  for _ in $(seq 50); do [[ -s $work/display ]] && break; sleep 0.1; done
+  export DISPLAY=:$(cat "$work/display")
+}
+# The ids of visible windows titled exactly $1, waiting up to 40 s for one to appear.
+waitForWindow() {
+  for _ in $(seq 200); do
+    ids=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true)
+    [[ -n $ids ]] && { echo "$ids"; return; }
+    sleep 0.2
+  done
+  fail "no window titled \"$1\""
+}
+
+case $check in
+install)
+  for f in bin/lumenary share/lumenary/Images/phases3.jpg share/lumenary/newton/newton10.bmp \
+           share/lumenary/opening/tessil00.gif share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+           share/icons/hicolor/scalable/apps/$id.svg share/man/man1/lumenary.1 \
+           share/icons/hicolor/{48x48,64x64,128x128,256x256}/apps/$id.png; do
+    [[ -f $prefix/$f ]] || fail "$f is not installed"
+  done
+  [[ ! -e $prefix/share/lumenary/fonts ]] || fail "fonts come from the font packages, not the program"
+  desktop-file-validate "$prefix/share/applications/$id.desktop"
+  appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >/dev/null
+  grep -q '^Categories=Education;Science;Physics;$' "$prefix/share/applications/$id.desktop" || fail "categories"
+  # Started from elsewhere, it finds its pictures through ../share/lumenary.
+  startX
+  (cd / && "$program" 2>"$work/errors") &
+  waitForWindow " " >/dev/null
+  [[ ! -s $work/errors ]] || ! grep -q "Cannot load" "$work/errors" || fail "$(cat "$work/errors")"
+  ;;
+package)
+  (cd "$build" && cpack -G DEB -B "$work/package" >/dev/null)
+  deb=$(ls "$work"/package/lumenary_*_*.deb)
+  info=$(dpkg-deb --info "$deb")
+  for dependency in libqt6widgets6 libqt6gui6 fonts-wine fonts-liberation2; do
+    grep -q "Depends:.*$dependency" <<<"$info" || fail "the package does not depend on $dependency"
+  done
+  contents=$(dpkg-deb --contents "$deb")
+  for f in ./usr/bin/lumenary ./usr/share/lumenary/Images/magnets1.bmp ./usr/share/applications/$id.desktop \
+           ./usr/share/icons/hicolor/256x256/apps/$id.png ./usr/share/man/man1/lumenary.1; do
+    grep -q " $f\$" <<<"$contents" || fail "the package lacks $f"
+  done
+  ;;
+commandline)
+  [[ $("$program" --version) == "Lumenary 0.1" ]] || fail "--version"
+  startX 1280x1024x24
+  status=0; "$program" --activity nosuch 2>"$work/errors" || status=$?
+  [[ $status -eq 2 ]] || fail "an unknown activity ends with status $status"
+  grep -q "phaseslab, weatherlab, newtonmeter, magnets" "$work/errors" || fail "the accepted names are not shown"
+  [[ -z $(xdotool search --onlyvisible --name '.' 2>/dev/null) ]] || fail "a window opened"
+
+  "$program" --activity weatherlab &
+  started=$!
+  planets=$(waitForWindow "Ordering the Planets")
+  waitForWindow Corbelwick >/dev/null
+  eval "$(xdotool getwindowgeometry --shell "$planets")"
+  xdotool mousemove $((X + (10560 + 620) / 15)) $((Y + (7920 + 250) / 15)) click 1  # Exit
+  for _ in $(seq 50); do [[ -z $(xdotool search --onlyvisible --name '^Ordering the Planets$' 2>/dev/null) ]] && break; sleep 0.2; done
+  [[ -z $(xdotool search --onlyvisible --name '^Ordering the Planets$' 2>/dev/null) ]] || fail "Exit left the activity open"
+  waitForWindow Corbelwick >/dev/null
+  kill $started
+
+  "$program" --fullscreen &
+  title=$(waitForWindow " ")
+  eval "$(xdotool getwindowgeometry --shell "$title")"
+  [[ "$X,$Y,$WIDTH,$HEIGHT" == "0,0,1280,1024" ]] || fail "--fullscreen gave $X,$Y,$WIDTH,$HEIGHT"
+  ;;
+esac
+echo "install check $check: passed"
