@@ -1,0 +1,73 @@
+#include "ScreenTest.h"
+#include "framework/CommandLine.h"
+#include "runtime/PicturePath.h"
+#include "runtime/ProgramFolder.h"
+#include "runtime/RuntimeError.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include <unistd.h>
+
+namespace lumenary::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Launch {
+    QStringList arguments;
+    int exitStatus;          // when the program ends at once
+    bool fullScreen;
+    const char* activity;    // "" for the title screen
+    const char* shown;       // the screens shown once started, back to front
+};
+
+class StartUp : public ScreenTest, public ::testing::WithParamInterface<Launch> {};
+
+TEST_P(StartUp, TheCommandLineStartsWhatATeacherAskedForOrSaysWhatIsAccepted) {
+    const Launch& launch = GetParam();
+    const CommandLine read = readCommandLine(QStringList{"lumenary"} + launch.arguments);
+    ASSERT_EQ(read.options.has_value(), *launch.shown != '\0');
+    if (!read.options) {
+        EXPECT_EQ(read.exitStatus, launch.exitStatus);
+        return;
+    }
+    EXPECT_EQ(read.options->fullScreen, launch.fullScreen);
+    EXPECT_STREQ(read.options->activity ? read.options->activity->name : "", launch.activity);
+    platform.draws = {0.5f};
+    runtime.dispatch(read.options->activity ? read.options->activity->open : startOnTitleScreen);
+    EXPECT_EQ(shownScreens(), launch.shown);
+    EXPECT_TRUE(platform.errors.empty());
+}
+INSTANTIATE_TEST_SUITE_P(Launches, StartUp, ::testing::Values(
+    Launch{{}, 0, false, "", "Titlefrm"},
+    Launch{{"--fullscreen"}, 0, true, "", "Titlefrm"},
+    Launch{{"--activity", "phaseslab"}, 0, false, "phaseslab", "menu2 phaseslab"},
+    Launch{{"--activity=weatherlab", "--fullscreen"}, 0, true, "weatherlab", "menu2 weatherlab"},
+    Launch{{"--activity", "newtonmeter"}, 0, false, "newtonmeter", "menu1 newtonmeter"},
+    Launch{{"--activity", "magnets"}, 0, false, "magnets", "menu3 magnets"},
+    Launch{{"--activity", "nosuch"}, 2, false, "", ""},
+    Launch{{"--activity"}, 2, false, "", ""},
+    Launch{{"--bogus"}, 2, false, "", ""},
+    Launch{{"phaseslab"}, 2, false, "", ""},
+    Launch{{"--version"}, 0, false, "", ""}));
+
+TEST(ProgramFolder, BesideTheExecutableOrInstalledUnderShareAndNeverLeftThrough) {
+    const fs::path root = fs::temp_directory_path() / ("lumenary-folder-" + std::to_string(::getpid()));
+    fs::create_directories(root / "app" / "images");
+    fs::create_directories(root / "bin");
+    fs::create_directories(root / "share" / "lumenary" / "Images");
+    for (const char* file : {"share/lumenary/Images/exit.jpg", "bin/secret.jpg"}) std::ofstream(root / file) << "x";
+    fs::create_symlink(root / "bin" / "secret.jpg", root / "share" / "lumenary" / "Images" / "link.jpg");
+
+    EXPECT_EQ(findProgramFolder(root / "app"), root / "app") << "a copied program folder, any case";
+    const fs::path installed = findProgramFolder(root / "bin");
+    EXPECT_EQ(installed, root / "share" / "lumenary");
+    EXPECT_EQ(resolvePicturePath(installed, "images\\EXIT.jpg"), fs::canonical(root / "share/lumenary/Images/exit.jpg"));
+    for (const char* outside : {"..\\..\\bin\\secret.jpg", "Images\\link.jpg", "/etc/passwd"})
+        EXPECT_THROW(resolvePicturePath(installed, outside), RuntimeError) << outside;
+    fs::remove_all(root);
+}
+
+}  // namespace
+}  // namespace lumenary::testing
