@@ -32,9 +32,10 @@ bool waitUntil(Condition condition, std::chrono::milliseconds timeout) {
 
 }  // namespace
 
-XSession::XSession() : display_(freeDisplay()), server_(std::make_unique<QProcess>()) {
+XSession::XSession(QSize screen) : display_(freeDisplay()), server_(std::make_unique<QProcess>()) {
     server_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    server_->start("Xvfb", {display_, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    const QString size = QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height());
+    server_->start("Xvfb", {display_, "-screen", "0", size, "-nolisten", "tcp"});
     if (!server_->waitForStarted(5000)) throw std::runtime_error("Xvfb did not start");
     const QString socket = "/tmp/.X11-unix/X" + display_.mid(1);
     if (!waitUntil([&] { return QFile::exists(socket); }, 10s)) throw std::runtime_error("Xvfb did not open its display");

@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QProcess>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -18,7 +19,8 @@ namespace lumenary::testing {
 // ImageMagick's import for screenshots.
 class XSession {
 public:
-    XSession();
+    // An ordinary display by default; a projector's or whiteboard's when asked.
+    explicit XSession(QSize screen = {1024, 768});
     ~XSession();
     XSession(const XSession&) = delete;
     XSession& operator=(const XSession&) = delete;
