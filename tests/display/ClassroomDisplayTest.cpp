@@ -58,16 +58,6 @@ protected:
     static QPointF centre(const Control& c) { return {c.Left + c.Width / 2, c.Top + c.Height / 2}; }
 };
 
-TEST(TwipsMapping, AHandlerSeesTheSamePointAtEveryScaleWithinOnePixel) {
-    for (const TwipsMapping mapping : {TwipsMapping{}, TwipsMapping{1.8, 95, 0}, TwipsMapping{2.4, 0, 4}}) {
-        for (Twips x : {0.f, 7.f, 1042.5f, 5999.f, 11879.f}) {
-            const Twips back = mapping.toTwipsX(mapping.toPixelX(x));
-            EXPECT_LE(std::abs(back - x), mapping.twipsPerPixel() / 2 + 0.01) << mapping.scale << " " << x;
-            EXPECT_LE(std::abs(mapping.toTwipsY(mapping.toPixelY(x)) - x), mapping.twipsPerPixel() / 2 + 0.01);
-        }
-    }
-}
-
 TEST(TwipsMapping, FullScreenFitsTheScreenUniformlyCentredOnWholePixels) {
     const TwipsMapping wide = FormWindows::fitting({11880, 8490}, 1920, 1080);
     EXPECT_NEAR(wide.scale, 1080.0 / 566, 1e-9);
