@@ -97,14 +97,21 @@ Picture Runtime::loadPicture(std::string_view path) {
     if (path.empty()) return {};
     const std::string shown(path);
     const std::filesystem::path file = resolvePicturePath(platform_.programFolder(), path);
-    std::error_code sizeError;
-    if (std::filesystem::file_size(file, sizeError) > maxPictureFileBytes)
+    std::error_code sizeError, timeError;
+    const std::uintmax_t bytesOnDisk = std::filesystem::file_size(file, sizeError);
+    const auto modified = std::filesystem::last_write_time(file, timeError);
+    if (const auto known = pictures_.find(shown);
+        known != pictures_.end() && !sizeError && !timeError && known->second.bytes == bytesOnDisk && known->second.modified == modified)
+        return known->second.picture;
+    if (bytesOnDisk > maxPictureFileBytes && !sizeError)
         throw RuntimeError("Cannot load picture \"" + shown + "\": the file is too large");
     std::ifstream in(file, std::ios::binary);
     if (!in) throw RuntimeError("Cannot load picture \"" + shown + "\": the file cannot be opened");
     const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     checkPictureFile(bytes, shown);
-    return platform_.decodePicture(bytes, shown);
+    Picture picture = platform_.decodePicture(bytes, shown);
+    if (!sizeError && !timeError) pictures_[shown] = {bytesOnDisk, modified, picture};
+    return picture;
 }
 
 void Unload(Form& form) { Runtime::current().unload(form); }

@@ -4,6 +4,8 @@
 #include "Picture.h"
 #include "Platform.h"
 
+#include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -82,7 +84,17 @@ private:
         std::unique_ptr<Form> form;
     };
 
+    // Pictures already decoded, by the path the screen wrote, with the file's size and time
+    // when it was read: a screen opened again shows them without decoding them again, and a
+    // file replaced meanwhile is read afresh.
+    struct DecodedPicture {
+        std::uintmax_t bytes;
+        std::filesystem::file_time_type modified;
+        Picture picture;
+    };
+
     Platform& platform_;
+    std::map<std::string, DecodedPicture, std::less<>> pictures_;
     std::vector<Entry> loaded_;
     std::vector<std::unique_ptr<Form>> unloaded_;
     std::vector<Form*> visible_;

@@ -80,7 +80,7 @@ TEST_F(WindowsTest, EachShownScreenHasAWindowPlacedTitledAndPaintedAsItsFormSays
     QWidget* w = window(" ");
     EXPECT_EQ(shownWindows().size(), 1u);
     EXPECT_EQ(w->geometry(), clientArea(title, platform.margins));
-    EXPECT_EQ(w->windowIcon().pixmap(16, 16).toImage().pixelColor(8, 8).alpha(), 0) << "no icon, not even the toolkit's";
+    EXPECT_EQ(w->windowIcon().pixmap(16, 16).toImage().pixelColor(8, 8), QColor(0, 0, 255)) << "the program's icon";
     EXPECT_EQ(w->grab().toImage().convertToFormat(QImage::Format_RGB32), paintForm(title));
 
     std::string walk;
@@ -92,6 +92,7 @@ TEST_F(WindowsTest, EachShownScreenHasAWindowPlacedTitledAndPaintedAsItsFormSays
     intro0& main = runtime.form<intro0>();
     w = window("Corbelwick");
     EXPECT_EQ(w->geometry(), clientArea(main, platform.margins));
+    EXPECT_EQ(w->windowIcon().pixmap(16, 16).toImage().pixelColor(8, 8).alpha(), 0) << "no icon, not even the toolkit's";
 
     const TwipsMapping m;
     const QPoint entry(m.toPixels(main.Label2[2].Left), m.toPixels(main.Label2[2].Top));  // its top-left pixel

@@ -41,7 +41,7 @@ public:
         shellCalls.push_back({owner, operation, target});
     }
     void reportError(const std::string& message) override { errors.push_back(message); }
-    Picture applicationIcon() override { return Picture(1, 1, {0xff0000ffu}, "icon"); }
+    Picture applicationIcon() override { return Picture(16, 16, std::vector<std::uint32_t>(256, 0xff0000ffu), "icon"); }
     Picture decodePicture(std::span<const std::uint8_t> bytes, const std::string& displayPath) override;
 };
 

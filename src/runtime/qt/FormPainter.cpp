@@ -15,6 +15,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPalette>
+#include <QRegion>
 
 #include <algorithm>
 #include <cmath>
@@ -92,7 +93,8 @@ void FormPainter::drawText(const Font& font, const QRect& box, int flags, const 
     painter_.restore();
 }
 
-void FormPainter::paint(const Form& form) {
+void FormPainter::paint(const Form& form, const QRegion& area) {
+    area_ = area.isEmpty() ? nullptr : &area;
     const TwipsSize client = form.clientSize();
     painter_.fillRect(pixelRect(0, 0, client.Width, client.Height), toQColor(form.BackColor));
     drawPicture(form.Picture, mapping_.toPixelX(0), mapping_.toPixelY(0));
@@ -102,6 +104,7 @@ void FormPainter::paint(const Form& form) {
 void FormPainter::paintControl(const Control& control, Twips originX, Twips originY) {
     if (!control.Visible) return;
     const QRect rect = pixelRect(originX + control.Left, originY + control.Top, control.Width, control.Height);
+    if (area_ && !area_->intersects(rect)) return;
     const int ring = edgePixels();
     const int edge = edgeRings * ring;
     painter_.save();

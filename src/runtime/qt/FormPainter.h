@@ -2,6 +2,8 @@
 
 #include "runtime/Twips.h"
 
+#include <QRegion>
+
 #include <string>
 
 class QPainter;
@@ -24,7 +26,8 @@ class FormPainter {
 public:
     FormPainter(QPainter& painter, const TwipsMapping& mapping, PictureVariants* variants = nullptr);
 
-    void paint(const Form& form);
+    // Paints the form; where an area is given, only the controls that reach into it.
+    void paint(const Form& form, const QRegion& area = {});
 
 private:
     void paintControl(const Control& control, Twips originX, Twips originY);
@@ -38,6 +41,7 @@ private:
     QPainter& painter_;
     TwipsMapping mapping_;
     PictureVariants* variants_;
+    const QRegion* area_ = nullptr;
 };
 
 }  // namespace lumenary

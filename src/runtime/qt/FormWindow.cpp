@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTouchEvent>
 
@@ -46,6 +47,10 @@ void FormWindow::setMapping(const TwipsMapping& mapping) {
     if (changed) update();
 }
 
+void FormWindow::showChanges() {
+    if (form_) update(damage_.changes(*form_, mapping_));
+}
+
 template <class Input>
 void FormWindow::deliver(Input&& input) {
     if (!form_) return;
@@ -54,12 +59,12 @@ void FormWindow::deliver(Input&& input) {
     windows_.sync();
 }
 
-void FormWindow::paintEvent(QPaintEvent*) {
+void FormWindow::paintEvent(QPaintEvent* event) {
     if (!form_) return;
     QPainter painter(this);
     // Full screen, the screen keeps its shape: the margins around it are black.
     if (windows_.isFullScreen()) painter.fillRect(rect(), Qt::black);
-    FormPainter(painter, mapping_, &windows_.pictureVariants()).paint(*form_);
+    FormPainter(painter, mapping_, &windows_.pictureVariants()).paint(*form_, event->region());
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FormDamage.h"
 #include "runtime/Twips.h"
 
 #include <QWidget>
@@ -25,6 +26,8 @@ public:
     void detach() { form_ = nullptr; }
     const TwipsMapping& mapping() const { return mapping_; }
     void setMapping(const TwipsMapping& mapping);
+    // Schedules a repaint of what the last event changed in the form.
+    void showChanges();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -45,6 +48,7 @@ private:
     std::uint64_t serial_;
     FormWindows& windows_;
     TwipsMapping mapping_;
+    FormDamage damage_;
     int pressedButtons_ = 0;
     std::optional<int> finger_;  // the touch point that acts as the mouse
 };

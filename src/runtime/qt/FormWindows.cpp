@@ -112,7 +112,7 @@ void FormWindows::sync() {
         }
         place(*window, *form);
         if (fresh) window->show();
-        window->update();
+        window->showChanges();
     }
 
     if (order != stacking_) {
