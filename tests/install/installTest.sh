@@ -4,7 +4,8 @@ set -euo pipefail
 check=$1 build=$2 id=$3
 work=$(mktemp -d)
 xvfb=
-cleanup() { pkill -P $$ lumenary 2>/dev/null; sleep 0.2; [[ -n $xvfb ]] && kill "$xvfb" 2>/dev/null; rm -rf "$work"; }
+started=()
+cleanup() { set +e; kill "${started[@]}" 2>/dev/null; sleep 0.2; [[ -n $xvfb ]] && kill "$xvfb" 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -12,6 +13,11 @@ prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 program=$prefix/bin/lumenary
 
+# Starts the installed program in the background, from the root folder.
+launch() {
+  (cd / && exec "$program" "$@") >/dev/null 2>>"$work/errors" &
+  started+=($!)
+}
 # A private X server on a free display.
 startX() {
   Xvfb -displayfd 3 -screen 0 "${1:-1024x768x24}" -nolisten tcp 3>"$work/display" 2>/dev/null &
@@ -43,7 +49,7 @@ install)
   grep -q '^Categories=Education;Science;Physics;$' "$prefix/share/applications/$id.desktop" || fail "categories"
   # Started from elsewhere, it finds its pictures through ../share/lumenary.
   startX
-  (cd / && "$program" 2>"$work/errors") &
+  launch
   waitForWindow " " >/dev/null
   [[ ! -s $work/errors ]] || ! grep -q "Cannot load" "$work/errors" || fail "$(cat "$work/errors")"
   ;;
@@ -68,8 +74,7 @@ commandline)
   grep -q "phaseslab, weatherlab, newtonmeter, magnets" "$work/errors" || fail "the accepted names are not shown"
   [[ -z $(xdotool search --onlyvisible --name '.' 2>/dev/null) ]] || fail "a window opened"
 
-  "$program" --activity weatherlab &
-  started=$!
+  launch --activity weatherlab
   planets=$(waitForWindow "Ordering the Planets")
   waitForWindow Corbelwick >/dev/null
   eval "$(xdotool getwindowgeometry --shell "$planets")"
@@ -77,9 +82,9 @@ commandline)
   for _ in $(seq 50); do [[ -z $(xdotool search --onlyvisible --name '^Ordering the Planets$' 2>/dev/null) ]] && break; sleep 0.2; done
   [[ -z $(xdotool search --onlyvisible --name '^Ordering the Planets$' 2>/dev/null) ]] || fail "Exit left the activity open"
   waitForWindow Corbelwick >/dev/null
-  kill $started
+  kill "${started[@]}"
 
-  "$program" --fullscreen &
+  launch --fullscreen
   title=$(waitForWindow " ")
   eval "$(xdotool getwindowgeometry --shell "$title")"
   [[ "$X,$Y,$WIDTH,$HEIGHT" == "0,0,1280,1024" ]] || fail "--fullscreen gave $X,$Y,$WIDTH,$HEIGHT"
