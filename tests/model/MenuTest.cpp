@@ -22,54 +22,39 @@ protected:
         if (!menu) throw std::runtime_error("no topic menu is in front: " + shownScreens());
         return *menu;
     }
-    // A point of the bare background, clear of every control.
-    void overBackground(Form& menu) { moveTo(menu, 3000, 7000); }
     // Five entries in a column from (left, top), evenly spaced and not overlapping.
     static void expectColumn(const ControlArray<Label>& column, Twips left, Twips top) {
         for (int i = 0; i < MenuFrame::menuEntries; ++i) {
-            EXPECT_EQ(column[i].Left, left) << i;
-            EXPECT_EQ(column[i].Top - top, i * (column[1].Top - top)) << "evenly spaced " << i;
+            EXPECT_EQ(std::pair(column[i].Left, column[i].Top - top), std::pair(left, i * (column[1].Top - top))) << i;
             EXPECT_GT(column[1].Top - top, column[i].Height) << "not overlapping " << i;
             EXPECT_TRUE(column[i].Visible);
         }
     }
 };
 
-TEST_F(MenuTest, EveryMenuEntryOpensTheMenuItNamesAndLeavesOnlyThatLoaded) {
+TEST_F(MenuTest, EachEntryOpensTheMenuItNamesItsOwnDoesNothingAndExitsLeadBackToTheTitleScreen) {
     for (int m = 0; m < MenuFrame::menuEntries; ++m) {
         intro0& main = openMainMenu();
-        const std::string name = main.Label2[m].Caption;
+        const int other = (m + 1) % MenuFrame::menuEntries;
+        const std::string name = main.Label2[m].Caption, otherName = main.Label2[other].Caption;
         click(main.Label2[m]);
-        EXPECT_EQ(shownScreens(), "menu" + std::to_string(m + 1));
-        EXPECT_EQ(loadedScreens(), shownScreens()) << "the main menu is gone";
-        EXPECT_EQ(shownMenu().Label1.Caption, name);
-        for (int e = 0; e < MenuFrame::menuEntries; ++e) {
-            TopicMenu& from = shownMenu();
-            const auto serial = from.serial();
-            const std::string target = from.Label2[e].Caption;
-            click(from.Label2[e]);
-            if (e == m) {
-                EXPECT_EQ(shownMenu().serial(), serial) << "a menu's own entry does nothing";
-                continue;
-            }
-            EXPECT_EQ(shownMenu().Label1.Caption, target);
-            EXPECT_EQ(runtime.loadedForms().size(), 2u) << loadedScreens() << ": the menu left is gone";
-            EXPECT_NE(loadedScreens().find("intro0"), std::string::npos) << "the main menu lends its picture, loaded hidden";
-            click(shownMenu().Label2[m]);
-        }
+        EXPECT_EQ(loadedScreens(), "menu" + std::to_string(m + 1)) << "the main menu is gone";
+        TopicMenu& menu = shownMenu();
+        EXPECT_EQ(menu.Label1.Caption, name);
+        click(menu.Label2[m]);
+        EXPECT_EQ(&shownMenu(), &menu) << "a menu's own entry does nothing";
+        click(menu.Label2[other]);
+        EXPECT_EQ(shownMenu().Label1.Caption, otherName);
+        EXPECT_EQ(runtime.loadedForms().size(), 2u) << loadedScreens() << ": the menu left is gone; the main menu lends its picture";
         const auto hiddenMain = runtime.form<intro0>().serial();
         click(shownMenu().Command1);
-        EXPECT_EQ(shownScreens(), "intro0");
-        EXPECT_EQ(loadedScreens(), "intro0");
+        EXPECT_EQ(loadedScreens() + " / " + shownScreens(), "intro0 / intro0");
         EXPECT_EQ(runtime.form<intro0>().serial(), hiddenMain) << "shown without loading it again";
         click(runtime.form<intro0>().Command1);
-        EXPECT_EQ(shownScreens(), "Titlefrm");
-        EXPECT_EQ(loadedScreens(), "Titlefrm");
+        EXPECT_EQ(loadedScreens() + " / " + shownScreens(), "Titlefrm / Titlefrm");
         EXPECT_EQ(runtime.form<Titlefrm>().Command1.Caption, "Cancel");
-        if (m == 0) {
-            click(runtime.form<Titlefrm>().Command1);
-            EXPECT_EQ(shownScreens(), "intro0") << "Cancel goes back to the main menu";
-        }
+        if (m == 0) click(runtime.form<Titlefrm>().Command1);  // Cancel goes back to a fresh main menu
+        EXPECT_EQ(shownScreens(), m == 0 ? "intro0" : "Titlefrm");
         runtime.dispatch([&] { Unload(*runtime.visibleForms().back()); });
     }
     EXPECT_TRUE(platform.errors.empty());
@@ -92,7 +77,7 @@ TEST_F(MenuTest, MainMenuEntriesLightUpUnderThePointerUntilItCrossesTheBackgroun
     for (const Control* c : std::initializer_list<const Control*>{&main.Label2[0], &main.Label2[1], &main.Label1, &main.Image2, &main.Label3, &main.Command1})
         hover(*c);
     EXPECT_EQ(lit(), "title 0 1 6") << "the logo, notice and exit button change nothing";
-    overBackground(main);
+    moveTo(main, 3000, 7000);
     EXPECT_EQ(lit(), " 6") << "the web address is never cleared";
 }
 
@@ -101,22 +86,12 @@ TEST_F(MenuTest, TheWebAddressEntryAsksTheShellToOpenItEachTimeAndTheMenuStays) 
     click(main.Label2[intro0::webAddressEntry]);
     click(main.Label2[intro0::webAddressEntry]);
     ASSERT_EQ(platform.shellCalls.size(), 2u);
-    EXPECT_EQ(platform.shellCalls[1].operation, "open");
-    EXPECT_EQ(platform.shellCalls[1].target, main.Label2[intro0::webAddressEntry].Caption);
-    EXPECT_EQ(platform.shellCalls[1].owner, &main);
+    const auto& [owner, operation, target] = platform.shellCalls[1];
+    EXPECT_EQ(std::tuple(owner, operation, target), std::tuple(&main, "open", main.Label2[intro0::webAddressEntry].Caption));
     EXPECT_EQ(shownScreens(), "intro0");
 }
 
-TEST_F(MenuTest, AMissingMenuPictureStopsTheLoadWithAnError) {
-    ProgramFolderCopy copy;
-    std::filesystem::remove(copy.path() / "Images" / "logo2.jpg");
-    platform.folder = copy.path();
-    runtime.dispatch([] { form<menu2>().Show(); });
-    EXPECT_EQ(platform.errors, std::vector<std::string>{"Cannot load picture \"Images\\logo2.jpg\": the file does not exist"});
-    EXPECT_EQ(runtime.exitStatus(), 1);
-}
-
-// Each topic menu and the activity screens its entries open (none where an entry has no activity yet).
+// Each topic menu and the screens its activity entries open (none where a lesson has no activity yet).
 struct TopicCase {
     const char* name;
     int entry;  // in the main menu
@@ -133,52 +108,42 @@ const TopicCase topics[] = {
 class TopicMenus : public MenuTest, public ::testing::WithParamInterface<TopicCase> {};
 INSTANTIATE_TEST_SUITE_P(Menus, TopicMenus, ::testing::ValuesIn(topics), [](const auto& info) { return info.param.name; });
 
-TEST_P(TopicMenus, HeadingAndActivityColumnAreCentredAndTheMenuColumnStandsWhereTheMainMenusDoes) {
+TEST_P(TopicMenus, ACentredHeadingLitTillTheBackgroundIsCrossedAndLessonsOpeningTheirActivities) {
     intro0& main = openMainMenu();
     const Twips left = main.Label2[0].Left, top = main.Label2[0].Top;
     const std::string background = main.Picture.sourcePath();
     click(main.Label2[GetParam().entry]);
     TopicMenu& menu = shownMenu();
-    expectColumn(menu.Label3, menu.Label3[0].Left, menu.Label3[0].Top);
+    EXPECT_EQ(menu.name(), GetParam().name);
     expectColumn(menu.Label2, left, top);
+    expectColumn(menu.Label3, menu.Label3[0].Left, menu.Label3[0].Top);
     const Twips middle = menu.Label1.Left + menu.Label1.Width / 2;
     EXPECT_NEAR(middle, menu.clientSize().Width / 2, 75) << "in the middle of the window";
-    for (int i = 0; i < MenuFrame::menuEntries; ++i) EXPECT_EQ(menu.Label3[i].Left + menu.Label3[i].Width / 2, middle) << i;
-    std::set<std::string> titles;
-    for (int i = 0; i < MenuFrame::menuEntries; ++i) titles.insert(menu.Label3[i].Caption);
-    EXPECT_EQ(titles.size(), 5u) << "five different lessons";
-    EXPECT_FALSE(titles.contains(""));
-    EXPECT_FALSE(menu.Picture.isEmpty());
-    EXPECT_EQ(menu.Picture.sourcePath(), background) << "the main menu's own picture";
+    std::set<std::string> lessons;
+    for (int i = 0; i < MenuFrame::menuEntries; ++i) {
+        EXPECT_EQ(menu.Label3[i].Left + menu.Label3[i].Width / 2, middle) << i;
+        lessons.insert(menu.Label3[i].Caption);
+    }
+    EXPECT_EQ(lessons.size(), 5u) << "five different lessons";
+    EXPECT_FALSE(lessons.contains(""));
+    EXPECT_EQ(menu.Picture.sourcePath(), background) << "the main menu's picture";
     EXPECT_EQ(menu.Command1.Picture.sourcePath(), "Images\\exit.jpg");
-}
 
-TEST_P(TopicMenus, HeadingIsLitUntilThePointerCrossesTheBackgroundAndActivityEntriesStayBoxes) {
-    click(openMainMenu().Label2[GetParam().entry]);
-    TopicMenu& menu = shownMenu();
     EXPECT_EQ(menu.Label1.BackStyle, backStyle::opaque);
     hover(menu.Label2[4]);
-    EXPECT_EQ(menu.Label2[4].BackStyle, backStyle::opaque);
-    overBackground(menu);
-    EXPECT_EQ(menu.Label1.BackStyle, backStyle::transparent);
-    EXPECT_EQ(menu.Label2[4].BackStyle, backStyle::transparent);
+    moveTo(menu, 3000, 7000);  // the bare background
+    EXPECT_EQ(std::pair(menu.Label1.BackStyle, menu.Label2[4].BackStyle), std::pair(backStyle::transparent, backStyle::transparent));
     hover(menu.Label1);
     EXPECT_EQ(menu.Label1.BackStyle, backStyle::opaque);
-    for (int i = 0; i < MenuFrame::menuEntries; ++i) EXPECT_EQ(menu.Label3[i].BackStyle, backStyle::opaque) << i;
-    EXPECT_TRUE(platform.errors.empty());
-}
 
-TEST_P(TopicMenus, OnlyEntriesWithAnActivityAreEnabledAndOpenItInFrontOfTheMenu) {
-    click(openMainMenu().Label2[GetParam().entry]);
-    TopicMenu& menu = shownMenu();
     platform.draws.assign(10, 0.5f);  // for a question screen's pick
     for (int i = 0; i < MenuFrame::menuEntries; ++i) {
         const char* activity = GetParam().activities[i];
+        EXPECT_EQ(menu.Label3[i].BackStyle, backStyle::opaque) << "lessons stay boxes " << i;
         EXPECT_EQ(menu.Label3[i].Enabled, activity != nullptr) << i;
         click(menu.Label3[i]);
         EXPECT_EQ(shownScreens(), menu.name() + (activity ? " " + std::string(activity) : "")) << i;
         if (activity) runtime.dispatch([&] { Unload(*runtime.visibleForms().back()); });
-        EXPECT_EQ(shownScreens(), menu.name());
     }
     EXPECT_TRUE(platform.errors.empty());
 }

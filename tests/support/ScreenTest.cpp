@@ -1,8 +1,16 @@
 #include "ScreenTest.h"
 
-#include <fstream>
+#include "activities/labelling/phaseslab.h"
+#include "activities/labelling/weatherlab.h"
+#include "activities/questions/magnets.h"
+#include "activities/questions/newtonmeter.h"
+#include "framework/Titlefrm.h"
+#include "menus/TopicMenus.h"
+#include "menus/intro0.h"
+
+#include <algorithm>
+
 #include <random>
-#include <sstream>
 
 namespace lumenary::testing {
 
@@ -44,6 +52,30 @@ std::string ScreenTest::loadedScreens() const {
     return names;
 }
 
+namespace {
+template <class F>
+void show() { form<F>().Show(); }
+}  // namespace
+
+const std::vector<ScreenKind>& everyScreen() {
+    static const std::vector<ScreenKind> screens = {
+        {"Titlefrm", show<Titlefrm>, false}, {"intro0", show<intro0>, true},       {"menu1", show<menu1>, true},
+        {"menu2", show<menu2>, true},       {"menu3", show<menu3>, true},         {"menu4", show<menu4>, true},
+        {"menu5", show<menu5>, true},       {"phaseslab", show<phaseslab>, true}, {"weatherlab", show<weatherlab>, true},
+        {"newtonmeter", show<newtonmeter>, true}, {"magnets", show<magnets>, true}, {"magnets2", show<magnets2>, true},
+    };
+    return screens;
+}
+
+std::vector<const Control*> controlsOf(const Form& form, const Frame* frame) {
+    std::vector<const Control*> all;
+    for (const Control* c : form.stackOf(frame)) {
+        all.push_back(c);
+        if (c->kind() == ControlKind::Frame) std::ranges::copy(controlsOf(form, static_cast<const Frame*>(c)), std::back_inserter(all));
+    }
+    return all;
+}
+
 ProgramFolderCopy::ProgramFolderCopy() {
     std::random_device seed;
     path_ = fs::temp_directory_path() / ("lumenary-test-" + std::to_string(seed()));
@@ -53,18 +85,6 @@ ProgramFolderCopy::ProgramFolderCopy() {
 ProgramFolderCopy::~ProgramFolderCopy() {
     std::error_code ignored;
     fs::remove_all(path_, ignored);
-}
-
-void ProgramFolderCopy::write(const std::string& relative, const std::string& bytes) const {
-    std::ofstream out(path_ / relative, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
-
-std::string ProgramFolderCopy::read(const std::string& relative) const {
-    std::ifstream in(path_ / relative, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
 }
 
 }  // namespace lumenary::testing

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace lumenary::testing {
 
@@ -26,15 +27,21 @@ protected:
     // Moves the pointer over the middle of a control with no button held.
     void hover(const Control& control);
 
-    template <class F>
-    bool isShown() const {
-        return runtime.isLoaded<F>() && Runtime::current().form<F>().isVisible();
-    }
     // Names of the shown screens, back to front, e.g. "intro0 menu2".
     std::string shownScreens() const;
     // Names of every loaded screen in load order.
     std::string loadedScreens() const;
 };
+
+// Every screen of the program: its name, how to show it, whether the standard set-up makes it.
+struct ScreenKind {
+    const char* name;
+    void (*show)();
+    bool standard;
+};
+const std::vector<ScreenKind>& everyScreen();
+// A form's controls, back to front, each frame followed by its children.
+std::vector<const Control*> controlsOf(const Form& form, const Frame* frame = nullptr);
 
 // A copy of the built program folder that a test may break, removed afterwards.
 class ProgramFolderCopy {
@@ -45,8 +52,6 @@ public:
     ProgramFolderCopy& operator=(const ProgramFolderCopy&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
-    void write(const std::string& relative, const std::string& bytes) const;
-    std::string read(const std::string& relative) const;
 
 private:
     std::filesystem::path path_;
