@@ -1,77 +1,59 @@
-// How long a pupil waits: opening each kind of screen (load, pictures decoded, first paint)
-// and handling one drag step (the move event and the repaint it causes).
+// How long a pupil waits for each screen: its load (pictures read and decoded) and its first
+// paint, at scale 1 and full screen, where the sharper picture variants are decoded too. Each
+// iteration is a fresh program: nothing is loaded or decoded yet.
+#include "InProcess.h"
 #include "activities/labelling/phaseslab.h"
 #include "activities/labelling/weatherlab.h"
+#include "activities/questions/magnets.h"
+#include "activities/questions/newtonmeter.h"
+#include "framework/Titlefrm.h"
 #include "menus/TopicMenus.h"
 #include "menus/intro0.h"
-#include "runtime/Runtime.h"
-#include "runtime/qt/FormPainter.h"
-#include "runtime/qt/QtFonts.h"
-#include "runtime/qt/QtPlatform.h"
 
-#include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
-
-#include <benchmark/benchmark.h>
+namespace lumenary::bench {
 
 namespace {
 
-using namespace lumenary;
+template <class Screen>
+Form& show() {
+    Screen& screen = form<Screen>();
+    screen.Show();
+    return screen;
+}
 
-// The real platform, reading pictures from the built program folder.
-class BenchPlatform : public QtPlatform {
-public:
-    std::filesystem::path programFolder() const override { return LUMENARY_APP_DIR; }
+const struct {
+    const char* name;
+    Form& (*open)();
+} screens[] = {
+    {"Titlefrm", show<Titlefrm>},     {"intro0", show<intro0>},           {"menu1", show<menu1>},
+    {"menu2", show<menu2>},           {"menu3", show<menu3>},             {"menu4", show<menu4>},
+    {"menu5", show<menu5>},           {"phaseslab", show<phaseslab>},     {"weatherlab", show<weatherlab>},
+    {"newtonmeter", show<newtonmeter>}, {"magnets", show<magnets>},       {"magnets2", show<magnets2>},
 };
 
-void paint(const Form& form, QImage& canvas) {
-    QPainter painter(&canvas);
-    FormPainter(painter, TwipsMapping{}).paint(form);
-}
-
-template <class Screen>
-void openScreen(benchmark::State& state) {
+void openScreen(benchmark::State& state, Form& (*open)(), Size size) {
     BenchPlatform platform;
-    QImage canvas(792, 566, QImage::Format_RGB32);
+    Canvas canvas(size);
     for (auto _ : state) {
         Runtime runtime(platform);
-        Screen& screen = runtime.form<Screen>();
-        screen.Show();
-        paint(screen, canvas);
-        benchmark::DoNotOptimize(canvas.bits());
+        PictureVariants variants(appFolder);
+        timed(state, [&] { canvas.paint(open(), variants); });
     }
 }
-
-void dragStep(benchmark::State& state) {
-    BenchPlatform platform;
-    Runtime runtime(platform);
-    QImage canvas(792, 566, QImage::Format_RGB32);
-    phaseslab& moon = runtime.form<phaseslab>();
-    moon.Show();
-    moon.mouseDown(mouse::left, 0, 9400, 7500);
-    float x = 9400;
-    for (auto _ : state) {
-        x = x > 2000 ? x - 15 : 9400;
-        runtime.dispatch([&] { moon.mouseMove(mouse::left, 0, x, 6000); });
-        paint(moon, canvas);
-    }
-}
-
-BENCHMARK(openScreen<intro0>)->Unit(benchmark::kMillisecond);
-BENCHMARK(openScreen<menu2>)->Unit(benchmark::kMillisecond);
-BENCHMARK(openScreen<phaseslab>)->Unit(benchmark::kMillisecond);
-BENCHMARK(openScreen<weatherlab>)->Unit(benchmark::kMillisecond);
-BENCHMARK(dragStep)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    registerProgramFonts(LUMENARY_APP_DIR);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+void registerScreenBenchmarks() {
+    for (const Size size : {Size::scale1, Size::fullScreen}) {
+        for (const auto& screen : screens) {
+            const std::string name = std::string("open ") + screen.name + ", " + sizeName(size);
+            const bool title = screen.open == show<Titlefrm>;
+            summarised(name, [open = screen.open, size](benchmark::State& state) { openScreen(state, open, size); },
+                       windowFill(size, title), size == Size::scale1 ? "< 8 ms" : "< 16 ms")
+                ->Iterations(1)
+                ->Repetitions(31);
+        }
+    }
 }
+
+}  // namespace lumenary::bench
