@@ -57,8 +57,12 @@ void setupform(Form& screen) {
         {"cmdjotter",   "images\\jotter.jpg"},
         {"cmdscramble", "images\\scramble.jpg"},
     };
+    // The button is looked up before its face is read, so a screen without it reads no file.
     for (const Face& face : faces)
-        tolerate([&] { button(screen, face.button).Picture = LoadPicture(face.picture); });
+        tolerate([&] {
+            CommandButton& target = button(screen, face.button);
+            target.Picture = LoadPicture(face.picture);
+        });
 
     tolerate([&] { button(screen, "cmdgo").Top = 7950; });
     tolerate([&] { button(screen, "cmdgo").Width = buttonWidth; });

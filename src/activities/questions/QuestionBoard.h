@@ -45,7 +45,7 @@ struct QuestionBoard {
     Twips choiceTop;
     // Label5: the answer text, the question, and the praise for a right choice.
     std::span<const TextSpot> texts;
-    std::span<const PictureSlot> slots;
+    std::span<const PictureSlot> pictureSlots;
     // Every slot is hidden before each draw, so that only the drawn question's slot shows.
     bool slotsHiddenBeforeDraw;
     int questionCount;

@@ -37,7 +37,7 @@ QuestionScreen::QuestionScreen(std::string name, const QuestionBoard& board)
       Label5(*this, "Label5"),
       board_(board) {
     Caption = board.windowCaption;
-    for (const PictureSlot& slot : board.slots) {
+    for (const PictureSlot& slot : board.pictureSlots) {
         Image& image = Image1.add(slot.index);
         image.Left = slot.left, image.Top = slot.top, image.Width = slot.width, image.Height = slot.height;
     }
@@ -76,7 +76,7 @@ void QuestionScreen::Form_Load() {
 // choice and the answer change, so the screen never pairs one question's picture with another's answer.
 void QuestionScreen::calculate() {
     if (board_.slotsHiddenBeforeDraw)
-        for (const PictureSlot& slot : board_.slots) Image1[slot.index].Visible = false;
+        for (const PictureSlot& slot : board_.pictureSlots) Image1[slot.index].Visible = false;
     Randomize();
     const double r = Rnd();
     questionNumber_ = static_cast<std::int16_t>(std::floor(r * board_.questionCount));

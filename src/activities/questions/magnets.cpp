@@ -62,7 +62,7 @@ const QuestionBoard pairBoard{
     .choices = pairChoices,
     .choiceTop = 4800,
     .texts = pairTexts,
-    .slots = pairSlots,
+    .pictureSlots = pairSlots,
     .slotsHiddenBeforeDraw = true,
     .questionCount = 8,
     .question = pairQuestion,
@@ -115,7 +115,7 @@ QuestionBoard materialBoard() {
     board.choices = materialChoices;
     board.choiceTop = 5040;
     board.texts = materialTexts;
-    board.slots = materialSlot;
+    board.pictureSlots = materialSlot;
     board.slotsHiddenBeforeDraw = false;
     board.question = materialQuestion;
     board.showOtherSection = [] { form<magnets>().Show(); };

@@ -40,7 +40,7 @@ const QuestionBoard board{
     .choices = {},
     .choiceTop = 0,
     .texts = texts,
-    .slots = meter,
+    .pictureSlots = meter,
     .slotsHiddenBeforeDraw = false,
     .questionCount = 10,
     .question = meterReading,
