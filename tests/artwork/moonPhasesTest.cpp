@@ -1,5 +1,3 @@
-#include "moonPhaseGeometry.h"
-
 #include "pictureMeasurements.h"
 
 #include <gtest/gtest.h>
@@ -14,37 +12,12 @@ using test::brightness;
 
 constexpr double pi = std::numbers::pi;
 
-// Lit share of the disc from the Sun-Moon angle: (1 - cos angle) / 2.
-double litShareOfDisc(double phaseAngle) { return (1.0 - std::cos(phaseAngle)) / 2.0; }
-
-TEST(MoonPhaseGeometry, TheLitAreaOfTheDiscFollowsTheSunMoonAngleOnTheSideTowardTheSun)
-{
-    for (double angle = 0.0; angle < 2.0 * pi; angle += pi / 12.0) {
-        SCOPED_TRACE(angle);
-        constexpr int steps = 400;
-        int inside = 0, lit = 0, litRight = 0;
-        for (int i = 0; i < steps; ++i)
-            for (int j = 0; j < steps; ++j) {
-                const double x = -1.0 + (i + 0.5) * 2.0 / steps, y = -1.0 + (j + 0.5) * 2.0 / steps;
-                if (x * x + y * y > 1.0)
-                    continue;
-                ++inside;
-                lit += isMoonPointLit(angle, x, y) ? 1 : 0;
-                litRight += isMoonPointLit(angle, x, y) && x > 0 ? 1 : 0;
-            }
-        EXPECT_NEAR(double(lit) / inside, litShareOfDisc(angle), 0.01);
-        if (std::abs(std::sin(angle)) > 0.1) {
-            EXPECT_EQ(litRight > lit - litRight, std::sin(angle) > 0) << "lit on the right while waxing, on the left while waning";
-        }
-    }
-}
-
 // What a pupil should see in each picture: the share of the disc lit and which side is bright.
 TEST(MoonPhasePictures, EachShowsAWholeCentredDiscLitAsItsPhase)
 {
     enum Side { Neither, Right, Left, Both };
     const Side sides[] = {Neither, Right, Right, Right, Both, Left, Left, Left};  // New, waxing, Full, waning
-    for (int phase = 0; phase < moonPhaseCount; ++phase) {
+    for (int phase = 0; phase < 8; ++phase) {
         SCOPED_TRACE(phase);
         const QImage image = test::readProgramPicture(QStringLiteral("Images/phases%1.jpg").arg(phase));
         ASSERT_FALSE(image.isNull());
@@ -54,7 +27,8 @@ TEST(MoonPhasePictures, EachShowsAWholeCentredDiscLitAsItsPhase)
         EXPECT_NEAR(disc.pixelCount, pi * 50 * 50, 0.05 * pi * 50 * 50);
         EXPECT_NEAR(disc.centroid.x(), image.width() / 2.0, 1.5);
         EXPECT_NEAR(disc.centroid.y(), image.height() / 2.0, 1.5);
-        EXPECT_NEAR(test::fractionOf(disc, [](QRgb c) { return brightness(c) > 60; }), litShareOfDisc(phase * pi / 4.0), 0.06);
+        // The lit share follows the Sun-Moon angle, a 45 degree step a phase: (1 - cos angle) / 2.
+        EXPECT_NEAR(test::fractionOf(disc, [](QRgb c) { return brightness(c) > 60; }), (1.0 - std::cos(phase * pi / 4.0)) / 2.0, 0.06);
         const int middle = disc.bounds.center().x();
         const double left = test::meanBrightness(image, QRect(disc.bounds.topLeft(), QPoint(middle - 1, disc.bounds.bottom())));
         const double right = test::meanBrightness(image, QRect(QPoint(middle + 1, disc.bounds.top()), disc.bounds.bottomRight()));
