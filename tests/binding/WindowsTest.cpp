@@ -58,7 +58,6 @@ protected:
         mouse(w, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
         mouse(w, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
     }
-    // Where a form's client area lies on the desktop, in pixels.
     // Runs the application's event loop from an action until the program ends it; its status.
     static int untilTheEnd(const std::function<void()>& action) {
         QTimer timeout;
@@ -67,6 +66,7 @@ protected:
         QTimer::singleShot(0, action);
         return QCoreApplication::exec();
     }
+    // Where a form's client area lies on the desktop, in pixels.
     static QRect clientArea(const Form& form, const FrameMargins& margins) {
         const TwipsMapping m;
         const TwipsSize client = form.clientSize();
