@@ -33,7 +33,6 @@ TEST(LabellingE2eTest, MoonLabelsDraggedOntoTheirTargetsScoreEightOutOfEight) {
     const QString id = x.waitForWindow("Phases of the Moon");
     ASSERT_FALSE(id.isEmpty());
     const QRect moon = x.geometry(id);
-    keep(x.screenshot(), "moon-start");
 
     // Each label's home and its own target; a 2085 x 375 label is held by its middle.
     const std::pair<QPointF, QPointF> moves[] = {
@@ -54,20 +53,13 @@ TEST(LabellingE2eTest, MoonLabelsDraggedOntoTheirTargetsScoreEightOutOfEight) {
         x.release();
         QThread::msleep(100);
     }
-    QImage screen = x.screenshot();
-    keep(screen, "moon-complete");
-    EXPECT_GT(yellowIn(screen, moon, checkScore), 30) << "Check Score appeared";
+    EXPECT_GT(yellowIn(x.screenshot(), moon, checkScore), 30) << "Check Score appeared";
 
     x.click(atTwips(moon, 6000 + 1280, 7920 + 250));  // Check Score
     x.moveTo(atTwips(moon, 11500, 600));
-    screen = x.screenshot();
+    const QImage screen = x.screenshot();
     keep(screen, "moon-scored");
     EXPECT_GT(yellowIn(screen, moon, scoreLine), 200) << "the score line is painted";
-
-    x.click(atTwips(moon, 3360 + 1280, 7920 + 250));  // Start Again
-    screen = x.screenshot();
-    EXPECT_EQ(yellowIn(screen, moon, scoreLine), 0);
-    EXPECT_GT(yellowIn(screen, moon, QRectF(8400 + 100, 7320 + 40, 1800, 300)), 30) << "Full Moon is home again";
 
     x.click(atTwips(moon, 10560 + 620, 7920 + 250));  // Exit
     EXPECT_TRUE(x.waitForNoWindow("Phases of the Moon"));

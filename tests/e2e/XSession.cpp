@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QThread>
 
+#include <map>
 #include <stdexcept>
 
 namespace lumenary::testing {
@@ -56,17 +57,17 @@ QProcessEnvironment XSession::environment() const {
     return env;
 }
 
-QString XSession::xdotool(const QStringList& arguments) const {
-    QProcess tool;
-    tool.setProcessEnvironment(environment());
-    tool.start("xdotool", arguments);
-    if (!tool.waitForFinished(10000)) throw std::runtime_error("xdotool hung");
-    return QString::fromUtf8(tool.readAllStandardOutput());
+QByteArray XSession::run(const QString& tool, const QStringList& arguments) const {
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    process.start(tool, arguments);
+    if (!process.waitForFinished(15000)) throw std::runtime_error((tool + " hung").toStdString());
+    return process.readAllStandardOutput();
 }
 
 QStringList XSession::windowsTitled(const QString& title) const {
     const QString pattern = "^" + QRegularExpression::escape(title) + "$";
-    return xdotool({"search", "--onlyvisible", "--name", pattern}).split('\n', Qt::SkipEmptyParts);
+    return QString(run("xdotool", {"search", "--onlyvisible", "--name", pattern})).split('\n', Qt::SkipEmptyParts);
 }
 
 QString XSession::waitForWindow(const QString& title, std::chrono::milliseconds timeout) const {
@@ -81,48 +82,25 @@ bool XSession::waitForNoWindow(const QString& title, std::chrono::milliseconds t
 }
 
 QRect XSession::geometry(const QString& windowId) const {
-    const QString shell = xdotool({"getwindowgeometry", "--shell", windowId});
-    int x = 0, y = 0, width = 0, height = 0;
-    for (const QString& line : shell.split('\n')) {
-        const QStringList pair = line.split('=');
-        if (pair.size() != 2) continue;
-        const int value = pair[1].toInt();
-        if (pair[0] == "X") x = value;
-        if (pair[0] == "Y") y = value;
-        if (pair[0] == "WIDTH") width = value;
-        if (pair[0] == "HEIGHT") height = value;
-    }
-    return QRect(x, y, width, height);
+    std::map<QString, int> shell;  // X=..., Y=..., WIDTH=..., HEIGHT=...
+    for (const QString& line : QString(run("xdotool", {"getwindowgeometry", "--shell", windowId})).split('\n'))
+        shell[line.section('=', 0, 0)] = line.section('=', 1).toInt();
+    return QRect(shell["X"], shell["Y"], shell["WIDTH"], shell["HEIGHT"]);
 }
 
-void XSession::moveTo(QPoint point) const {
-    xdotool({"mousemove", QString::number(point.x()), QString::number(point.y())});
-    QThread::msleep(60);
-}
-
-void XSession::press() const { xdotool({"mousedown", "1"}); QThread::msleep(60); }
-void XSession::release() const { xdotool({"mouseup", "1"}); QThread::msleep(60); }
-
+// Each step waits a moment for the program to take it in.
+void XSession::moveTo(QPoint point) const { run("xdotool", {"mousemove", QString::number(point.x()), QString::number(point.y()), "sleep", "0.06"}); }
+void XSession::press() const { run("xdotool", {"mousedown", "1", "sleep", "0.06"}); }
+void XSession::release() const { run("xdotool", {"mouseup", "1", "sleep", "0.06"}); }
+void XSession::key(const QString& keys) const { run("xdotool", {"key", keys, "sleep", "0.3"}); }
 void XSession::click(QPoint point) const {
     moveTo(point);
     press();
-    release();
-    QThread::msleep(300);
-}
-
-void XSession::key(const QString& keys) const {
-    xdotool({"key", keys});
-    QThread::msleep(300);
+    run("xdotool", {"mouseup", "1", "sleep", "0.36"});
 }
 
 QImage XSession::screenshot() const {
-    QProcess import;
-    import.setProcessEnvironment(environment());
-    import.start("import", {"-window", "root", "png:-"});
-    if (!import.waitForFinished(15000)) throw std::runtime_error("screenshot hung");
-    QImage image;
-    image.loadFromData(import.readAllStandardOutput(), "PNG");
-    return image.convertToFormat(QImage::Format_RGB32);
+    return QImage::fromData(run("import", {"-window", "root", "png:-"}), "PNG").convertToFormat(QImage::Format_RGB32);
 }
 
 ProgramProcess::ProgramProcess(const XSession& session, const QString& programFolder, const QProcessEnvironment& extra) {

@@ -44,7 +44,8 @@ public:
     QImage screenshot() const;
 
 private:
-    QString xdotool(const QStringList& arguments) const;
+    // Runs an X tool to completion; what it printed.
+    QByteArray run(const QString& tool, const QStringList& arguments) const;
 
     QString display_;
     std::unique_ptr<QProcess> server_;
