@@ -1,7 +1,5 @@
-#include "artworkWriter.h"
 #include "gifWriter.h"
 
-#include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
 
@@ -12,7 +10,7 @@
 namespace lumenary::artwork {
 namespace {
 
-TEST(GifWriter, UpTo256ColoursComeBackExactlyGradientsCloseAndFailuresNameTheFile)
+TEST(GifWriter, UpTo256ColoursComeBackExactlyAndGradientsClose)
 {
     QTemporaryDir dir;
     const auto roundTripError = [&](const QImage& original, const QString& name) {
@@ -44,14 +42,6 @@ TEST(GifWriter, UpTo256ColoursComeBackExactlyGradientsCloseAndFailuresNameTheFil
             gradient.setPixel(x, y, qRgb(x * 255 / 95, y * 255 / 63, 255 - x * 2));
     EXPECT_LE(roundTripError(gradient, QStringLiteral("gradient.gif")), 24);
 
-    QFile blocker(dir.filePath(QStringLiteral("Images")));  // a plain file where a folder should be
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    const QString path = dir.filePath(QStringLiteral("Images/picture"));
-    for (const ArtworkFormat format : {ArtworkFormat::Gif, ArtworkFormat::Jpeg}) {
-        EXPECT_TRUE(saveArtwork(stripes(4), format, path).contains(path));
-        EXPECT_FALSE(QFile::exists(path));
-    }
 }
 
 }  // namespace

@@ -167,22 +167,5 @@ TEST_P(Labelling, CheckScoreAppearsWhenEveryLabelIsOnATargetAndCountsThoseOnThei
     EXPECT_TRUE(platform.errors.empty());
 }
 
-using MoonBoard = ScreenTest;
-
-TEST_F(MoonBoard, OverlappingZonesGoToTheBoxTestedFirstAndTheNarrowHomeBoxCapturesOnlyWithinItsWidth) {
-    runtime.dispatch([] { form<phaseslab>().Show(); });
-    phaseslab& moon = runtime.form<phaseslab>();
-    Label& label = moon.Label2[7];
-    const auto drop = [&](Twips left, Twips top) {
-        press(moon, label.Left + 10, label.Top + 10);
-        moveTo(moon, left + label.Width / 2, top + label.Height / 2, mouse::left);
-        release(moon, left + label.Width / 2, top + label.Height / 2);
-        return std::pair(label.Left, label.Top);
-    };
-    EXPECT_EQ(drop(2600, 3120), std::pair(3480.0f, 3120.0f)) << "target 0 is tested before target 7";
-    EXPECT_EQ(drop(600, 6720), std::pair(600.0f, 6720.0f)) << "beyond home box 5's own half width";
-    EXPECT_EQ(drop(640, 6720), std::pair(1560.0f, 6720.0f)) << "within it";
-}
-
 }  // namespace
 }  // namespace lumenary::testing
