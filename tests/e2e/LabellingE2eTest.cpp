@@ -5,34 +5,35 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace lumenary::testing {
 namespace {
 
-// How many yellow pixels a twips rectangle of a window holds on the screenshot.
-int yellowIn(const QImage& screen, const QRect& window, QRectF twips) {
-    int count = 0;
-    const QPoint from = atTwips(window, twips.left(), twips.top()), to = atTwips(window, twips.right(), twips.bottom());
-    for (int py = from.y(); py < to.y(); ++py)
-        for (int px = from.x(); px < to.x(); ++px) {
-            const QColor c = screen.pixelColor(px, py);
-            count += c.red() > 200 && c.green() > 200 && c.blue() < 90;
-        }
-    return count;
-}
+// A 1920 x 1080 whiteboard. In its window the Moon screen is 792 x 566 pixels; full screen
+// (F11) it fills the display's height, centred between black margins.
+const QRect display(0, 0, 1920, 1080);
+const double fullScale = 1080.0 / 566;
+const Placement fullScreen{{static_cast<int>(std::floor((1920 - 792 * fullScale) / 2)), 0}, fullScale};
 
-TEST(LabellingE2eTest, MoonLabelsDraggedOntoTheirTargetsScoreEightOutOfEight) {
-    XSession x;
+class MoonRound : public ::testing::TestWithParam<bool> {};
+
+TEST_P(MoonRound, LabelsDraggedOntoTheirTargetsScoreEightOutOfEightInTheWindowAndFullScreen) {
+    const bool full = GetParam();
+    XSession x(display.size());
     ProgramProcess program(x, LUMENARY_APP_DIR);
-    const QString title = x.waitForWindow(" ");
-    ASSERT_FALSE(title.isEmpty()) << program.standardError().toStdString();
-    x.click(atTwips(x.geometry(title), 1320 + 667, 6000 - 90 + 187));  // OK
-    const QRect menu = x.geometry(x.waitForWindow("Corbelwick"));
-    x.click(atTwips(menu, 9600 + 1100, 3150 + 250));  // Menu 2
-    x.waitForWindow("Corbelwick");
+    const QRect menu = openTopicMenu(x, program, 1);
     x.click(atTwips(menu, 6000, 2400 + 750 * 2 + 250));  // Phases of the Moon
     const QString id = x.waitForWindow("Phases of the Moon");
     ASSERT_FALSE(id.isEmpty());
-    const QRect moon = x.geometry(id);
+    Placement moon{x.geometry(id).topLeft()};
+    if (full) {
+        x.moveTo(moon.at(6000, 600));
+        x.key("F11");
+        QThread::msleep(500);
+        ASSERT_EQ(x.geometry(id), display) << "the Moon screen fills the display";
+        moon = fullScreen;
+    }
 
     // Each label's home and its own target; a 2085 x 375 label is held by its middle.
     const std::pair<QPointF, QPointF> moves[] = {
@@ -40,31 +41,48 @@ TEST(LabellingE2eTest, MoonLabelsDraggedOntoTheirTargetsScoreEightOutOfEight) {
         {{6120, 6720}, {8760, 5760}}, {{1560, 6720}, {6120, 5760}}, {{8400, 7320}, {840, 5760}},  {{1560, 7320}, {840, 3120}},
     };
     const QPointF middle(1042, 187);
-    const QRectF checkScore(6000 + 60, 7920 + 60, 2565 - 120, 495 - 120), scoreLine(6480, 240, 5280, 585);
-    EXPECT_EQ(yellowIn(x.screenshot(), moon, checkScore), 0) << "Check Score hidden at first";
+    const QRect checkScore = moon.area({6000 + 60, 7920 + 60, 2565 - 120, 495 - 120}), scoreLine = moon.area({6480, 240, 5280, 585});
+    EXPECT_EQ(yellowIn(x.screenshot(), checkScore), 0) << "Check Score hidden at first";
     for (const auto& [home, target] : moves) {
         // Press, move there in steps as a hand does, let go.
-        x.moveTo(atTwips(moon, home.x() + middle.x(), home.y() + middle.y()));
+        x.moveTo(moon.at(home.x() + middle.x(), home.y() + middle.y()));
         x.press();
         for (int step = 1; step <= 5; ++step) {
             const QPointF at = home + middle + (target - home) * step / 5.0;
-            x.moveTo(atTwips(moon, at.x(), at.y()));
+            x.moveTo(moon.at(at.x(), at.y()));
         }
         x.release();
         QThread::msleep(100);
     }
-    EXPECT_GT(yellowIn(x.screenshot(), moon, checkScore), 30) << "Check Score appeared";
+    EXPECT_GT(yellowIn(x.screenshot(), checkScore), 30) << "Check Score appeared";
 
-    x.click(atTwips(moon, 6000 + 1280, 7920 + 250));  // Check Score
-    x.moveTo(atTwips(moon, 11500, 600));
+    x.click(moon.at(6000 + 1280, 7920 + 250));  // Check Score
+    x.moveTo(moon.at(11500, 600));
+    QThread::msleep(200);
     const QImage screen = x.screenshot();
-    keep(screen, "moon-scored");
-    EXPECT_GT(yellowIn(screen, moon, scoreLine), 200) << "the score line is painted";
+    keep(screen, full ? "moon-scored-full-screen" : "moon-scored");
+    EXPECT_GT(yellowIn(screen, scoreLine), full ? 1000 : 200) << "8 out of 8 correct is painted";
+    if (full) {
+        EXPECT_EQ(screen.pixelColor(5, 540), QColor(0, 0, 0)) << "black margins";
+        EXPECT_GT(screen.pixelColor(moon.at(660 + 1155, 3840 + 877)).lightness(), 150) << "the Full Moon at its scaled place";
+    }
 
-    x.click(atTwips(moon, 10560 + 620, 7920 + 250));  // Exit
+    x.click(moon.at(10560 + 620, 7920 + 250));  // Exit
     EXPECT_TRUE(x.waitForNoWindow("Phases of the Moon"));
-    EXPECT_EQ(x.windowsTitled("Corbelwick").size(), 1) << "menu2 is uncovered";
+    ASSERT_EQ(x.windowsTitled("Corbelwick").size(), 1) << "menu2 is uncovered";
+    if (!full) return;
+    EXPECT_EQ(x.geometry(x.windowsTitled("Corbelwick").first()), display) << "full screen holds for the menu";
+    x.click(moon.at(9600 + 1100, 2400 + 750 * 2 + 250));  // Menu 3, opened while full screen
+    QThread::msleep(500);
+    const QStringList menus = x.windowsTitled("Corbelwick");
+    ASSERT_EQ(menus.size(), 1);
+    EXPECT_EQ(x.geometry(menus.first()), display);
+    x.key("F11");
+    QThread::msleep(500);
+    EXPECT_EQ(x.geometry(menus.first()).size(), QSize(792, 566)) << "F11 again: back to the window";
 }
+INSTANTIATE_TEST_SUITE_P(WindowAndFullScreen, MoonRound, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "FullScreen" : "Window"; });
 
 }  // namespace
 }  // namespace lumenary::testing

@@ -102,6 +102,7 @@ class MagnetsQuestions : public QuestionTest, public ::testing::WithParamInterfa
 TEST_P(MagnetsQuestions, ShowItsPictureAndQuestionAndJudgeEveryChoice) {
     const MagnetsRow& row = GetParam();
     QuestionScreen& screen = row.materials ? static_cast<QuestionScreen&>(open<magnets2>(7)) : open<magnets>(7);
+    EXPECT_EQ(screen.Label4[1].Caption, row.materials ? "Repulsive" : "Repel");
     for (int choice = 0; choice < 3; ++choice) {
         SCOPED_TRACE(screen.Label4[choice].Caption);
         newQuestion(screen, row.question);
