@@ -192,6 +192,7 @@ TEST_F(PaintTest, MenuEntriesAreBorderedBoxesOfCentredBoldYellowTextGreyedWhenDi
     weatherlab& planets = open<weatherlab>();
     const Label& checkScore = planets.Label3[LabellingScreen::checkScoreButton];
     EXPECT_EQ(inkIn(paintForm(planets), pixelsOf(checkScore), yellow).count, 0) << "Check Score hidden at first";
+    expectEdge(paintForm(planets), planets.Label1[0], {shadow, darkShadow}, {white, light});  // an empty target's outline
     for (const Label* box : {&planets.Label2[0], &planets.Label3[LabellingScreen::exitButton]})
         EXPECT_GT(inkIn(paintForm(planets), pixelsOf(*box).adjusted(2, 2, -2, -2), yellow).count, 20) << box->name() << " in yellow";
     EXPECT_GT(inkIn(paintForm(planets), pixelsOf(planets.Label7), yellow).bounds.height(), 60) << "the long title wraps over three lines";

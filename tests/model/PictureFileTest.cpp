@@ -126,6 +126,10 @@ TEST_F(PictureLoadingTest, PathsResolveInsideTheProgramFolderRegardlessOfCaseAnd
     std::string garbled = encoded(wide, "JPEG");
     std::fill(garbled.begin() + 200, garbled.end() - 2, '\xFF');
     write("Images/garbled.jpg", garbled);
+    write("Images/cut.jpg", garbled.substr(0, garbled.size() / 2));
+    QImage grey(8, 8, QImage::Format_Grayscale8);
+    grey.fill(150);
+    write("Images/grey.jpg", encoded(grey, "JPEG"));
     const fs::path outside = folder.string() + "-outside.jpg";
     write("../" + outside.filename().string(), encoded(small, "JPEG"));
     fs::create_symlink(outside, folder / "Images" / "link.jpg");
@@ -145,6 +149,7 @@ TEST_F(PictureLoadingTest, PathsResolveInsideTheProgramFolderRegardlessOfCaseAnd
         {"Pictures\\exit.jpg", "the folder \"Pictures\" does not exist"},
         {"Images\\huge.jpg", "the file is too large"},
         {"Images\\garbled.jpg", "it is malformed (Unable to read image data)"},
+        {"Images\\cut.jpg", "the file is cut short (the JPEG has no end marker)"},
     };
     for (const auto& [path, expected] : cases) {
         try {
@@ -157,6 +162,7 @@ TEST_F(PictureLoadingTest, PathsResolveInsideTheProgramFolderRegardlessOfCaseAnd
     const Picture bmp = runtime.loadPicture("Images\\Two.bmp"), jpeg = runtime.loadPicture("Images\\exit.jpg");
     for (const QPoint p : {QPoint(0, 0), QPoint(19, 0), QPoint(7, 9), QPoint(19, 9)}) EXPECT_EQ(bmp.pixel(p.x(), p.y()), rows.pixel(p)) << p.x();
     EXPECT_EQ(bmp.sourcePath(), "Images\\Two.bmp");
+    EXPECT_NEAR(QColor::fromRgb(runtime.loadPicture("Images\\grey.jpg").pixel(7, 7)).green(), 150, 3) << "a grey JPEG";
     for (const QColor c : {QColor::fromRgb(jpeg.pixel(60, 16)), QColor::fromRgb(runtime.loadPicture("Images\\red.gif").pixel(0, 0))})
         EXPECT_TRUE(std::abs(c.red() - 200) < 12 && std::abs(c.green() - 40) < 12) << c.name().toStdString();
     fs::remove(outside);
