@@ -102,6 +102,8 @@ TEST_F(WindowsTest, EachShownScreenHasAWindowPlacedTitledAndPaintedAsItsFormSays
     EXPECT_EQ(shownScreens(), "menu3");
     EXPECT_EQ(shownWindows().size(), 1u);
     EXPECT_NE(window("Corbelwick"), w) << "a fresh window for a fresh screen";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), window("Corbelwick")) << "and it is the active one";
 }
 
 TEST_F(WindowsTest, MouseInputReachesTheFormInTwipsWithItsButtonsAndKeysAndTheCloseBoxUnloads) {

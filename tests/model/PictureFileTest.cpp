@@ -66,6 +66,7 @@ TEST(PictureFileTest, HeadersAreReadAndBadFilesRefusedWithTheReason) {
         {bmp(300, -2, 8, 600), "2: 300 x 2"},
         {bmp(3, 2, 24, 23), cut + "(the BMP pixel data is incomplete)"},
         {bmp(4, 2, 32, 31, 3), cut + "(the BMP pixel data is incomplete)"},
+        {bmp(16384, 1, 8, 10), cut + "(the BMP pixel data is incomplete)"},
         {bmp(4, 2, 8, 1, 1), "2: 4 x 2"},
         {bmp(3, 2, 0, 0).substr(0, 34), "2: 3 x 2"},
         {bmp(3, 2, 24, 24, 0, 12), "unsupported BMP header"},

@@ -1,6 +1,7 @@
 #include "ScreenTest.h"
 #include "framework/Module1.h"
 #include "framework/Titlefrm.h"
+#include "menus/intro0.h"
 #include "runtime/controls/PictureBox.h"
 
 #include <algorithm>
@@ -148,6 +149,9 @@ TEST_F(SetupFormTest, StandardButtonsTakeTheirFacesAndSizesAndStackUpTheRightHan
         EXPECT_EQ(std::pair(button(screen, column[i]).Left, button(screen, column[i]).Top + go.Height), std::pair(go.Left, button(screen, column[i - 1]).Top))
             << column[i] << " stands on " << column[i - 1];
     EXPECT_EQ(std::pair(scramble.Left, scramble.Top), std::pair(1.0f, 1234.0f)) << "only its face changes";
+    const CommandButton& menuExit = runtime.form<intro0>().Command1;
+    EXPECT_EQ(std::tuple(menuExit.Left, menuExit.Top, menuExit.Width, menuExit.Height), std::tuple(exit.Left, exit.Top, exit.Width, exit.Height))
+        << "the menus' exit button stands where every screen's does";
     screen.Show();
     EXPECT_EQ(screen.focused(), &scramble) << "the other standard buttons leave the tab order";
 }
