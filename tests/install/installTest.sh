@@ -7,7 +7,7 @@ xvfb=
 started=()
 cleanup() { set +e; kill "${started[@]}" 2>/dev/null; sleep 0.2; [[ -n $xvfb ]] && kill "$xvfb" 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() { echo "FAIL: $*" >&2; cat "$work/errors" >&2 2>/dev/null; exit 1; }
 
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
@@ -18,12 +18,16 @@ launch() {
   (cd / && exec "$program" "$@") >/dev/null 2>>"$work/errors" &
   started+=($!)
 }
-# A private X server on a free display.
+# A private X server on a display no other server uses, by lock file or by socket, in this
+# file system or in the abstract namespace that a chroot shares with its host.
 startX() {
-  Xvfb -displayfd 3 -screen 0 "${1:-1024x768x24}" -nolisten tcp 3>"$work/display" 2>/dev/null &
+  local n=$((200 + RANDOM % 700))
+  while [[ -e /tmp/.X$n-lock ]] || grep -q "/tmp/.X11-unix/X$n\b" /proc/net/unix; do n=$((n + 1)); done
+  # -noreset: the server stays up as one program ends and the next starts.
+  Xvfb ":$n" -screen 0 "${1:-1024x768x24}" -nolisten tcp -noreset >/dev/null 2>&1 &
   xvfb=$!
-  for _ in $(seq 50); do [[ -s $work/display ]] && break; sleep 0.1; done
-  export DISPLAY=:$(cat "$work/display")
+  for _ in $(seq 100); do grep -q "/tmp/.X11-unix/X$n\b" /proc/net/unix && break; sleep 0.1; done
+  export DISPLAY=:$n
 }
 # The ids of visible windows titled exactly $1, waiting up to 40 s for one to appear.
 waitForWindow() {
