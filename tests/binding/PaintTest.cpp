@@ -111,8 +111,8 @@ TEST_F(PaintTest, TitleTextsAreBlueCentredOnTheEtchedFrameButtonsRaisedWithCapti
     EXPECT_GT(boldWeight(title.Label4, blue), 1.2) << "the heading is heavier than regular";
     // The frame's own colour, and an etched edge whose top runs where a caption's middle would be.
     EXPECT_EQ(image.pixelColor(10, 200), frame);
-    for (const QPoint p : {QPoint(0, 200), QPoint(200, 0), QPoint(363, 200)}) EXPECT_EQ(image.pixelColor(p), shadow) << p.x() << "," << p.y();
-    for (const QPoint p : {QPoint(1, 200), QPoint(200, 1)}) EXPECT_EQ(image.pixelColor(p), white) << p.x() << "," << p.y();
+    for (const QPoint p : {QPoint(0, 200), QPoint(200, 0), QPoint(363, 200), QPoint(5, 436)}) EXPECT_EQ(image.pixelColor(p), shadow) << p.x() << "," << p.y();
+    for (const QPoint p : {QPoint(1, 200), QPoint(200, 1), QPoint(5, 437)}) EXPECT_EQ(image.pixelColor(p), white) << p.x() << "," << p.y();
     for (const CommandButton* button : {&title.Command1, &title.Command2}) {
         const QRect face = pixelsOf(*button).adjusted(2, 2, -2, -2);
         expectEdge(image, *button, {white, light}, {darkShadow, shadow});
