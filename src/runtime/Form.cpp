@@ -106,6 +106,10 @@ void Form::focusFirst() {
     focused_ = order.empty() ? nullptr : order.front();
 }
 
+void Form::activate(Control& control) {
+    if (control.isReachable() && control.events()->Click) control.events()->Click(control.Index());
+}
+
 void Form::keyPress(Key key) {
     const std::vector<Control*> order = tabOrder();
     if (order.empty()) return;
@@ -120,8 +124,7 @@ void Form::keyPress(Key key) {
         case Key::Enter:
         case Key::Space:
             if (current == order.end()) focused_ = order.front();
-            if (focused_->kind() == ControlKind::CommandButton && focused_->events()->Click)
-                focused_->events()->Click(focused_->Index());
+            if (focused_->kind() == ControlKind::CommandButton) activate(*focused_);
             break;
     }
 }

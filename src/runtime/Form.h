@@ -87,6 +87,8 @@ public:
     }
 
     void keyPress(Key key);
+    // What a click on the control does, for the keyboard and for assistive technology.
+    void activate(Control& control);
     Control* focused() const { return focused_; }
     void setFocus(Control* control);
     // Focus on the first control in tab order, if any takes the focus.
