@@ -4,7 +4,6 @@
 #include <QImageReader>
 
 #include <algorithm>
-#include <cmath>
 
 namespace lumenary::artwork::test {
 
@@ -14,15 +13,6 @@ QImage readProgramPicture(const QString& relativePath)
 }
 
 int brightness(QRgb colour) { return qGray(colour); }
-
-double contrastRatio(QRgb a, QRgb b)
-{
-    const auto luminance = [](QRgb c) {
-        const auto linear = [](int v) { return v / 255.0 <= 0.04045 ? v / 255.0 / 12.92 : std::pow((v / 255.0 + 0.055) / 1.055, 2.4); };
-        return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
-    };
-    return (std::max(luminance(a), luminance(b)) + 0.05) / (std::min(luminance(a), luminance(b)) + 0.05);
-}
 
 Body findBody(const QImage& image, int threshold)
 {

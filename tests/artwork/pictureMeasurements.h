@@ -17,9 +17,6 @@ QImage readProgramPicture(const QString& relativePath);
 // Perceived brightness 0..255.
 int brightness(QRgb colour);
 
-// Contrast between two colours as used for legible text: 1 (none) to 21 (black on white).
-double contrastRatio(QRgb a, QRgb b);
-
 // The pixels of a picture brighter than a threshold (in any channel) on a black ground. The
 // bounds span the rows and columns holding at least two such pixels, so a lone speck of JPEG
 // ringing in the sky does not stretch them.
