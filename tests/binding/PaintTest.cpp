@@ -228,10 +228,11 @@ TEST_P(FocusRing, AfterTabAWhiteRingWithABlackOneInsideSurroundsTheFocusAndTheDa
     s->keyPress(Key::Tab);
     const QImage keyboardUser = paintForm(*s, m.scale);
     const Control& focused = *s->focused();
-    const QRect r = pixelsOf(focused, m), ring = r.adjusted(-3 * unit, -3 * unit, 3 * unit, 3 * unit);
+    const int reach = 3 * unit;  // a black ring one unit wide, a white one two
+    const QRect r = pixelsOf(focused, m), ring = r.adjusted(-reach, -reach, reach, reach);
     const Ink changed = inkIn(keyboardUser.rect(), [&](QPoint p) { return keyboardUser.pixel(p) != mouseUser.pixel(p); });
     EXPECT_EQ(changed.bounds, ring) << "no ring before a key is pressed, and only the ring after";
-    for (int out = 1; out <= 3 * unit; ++out) {
+    for (int out = 1; out <= reach; ++out) {
         const QColor expected = out <= unit ? Qt::black : Qt::white;
         for (QPoint p : {QPoint(r.center().x(), r.top() - out), QPoint(r.left() - out, r.center().y()),
                          QPoint(r.center().x(), r.bottom() + out), QPoint(r.right() + out, r.center().y())})
@@ -241,7 +242,7 @@ TEST_P(FocusRing, AfterTabAWhiteRingWithABlackOneInsideSurroundsTheFocusAndTheDa
     damage.changes(*s, m);
     s->keyPress(Key::Tab);
     const QRegion repainted = damage.changes(*s, m);
-    const QRect next = pixelsOf(*s->focused(), m).adjusted(-3 * unit, -3 * unit, 3 * unit, 3 * unit);
+    const QRect next = pixelsOf(*s->focused(), m).adjusted(-reach, -reach, reach, reach);
     EXPECT_TRUE((QRegion(ring) + next - repainted).isEmpty()) << "the old ring's place and the new one's are repainted";
 }
 

@@ -116,7 +116,7 @@ TEST_P(MoonRound, SnapsAndScoresTheSameInTheWindowAndFullScreen) {
 }
 INSTANTIATE_TEST_SUITE_P(WindowAndFullScreen, MoonRound, ::testing::Bool());
 
-TEST_F(ClassroomDisplay, FullScreenHoldsForScreensOpenedLaterAndF11OrEscReturnsToTheWindow) {
+TEST_F(ClassroomDisplay, FullScreenHoldsForScreensOpenedLaterAndF11OrEscReturnsToTheWindowOnceNoLabelIsCarried) {
     intro0& menu = open<intro0>(false);
     QTest::keyClick(&windowOf(menu), Qt::Key_F11);
     EXPECT_TRUE(windows.isFullScreen());
@@ -124,6 +124,9 @@ TEST_F(ClassroomDisplay, FullScreenHoldsForScreensOpenedLaterAndF11OrEscReturnsT
     runtime.dispatch([] { form<phaseslab>().Show(); });
     windows.sync();
     EXPECT_TRUE(windowOf(runtime.form<phaseslab>()).isFullScreen()) << "a screen opened meanwhile opens full screen";
+    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Return, Qt::Key_Right, Qt::Key_Escape}) QTest::keyClick(&windowOf(runtime.form<phaseslab>()), key);
+    EXPECT_TRUE(windows.isFullScreen()) << "Esc first puts back the label the keyboard carries";
+    EXPECT_FALSE(runtime.form<phaseslab>().isCarrying());
     QTest::keyClick(&windowOf(runtime.form<phaseslab>()), Qt::Key_Escape);
     EXPECT_FALSE(windows.isFullScreen());
     EXPECT_EQ(windowOf(menu).size(), QSize(792, 566));
