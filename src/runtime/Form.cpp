@@ -149,7 +149,7 @@ bool Form::keyPress(Key key) {
             // The focus stays with a carried control until it is put down.
             if (!carry_.isCarrying()) moveFocus(key);
             break;
-        case Key::Escape: break;
+        case Key::Escape: break;  // answered above
     }
     return true;
 }
