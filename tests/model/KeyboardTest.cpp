@@ -121,6 +121,14 @@ TEST_F(KeyboardTest, EscapePutsACarriedLabelBackWhereItWasPickedUpAndTheHomeBoxI
     release(s, 100, 100);
     EXPECT_EQ(at(), home) << "a mouse press puts a carried label back";
     EXPECT_FALSE(s.isCarrying());
+    const Label& front = s.Label2[7];
+    press(s, front.Left + 1, front.Top + 1);
+    const Twips middleX = home.first + front.Width / 2, middleY = home.second + front.Height / 2;
+    moveTo(s, middleX, middleY, mouse::left);
+    release(s, middleX, middleY);
+    ASSERT_EQ(std::pair(front.Left, front.Top), home);
+    keys(s, {Key::Enter, Key::Right});
+    EXPECT_NE(at(), home) << "the focused label is carried, though another lies in front of it";
 }
 
 TEST_F(KeyboardTest, EnterOnNewQuestionDrawsOnce) {
