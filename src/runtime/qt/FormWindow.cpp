@@ -135,7 +135,9 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
         {Qt::Key_Right, Key::Right},  {Qt::Key_Up, Key::Up},       {Qt::Key_Down, Key::Down},
     };
     if (const auto found = formKeys.find(event->key()); found != formKeys.end()) {
-        deliver([key = found->second](Form& form) { form.keyPress(key); });
+        // A held Enter or Space clicks once, as a held mouse button does.
+        const bool clicks = found->second == Key::Enter || found->second == Key::Space;
+        if (!(clicks && event->isAutoRepeat())) deliver([key = found->second](Form& form) { form.keyPress(key); });
         return;
     }
     switch (event->key()) {
