@@ -1,5 +1,6 @@
 #include "Form.h"
 
+#include "ReadingOrder.h"
 #include "Runtime.h"
 
 #include <algorithm>
@@ -91,42 +92,87 @@ Control* frontmostIn(const std::vector<Control*>& stack, Twips x, Twips y) {
 
 Control* Form::controlAt(Twips x, Twips y) const { return frontmostIn(stack_, x, y); }
 
+bool Form::isTabStop(const Control& control) const {
+    if (!control.isReachable()) return false;
+    // A command button keeps its own say, TabStop; anything else counts when a pupil can use it.
+    if (control.kind() == ControlKind::CommandButton) return control.takesFocus();
+    return control.events()->Click || !carryStops(control).empty();
+}
+
 std::vector<Control*> Form::tabOrder() const {
-    std::vector<Control*> order;
+    std::vector<Control*> stops;
     for (const auto& c : controls_)
-        if (c->takesFocus() && c->isReachable()) order.push_back(c.get());
-    std::ranges::stable_sort(order, {}, &Control::TabIndex);
-    return order;
+        if (isTabStop(*c)) stops.push_back(c.get());
+    return inReadingOrder(std::move(stops));
 }
 
 void Form::setFocus(Control* control) { focused_ = control; }
 
+// Where a screen starts, its designer's first button has the focus (the menus' exit button).
 void Form::focusFirst() {
-    const std::vector<Control*> order = tabOrder();
-    focused_ = order.empty() ? nullptr : order.front();
+    Control* first = nullptr;
+    for (const auto& c : controls_)
+        if (c->takesFocus() && c->isReachable() && (!first || c->TabIndex < first->TabIndex)) first = c.get();
+    focused_ = first;
 }
 
 void Form::activate(Control& control) {
     if (control.isReachable() && control.events()->Click) control.events()->Click(control.Index());
 }
 
-void Form::keyPress(Key key) {
-    const std::vector<Control*> order = tabOrder();
-    if (order.empty()) return;
-    auto current = std::ranges::find(order, focused_);
+void Form::takeMouse() {
+    carry_.cancel();
+    showsFocus_ = false;
+}
+
+bool Form::keyPress(Key key) {
+    if (key == Key::Escape) {
+        if (!carry_.isCarrying()) return false;
+        carry_.cancel();
+        return true;
+    }
+    showsFocus_ = true;
     switch (key) {
-        case Key::Tab:
-            focused_ = (current == order.end() || std::next(current) == order.end()) ? order.front() : *std::next(current);
-            break;
-        case Key::BackTab:
-            focused_ = (current == order.end() || current == order.begin()) ? order.back() : *std::prev(current);
-            break;
+        case Key::Right:
+        case Key::Down: carry_.step(1); break;
+        case Key::Left:
+        case Key::Up: carry_.step(-1); break;
         case Key::Enter:
         case Key::Space:
-            if (current == order.end()) focused_ = order.front();
-            if (focused_->kind() == ControlKind::CommandButton) activate(*focused_);
+            if (carry_.isCarrying())
+                carry_.putDown();
+            else
+                pressFocused();
             break;
+        case Key::Tab:
+        case Key::BackTab:
+            // The focus stays with a carried control until it is put down.
+            if (!carry_.isCarrying()) moveFocus(key);
+            break;
+        case Key::Escape: break;  // answered above
     }
+    return true;
+}
+
+void Form::moveFocus(Key key) {
+    const std::vector<Control*> order = tabOrder();
+    if (order.empty()) return;
+    const auto current = std::ranges::find(order, focused_);
+    if (key == Key::Tab)
+        focused_ = (current == order.end() || std::next(current) == order.end()) ? order.front() : *std::next(current);
+    else
+        focused_ = (current == order.end() || current == order.begin()) ? order.back() : *std::prev(current);
+}
+
+void Form::pressFocused() {
+    const std::vector<Control*> order = tabOrder();
+    if (order.empty()) return;
+    if (std::ranges::find(order, focused_) == order.end()) focused_ = order.front();
+    std::vector<TwipsPoint> stops = carryStops(*focused_);
+    if (stops.empty())
+        activate(*focused_);
+    else
+        carry_.pickUp(*focused_, std::move(stops));
 }
 
 }  // namespace lumenary

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Color.h"
+#include "KeyboardCarry.h"
 #include "MouseRouter.h"
 #include "Picture.h"
 #include "RuntimeError.h"
@@ -16,7 +17,7 @@
 
 namespace lumenary {
 
-enum class Key { Tab, BackTab, Enter, Space };
+enum class Key { Tab, BackTab, Enter, Space, Left, Right, Up, Down, Escape };
 
 // One screen: its window properties, the controls it owns in a fixed stacking order, and the
 // entry points through which the binding (or a test) delivers mouse and keyboard input.
@@ -79,20 +80,35 @@ public:
 
     // Input, in client twips. `buttons` on a move is every button held; on a press or release
     // it is the one button that changed.
-    void mouseDown(int button, int shift, Twips x, Twips y) { router_.down(button, shift, x, y); }
+    void mouseDown(int button, int shift, Twips x, Twips y) {
+        takeMouse();
+        router_.down(button, shift, x, y);
+    }
     void mouseMove(int buttons, int shift, Twips x, Twips y) { router_.move(buttons, shift, x, y); }
     void mouseUp(int button, int shift, Twips x, Twips y) { router_.up(button, shift, x, y); }
     void mouseDoubleClick(int button, int shift, Twips x, Twips y, bool pressDelivered) {
+        takeMouse();
         router_.doubleClick(button, shift, x, y, pressDelivered);
     }
 
-    void keyPress(Key key);
+    // Tab and Shift+Tab walk the focus over what a pupil can use, in reading order; Enter and
+    // Space do what a click on it does, or pick up a control the screen lets the keyboard
+    // carry, which the arrows then carry from stop to stop and Enter or Space puts down.
+    // False when the form has no use for the key: Escape, unless a carry is under way.
+    bool keyPress(Key key);
     // What a click on the control does, for the keyboard and for assistive technology.
     void activate(Control& control);
     Control* focused() const { return focused_; }
     void setFocus(Control* control);
-    // Focus on the first control in tab order, if any takes the focus.
+    // Focus on the command button first in tab index order, if any takes the focus.
     void focusFirst();
+    // The focus is drawn once the keyboard is in use on this form, until the mouse is pressed.
+    bool showsFocus() const { return showsFocus_; }
+    bool isCarrying() const { return carry_.isCarrying(); }
+
+    // Where the keyboard may carry a control, as top-left corners in client twips, in the order
+    // the arrow keys visit them; none for a control that is not carried.
+    virtual std::vector<TwipsPoint> carryStops(const Control& /*control*/) const { return {}; }
 
     virtual void Form_Load() {}
     virtual void Form_MouseMove(int /*button*/, int /*shift*/, Twips /*x*/, Twips /*y*/) {}
@@ -104,6 +120,11 @@ private:
     void adopt(std::unique_ptr<Control> control, std::string name, int index, Frame* container, const Control* stackAfter);
     std::vector<Control*>& mutableStackOf(const Frame* container);
     std::vector<Control*> tabOrder() const;
+    bool isTabStop(const Control& control) const;
+    void moveFocus(Key key);
+    void pressFocused();
+    // A mouse press ends keyboard use: a carried control goes back, and the focus is not drawn.
+    void takeMouse();
     static std::string describe(const Control& control);
 
     std::string name_;
@@ -113,7 +134,9 @@ private:
     std::vector<std::unique_ptr<Control>> controls_;
     std::vector<Control*> stack_;
     Control* focused_ = nullptr;
+    bool showsFocus_ = false;
     MouseRouter router_{*this};
+    KeyboardCarry carry_{router_};
 };
 
 }  // namespace lumenary

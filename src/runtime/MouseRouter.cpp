@@ -11,13 +11,14 @@ Control* MouseRouter::receiverAt(Twips x, Twips y) const {
     return capturing_ ? captured_ : form_.controlAt(x, y);
 }
 
-void MouseRouter::down(int button, int shift, Twips x, Twips y) {
-    if (!capturing_) {
-        captured_ = form_.controlAt(x, y);
-        capturing_ = true;
-    }
+void MouseRouter::down(int button, int shift, Twips x, Twips y) { press(receiverAt(x, y), button, shift, x, y); }
+
+void MouseRouter::downOn(Control& control, int button, int shift, Twips x, Twips y) { press(&control, button, shift, x, y); }
+
+void MouseRouter::press(Control* receiver, int button, int shift, Twips x, Twips y) {
+    captured_ = receiver;
+    capturing_ = true;
     buttonsHeld_ |= button;
-    Control* receiver = captured_;
     if (!receiver) return;
     if (receiver->takesFocus()) form_.setFocus(receiver);
     if (const auto& handler = receiver->events()->MouseDown)

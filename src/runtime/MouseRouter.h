@@ -16,6 +16,8 @@ public:
     explicit MouseRouter(Form& form) : form_(form) {}
 
     void down(int button, int shift, Twips x, Twips y);
+    // A press that goes to `control` whatever lies in front of it, as the keyboard's carry needs.
+    void downOn(Control& control, int button, int shift, Twips x, Twips y);
     // The second press of a double-click: a press like any other, whose release raises no
     // second Click. Some toolkits announce it after delivering the press, some instead of it.
     void doubleClick(int button, int shift, Twips x, Twips y, bool pressDelivered);
@@ -24,6 +26,7 @@ public:
 
 private:
     Control* receiverAt(Twips x, Twips y) const;
+    void press(Control* receiver, int button, int shift, Twips x, Twips y);
 
     Form& form_;
     bool capturing_ = false;

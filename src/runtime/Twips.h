@@ -31,6 +31,11 @@ struct TwipsMapping {
     Twips toTwipsY(double pixelY) const { return static_cast<Twips>((pixelY - offsetY) * twipsPerPixel()); }
 };
 
+struct TwipsPoint {
+    Twips x = 0;
+    Twips y = 0;
+};
+
 struct TwipsSize {
     Twips Width = 0;
     Twips Height = 0;

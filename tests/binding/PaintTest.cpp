@@ -1,9 +1,12 @@
 #include "PaintedForm.h"
 #include "ScreenTest.h"
+#include "activities/labelling/phaseslab.h"
 #include "activities/labelling/weatherlab.h"
+#include "activities/questions/newtonmeter.h"
 #include "framework/Titlefrm.h"
 #include "menus/TopicMenus.h"
 #include "menus/intro0.h"
+#include "runtime/qt/FormDamage.h"
 #include "runtime/qt/QtFonts.h"
 #include "runtime/qt/QtPictureDecoder.h"
 
@@ -21,8 +24,7 @@ namespace {
 const QColor shadow(128, 128, 128), darkShadow(64, 64, 64), light(227, 227, 227), white(255, 255, 255);
 
 // The pixels the binding paints a control on, in the form's client area.
-QRect pixelsOf(const Control& c) {
-    const TwipsMapping m;
+QRect pixelsOf(const Control& c, const TwipsMapping& m = {}) {
     const int x = m.toPixels(c.absoluteLeft()), y = m.toPixels(c.absoluteTop());
     return QRect(x, y, m.toPixels(c.absoluteLeft() + c.Width) - x, m.toPixels(c.absoluteTop() + c.Height) - y);
 }
@@ -199,6 +201,49 @@ TEST_F(PaintTest, MenuEntriesAreBorderedBoxesOfCentredBoldYellowTextGreyedWhenDi
     for (int i = 0; i < planets.itemCount(); ++i) planets.Label2[i].Left = planets.Label1[i].Left, planets.Label2[i].Top = planets.Label1[i].Top;
     planets.Label3_Click(LabellingScreen::checkScoreButton);
     EXPECT_GT(inkIn(paintForm(planets), pixelsOf(planets.Label5), yellow).count, 200) << "the score line";
+}
+
+struct RingCase {
+    const char* name;
+    Form& (*open)();
+    double scale;
+};
+template <class S>
+Form& shown() {
+    form<S>().Show();
+    return form<S>();
+}
+const RingCase ringCases[] = {{"OnBlackMoonScreen", shown<phaseslab>, 1}, {"OnBlueMenu", shown<menu2>, 1}, {"OnQuestionScreenScaled", shown<newtonmeter>, 2}};
+class FocusRing : public PaintTest, public ::testing::WithParamInterface<RingCase> {};
+INSTANTIATE_TEST_SUITE_P(Screens, FocusRing, ::testing::ValuesIn(ringCases), [](const auto& info) { return info.param.name; });
+
+TEST_P(FocusRing, AfterTabAWhiteRingWithABlackOneInsideSurroundsTheFocusAndTheDamageCoversOldAndNewPlaces) {
+    platform.draws.push_back(0.5f);
+    Form* s = nullptr;
+    runtime.dispatch([&] { s = &GetParam().open(); });
+    ASSERT_TRUE(s);
+    const TwipsMapping m{GetParam().scale};
+    const int unit = static_cast<int>(GetParam().scale);
+    const QImage mouseUser = paintForm(*s, m.scale);
+    s->keyPress(Key::Tab);
+    const QImage keyboardUser = paintForm(*s, m.scale);
+    const Control& focused = *s->focused();
+    const int reach = 3 * unit;  // a black ring one unit wide, a white one two
+    const QRect r = pixelsOf(focused, m), ring = r.adjusted(-reach, -reach, reach, reach);
+    const Ink changed = inkIn(keyboardUser.rect(), [&](QPoint p) { return keyboardUser.pixel(p) != mouseUser.pixel(p); });
+    EXPECT_EQ(changed.bounds, ring) << "no ring before a key is pressed, and only the ring after";
+    for (int out = 1; out <= reach; ++out) {
+        const QColor expected = out <= unit ? Qt::black : Qt::white;
+        for (QPoint p : {QPoint(r.center().x(), r.top() - out), QPoint(r.left() - out, r.center().y()),
+                         QPoint(r.center().x(), r.bottom() + out), QPoint(r.right() + out, r.center().y())})
+            EXPECT_EQ(keyboardUser.pixelColor(p), expected) << out << " pixels out";
+    }
+    FormDamage damage;
+    damage.changes(*s, m);
+    s->keyPress(Key::Tab);
+    const QRegion repainted = damage.changes(*s, m);
+    const QRect next = pixelsOf(*s->focused(), m).adjusted(-reach, -reach, reach, reach);
+    EXPECT_TRUE((QRegion(ring) + next - repainted).isEmpty()) << "the old ring's place and the new one's are repainted";
 }
 
 class CaptionFit : public PaintTest, public ::testing::WithParamInterface<ScreenKind> {};

@@ -92,7 +92,9 @@ QRect XSession::geometry(const QString& windowId) const {
 void XSession::moveTo(QPoint point) const { run("xdotool", {"mousemove", QString::number(point.x()), QString::number(point.y()), "sleep", "0.06"}); }
 void XSession::press() const { run("xdotool", {"mousedown", "1", "sleep", "0.06"}); }
 void XSession::release() const { run("xdotool", {"mouseup", "1", "sleep", "0.06"}); }
-void XSession::key(const QString& keys) const { run("xdotool", {"key", keys, "sleep", "0.3"}); }
+void XSession::key(const QString& keys) const {
+    run("xdotool", QStringList{"key", "--delay", "60"} + keys.split(' ', Qt::SkipEmptyParts) + QStringList{"sleep", "0.3"});
+}
 void XSession::click(QPoint point) const {
     moveTo(point);
     press();

@@ -39,6 +39,7 @@ public:
     void press() const;
     void release() const;
     void click(QPoint point) const;
+    // Keys typed one after another, as xdotool names them: "Tab Tab Return".
     void key(const QString& keys) const;
 
     QImage screenshot() const;

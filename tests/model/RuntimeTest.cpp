@@ -1,6 +1,7 @@
 #include "LogForm.h"
 #include "ScreenTest.h"
 #include "runtime/ControlArray.h"
+#include "runtime/ReadingOrder.h"
 #include "runtime/SeededRandom.h"
 #include "runtime/controls/CommandButton.h"
 #include "runtime/controls/Image.h"
@@ -123,31 +124,33 @@ TEST_F(RuntimeTest, AskingForWhatAFormLacksIsARuntimeErrorNamingIt) {
     EXPECT_EQ(error([&] { entries[7]; }), "Control array entry on form LogForm has no element 7");
 }
 
-TEST_F(RuntimeTest, TabWalksTheReachableFocusableControlsByTabIndexAndEnterPressesAButton) {
-    Frame& frame = screen.place<Frame>("frame", 0, 0, 5000, 5000);
-    auto& b = screen.place<CommandButton>("b", 0, 0, 500, 500, &frame);
-    auto& a = screen.place<CommandButton>("a", 1000, 0, 500, 500);
-    auto& c = screen.place<PictureBox>("c", 2000, 0, 500, 500);
-    auto& off = screen.place<CommandButton>("off", 3000, 0, 500, 500);
-    auto& hidden = screen.place<CommandButton>("hidden", 0, 0, 0, 0);
-    auto& greyed = screen.place<CommandButton>("greyed", 0, 0, 0, 0);
-    b.TabIndex = 2, a.TabIndex = 1, c.TabIndex = 2, off.TabStop = false, hidden.Visible = false, greyed.Enabled = false;
-    std::string walk;
+TEST_F(RuntimeTest, TabWalksWhatCanBeUsedInReadingOrderAndEnterDoesWhatAClickDoes) {
+    Frame& frame = screen.place<Frame>("frame", 0, 1000, 5000, 3000);
+    auto& b = screen.place<CommandButton>("b", 200, 200, 500, 500, &frame);
+    screen.place<Label>("a", 3000, 1100, 500, 500);
+    auto& c = screen.place<PictureBox>("c", 100, 0, 500, 500);
+    screen.place<Image>("d", 4000, 1100 + rowTolerance + 1, 500, 500);
+    auto& off = screen.place<CommandButton>("off", 0, 5000, 500, 500);
+    screen.place<Label>("hidden", 0, 6000, 500, 500).Visible = false;
+    screen.place<Label>("greyed", 0, 7000, 500, 500).Enabled = false;
+    screen.place<Label>("plain", 0, 8000, 500, 500).events()->Click = nullptr;
+    frame.events()->Click = nullptr, off.TabStop = false, b.TabIndex = 1, c.TabIndex = 2;
     screen.Show();
-    for (Key key : {Key::Tab, Key::Tab, Key::Tab, Key::BackTab, Key::BackTab, Key::BackTab})
+    std::string walk = screen.focused()->name();
+    for (Key key : {Key::Tab, Key::Tab, Key::Tab, Key::Tab, Key::BackTab, Key::BackTab, Key::BackTab})
         screen.keyPress(key), walk += screen.focused()->name();
-    for (Key key : {Key::Enter, Key::Space, Key::Tab, Key::Enter}) screen.keyPress(key);
+    for (Key key : {Key::Enter, Key::Space}) screen.keyPress(key);
     frame.Visible = false;
     for (int i = 0; i < 3; ++i) screen.keyPress(Key::Tab), walk += " " + screen.focused()->name();
-    EXPECT_EQ(walk, "bcacba a c a") << "by TabIndex, round and round; nothing in a hidden frame";
+    EXPECT_EQ(walk, "badcbcda d c a") << "b's row is a's, within the tolerance; d is below it; round and round";
     click(c);
     click(off);
-    screen.keyPress(Key::Enter);
-    EXPECT_EQ(screen.focused(), &c) << "the mouse focuses what is in the tab order, and Enter presses only buttons";
+    EXPECT_EQ(screen.focused(), &c) << "the mouse focuses what takes the focus";
     screen.setFocus(nullptr);
     screen.keyPress(Key::Enter);
-    EXPECT_EQ(screen.take(), "Click a; Click a; Click b; Down c b1 250,250; Up c b1 250,250; Click c; "
-                             "Down off b1 250,250; Up off b1 250,250; Click off; Click a; ");
+    EXPECT_EQ(screen.take(), "Click a; Click a; Down c b1 250,250; Up c b1 250,250; Click c; "
+                             "Down off b1 250,250; Up off b1 250,250; Click off; Click c; ");
+    EXPECT_FALSE(screen.keyPress(Key::Escape)) << "the window's, when nothing is carried";
 }
 
 struct Other : Form {

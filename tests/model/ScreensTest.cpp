@@ -72,19 +72,20 @@ protected:
     }
 };
 
-TEST_F(TitleScreenTest, OkHasTheFocusTabWalksExitAndThePictureAndEnterOpensTheMainMenu) {
+TEST_F(TitleScreenTest, OkHasTheFocusTabWalksToExitAndBackAndEnterOpensTheMainMenu) {
     Titlefrm& title = start();
     EXPECT_TRUE(platform.pointerChanges.empty()) << "no standard set-up";
     std::string walk = title.focused()->name();
     for (int i = 0; i < 3; ++i) title.keyPress(Key::Tab), walk += " " + title.focused()->name();
-    EXPECT_EQ(walk, "Command1 Command2 Picture1 Command1");
+    EXPECT_EQ(walk, "Command1 Command2 Command1 Command2") << "the artwork does nothing, so Tab passes it by";
+    title.keyPress(Key::Tab);
     runtime.dispatch([&] { title.keyPress(Key::Enter); });
     EXPECT_EQ(loadedScreens() + " / " + shownScreens(), "intro0 / intro0");
 }
 
 TEST_F(TitleScreenTest, ExitEndsTheProgramWithSuccess) {
     Titlefrm& title = start();
-    for (Key key : {Key::BackTab, Key::BackTab, Key::Space}) runtime.dispatch([&] { title.keyPress(key); });
+    for (Key key : {Key::BackTab, Key::Space}) runtime.dispatch([&] { title.keyPress(key); });
     EXPECT_EQ(std::tuple(runtime.hasEnded(), runtime.exitStatus(), loadedScreens()), std::tuple(true, 0, ""));
 }
 

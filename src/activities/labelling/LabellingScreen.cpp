@@ -1,6 +1,7 @@
 #include "LabellingScreen.h"
 
 #include "framework/Module1.h"
+#include "runtime/ReadingOrder.h"
 #include "runtime/Runtime.h"
 
 namespace lumenary {
@@ -171,6 +172,17 @@ bool LabellingScreen::everyLabelRestsOnATarget() const {
         for (int j = 0; j < n_; ++j)
             if (restsOn(Label2[i], Label1[j])) ++pairs;
     return pairs == n_;
+}
+
+std::vector<TwipsPoint> LabellingScreen::carryStops(const Control& control) const {
+    const int index = control.Index();
+    if (index < 0 || index >= n_ || &control != &Label2[index]) return {};
+    std::vector<Control*> targets;
+    for (int i = 0; i < n_; ++i) targets.push_back(&Label1[i]);
+    std::vector<TwipsPoint> stops;
+    for (const Control* target : inReadingOrder(std::move(targets))) stops.push_back({target->Left, target->Top});
+    stops.push_back({Label4[index].Left, Label4[index].Top});
+    return stops;
 }
 
 void LabellingScreen::Label3_Click(int index) {

@@ -35,6 +35,8 @@ public:
     void Label3_Click(int index);
     void Label3_MouseMove(int index, int button, int shift, Twips x, Twips y);
     void Form_MouseMove(int button, int shift, Twips x, Twips y) override;
+    // A name label is carried over the targets in reading order, then to its own home box.
+    std::vector<TwipsPoint> carryStops(const Control& control) const override;
 
 protected:
     LabellingScreen(std::string name, const LabellingBoard& board);

@@ -1,5 +1,6 @@
 #include "FormDamage.h"
 
+#include "FocusRing.h"
 #include "runtime/Form.h"
 #include "runtime/controls/CommandButton.h"
 #include "runtime/controls/Frame.h"
@@ -97,7 +98,9 @@ std::vector<FormDamage::Shown> FormDamage::shownNow(const Form& form, const Twip
         // A control inside a hidden frame is hidden too.
         bool visible = true;
         for (const Control* c = control; c && visible; c = c->container()) visible = c->Visible;
-        shown.push_back({control, pixels.adjusted(-1, -1, 1, 1), visible, lookOf(*control)});
+        // A focus ring reaches out around its control.
+        const QRect reach = focusRing::showsOn(*control) ? focusRing::bounds(pixels, mapping) : pixels;
+        shown.push_back({control, reach.adjusted(-1, -1, 1, 1), visible, lookOf(*control)});
     }
     return shown;
 }

@@ -1,6 +1,7 @@
 #include "FormPainter.h"
 
 #include "Bevels.h"
+#include "FocusRing.h"
 #include "PictureVariants.h"
 #include "QtFonts.h"
 #include "QtPictureDecoder.h"
@@ -99,6 +100,11 @@ void FormPainter::paint(const Form& form, const QRegion& area) {
     painter_.fillRect(pixelRect(0, 0, client.Width, client.Height), toQColor(form.BackColor));
     drawPicture(form.Picture, mapping_.toPixelX(0), mapping_.toPixelY(0));
     for (const Control* control : form.stackOf(nullptr)) paintControl(*control, 0, 0);
+    // Over everything, so nothing in front of the focused control hides where the focus is.
+    if (const Control* focused = form.focused(); focused && focusRing::showsOn(*focused)) {
+        const QRect pixels = pixelRect(focused->absoluteLeft(), focused->absoluteTop(), focused->Width, focused->Height);
+        if (!area_ || area_->intersects(focusRing::bounds(pixels, mapping_))) focusRing::paint(painter_, pixels, mapping_);
+    }
 }
 
 void FormPainter::paintControl(const Control& control, Twips originX, Twips originY) {

@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QTouchEvent>
 
+#include <map>
+
 namespace lumenary {
 
 namespace {
@@ -128,12 +130,25 @@ void FormWindow::touch(QTouchEvent* event) {
 }
 
 void FormWindow::keyPressEvent(QKeyEvent* event) {
+    static const std::map<int, Key> formKeys = {
+        {Qt::Key_Return, Key::Enter}, {Qt::Key_Enter, Key::Enter}, {Qt::Key_Space, Key::Space}, {Qt::Key_Left, Key::Left},
+        {Qt::Key_Right, Key::Right},  {Qt::Key_Up, Key::Up},       {Qt::Key_Down, Key::Down},
+    };
+    if (const auto found = formKeys.find(event->key()); found != formKeys.end()) {
+        // A held Enter or Space clicks once, as a held mouse button does.
+        const bool clicks = found->second == Key::Enter || found->second == Key::Space;
+        if (!(clicks && event->isAutoRepeat())) deliver([key = found->second](Form& form) { form.keyPress(key); });
+        return;
+    }
     switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter: deliver([](Form& form) { form.keyPress(Key::Enter); }); break;
-        case Qt::Key_Space: deliver([](Form& form) { form.keyPress(Key::Space); }); break;
         case Qt::Key_F11: windows_.setFullScreen(!windows_.isFullScreen()); break;
-        case Qt::Key_Escape: windows_.setFullScreen(false); break;
+        case Qt::Key_Escape: {
+            // Escape first puts back a label the keyboard is carrying; otherwise it leaves full screen.
+            bool carrying = false;
+            deliver([&carrying](Form& form) { carrying = form.keyPress(Key::Escape); });
+            if (!carrying) windows_.setFullScreen(false);
+            break;
+        }
         default: QWidget::keyPressEvent(event);
     }
 }

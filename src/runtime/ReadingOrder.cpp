@@ -1,0 +1,18 @@
+#include "ReadingOrder.h"
+
+#include <algorithm>
+
+namespace lumenary {
+
+std::vector<Control*> inReadingOrder(std::vector<Control*> controls) {
+    std::ranges::stable_sort(controls, {}, &Control::absoluteTop);
+    for (auto row = controls.begin(); row != controls.end();) {
+        const Twips rowTop = (*row)->absoluteTop();
+        const auto rowEnd = std::find_if(row, controls.end(), [&](const Control* c) { return c->absoluteTop() - rowTop > rowTolerance; });
+        std::stable_sort(row, rowEnd, [](const Control* a, const Control* b) { return a->absoluteLeft() < b->absoluteLeft(); });
+        row = rowEnd;
+    }
+    return controls;
+}
+
+}  // namespace lumenary
