@@ -1,6 +1,8 @@
 #include "Form.h"
 
 #include "Runtime.h"
+#include "controls/CommandButton.h"
+#include "controls/Label.h"
 
 #include <algorithm>
 
@@ -91,6 +93,29 @@ Control* frontmostIn(const std::vector<Control*>& stack, Twips x, Twips y) {
 
 Control* Form::controlAt(Twips x, Twips y) const { return frontmostIn(stack_, x, y); }
 
+namespace {
+void collect(const std::vector<Control*>& stack, std::vector<const Control*>& order) {
+    for (const Control* control : stack) {
+        order.push_back(control);
+        if (control->kind() == ControlKind::Frame) collect(static_cast<const Frame*>(control)->children(), order);
+    }
+}
+}  // namespace
+
+std::vector<const Control*> Form::everyControl() const {
+    std::vector<const Control*> order;
+    collect(stack_, order);
+    return order;
+}
+
+std::string Form::accessibleName(const Control& control) const {
+    switch (control.kind()) {
+        case ControlKind::Label: return static_cast<const Label&>(control).Caption;
+        case ControlKind::CommandButton: return static_cast<const CommandButton&>(control).Caption;
+        default: return {};
+    }
+}
+
 std::vector<Control*> Form::tabOrder() const {
     std::vector<Control*> order;
     for (const auto& c : controls_)
@@ -106,7 +131,7 @@ void Form::focusFirst() {
     focused_ = order.empty() ? nullptr : order.front();
 }
 
-void Form::activate(Control& control) {
+void Form::activate(const Control& control) {
     if (control.isReachable() && control.events()->Click) control.events()->Click(control.Index());
 }
 

@@ -35,6 +35,9 @@ public:
     void Label3_Click(int index);
     void Label3_MouseMove(int index, int button, int shift, Twips x, Twips y);
     void Form_MouseMove(int button, int shift, Twips x, Twips y) override;
+    std::string accessibleName(const Control& control) const override;
+    // A name label resting on a target says which: "on target 4".
+    std::string accessibleDescription(const Control& control) const override;
 
 protected:
     LabellingScreen(std::string name, const LabellingBoard& board);
