@@ -1,5 +1,7 @@
 #include "ScreenTest.h"
 #include "activities/labelling/phaseslab.h"
+#include "activities/questions/magnets.h"
+#include "activities/questions/newtonmeter.h"
 #include "framework/Titlefrm.h"
 #include "menus/TopicMenus.h"
 #include "menus/intro0.h"
@@ -35,9 +37,7 @@ protected:
         AccessibleControls::alsoTell(nullptr);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    static bool told(QAccessible::Event type, const std::string& name) {
-        return std::ranges::count(events, std::to_string(type) + " " + name) == 1;
-    }
+    static bool told(QAccessible::Event type, const std::string& name) { return std::ranges::count(events, std::to_string(type) + " " + name) == 1; }
     QAccessibleInterface* windowOf(const Form& form) {
         windows.sync();
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -49,6 +49,10 @@ protected:
         for (int i = 0; i < window->childCount(); ++i)
             if (QAccessibleInterface* c = window->child(i); c->text(QAccessible::Name).toStdString() == name && c->role() == role) return c;
         throw std::runtime_error("no child \"" + name + "\" in " + window->text(QAccessible::Name).toStdString());
+    }
+    static void pressButton(QAccessibleInterface* button) {
+        button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCoreApplication::processEvents();
     }
     void drag(const Control& label, const Control& onto) {
         press(label.form(), label.Left + label.Width / 2, label.Top + label.Height / 2);
@@ -81,7 +85,10 @@ TEST_F(AccessibilityTest, EveryShownControlIsAChildWithTheRoleOfWhatItDoesItsCap
         {show<phaseslab>, "Start Again", button, false},
         {show<phaseslab>, "Target 8", text, false},
         {show<phaseslab>, "Full Moon", text, false},
+        {show<newtonmeter>, "Newton meter", graphic, false},
+        {show<magnets>, "Magnets", graphic, false},
     };
+    platform.draws = {0.5f, 0.5f};  // the question screens' first questions
     for (const auto& c : cases) {
         runtime.dispatch(c.screen);
         QAccessibleInterface* window = windowOf(*runtime.visibleForms().back());
@@ -111,8 +118,7 @@ TEST_F(AccessibilityTest, PicturesAreNamedNeutrallyAndAnswersAreToldAsTheyAppear
     EXPECT_TRUE(told(QAccessible::ObjectShow, "Check Score"));
 
     for (const char* score : {"8 out of 8 correct", "7 out of 8 correct"}) {
-        child(window, "Check Score", button)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QCoreApplication::processEvents();
+        pressButton(child(window, "Check Score", button));
         EXPECT_NO_THROW(child(window, score, text));
         drag(moon.Label2[0], moon.Label1[1]);
     }
@@ -130,8 +136,7 @@ TEST_F(AccessibilityTest, TheFocusFollowsTheFormsAndInterfacesGoWithTheirForm) {
     EXPECT_TRUE(told(QAccessible::Focus, "Exit"));
 
     const QAccessible::Id ok = QAccessible::uniqueId(child(window, "OK", button));
-    child(window, "OK", button)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QCoreApplication::processEvents();
+    pressButton(child(window, "OK", button));
     EXPECT_EQ(shownScreens(), "intro0");
     EXPECT_EQ(QAccessible::accessibleInterface(ok), nullptr) << "freed with the title screen";
 }

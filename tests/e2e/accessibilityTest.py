@@ -3,6 +3,7 @@
 (run under dbus-run-session) and a private X server, it reads each screen's tree and presses
 buttons by their accessible action, from the title screen to a topic menu and out again."""
 import os
+import re
 import subprocess
 import sys
 import time
@@ -12,11 +13,17 @@ import pyatspi
 program = sys.argv[1]
 
 
+def listening(n):
+    with open("/proc/net/unix") as sockets:
+        return re.search(rf"/tmp/\.X11-unix/X{n}\b", sockets.read()) is not None
+
+
+# A display number no other server uses, by lock file or by socket.
 def free_display():
     n = 300 + os.getpid() % 500
-    while os.path.exists(f"/tmp/.X{n}-lock") or f"/tmp/.X11-unix/X{n}" in open("/proc/net/unix").read():
+    while os.path.exists(f"/tmp/.X{n}-lock") or listening(n):
         n += 1
-    return f":{n}"
+    return n
 
 
 def wait_for(what, find, seconds=40):
@@ -49,19 +56,18 @@ def control(name, role):
 
 
 def press(name):
-    window, button = wait_for(f'a push button "{name}"', lambda: control(name, pyatspi.ROLE_PUSH_BUTTON))
+    _, button = wait_for(f'a push button "{name}"', lambda: control(name, pyatspi.ROLE_PUSH_BUTTON))
     action = button.queryAction()
     assert action.getName(0) == "Press", action.getName(0)
     action.doAction(0)
-    return window
 
 
 display = free_display()
-xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"], stderr=subprocess.DEVNULL)
+xvfb = subprocess.Popen(["Xvfb", f":{display}", "-screen", "0", "1024x768x24", "-nolisten", "tcp"], stderr=subprocess.DEVNULL)
 lumenary = None
 try:
-    wait_for("Xvfb's socket", lambda: True if f"/tmp/.X11-unix/X{display[1:]}" in open("/proc/net/unix").read() else None)
-    env = dict(os.environ, DISPLAY=display, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    wait_for("Xvfb's socket", lambda: listening(display) or None)
+    env = dict(os.environ, DISPLAY=f":{display}", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
     lumenary = subprocess.Popen([program], env=env)
 
     press("OK")

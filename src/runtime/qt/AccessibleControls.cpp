@@ -3,8 +3,6 @@
 #include "ControlAccessible.h"
 #include "runtime/Form.h"
 
-#include <algorithm>
-
 namespace lumenary {
 
 namespace {
@@ -32,7 +30,12 @@ void AccessibleControls::send(const Control& control, QAccessible::Event type) {
 }
 
 void AccessibleControls::announceChanges(const Form& form) {
-    // The window's first look is no change.
+    // Nobody listens: comparing would only cost time on every mouse move.
+    if (!QAccessible::isActive() && !listener) {
+        seen_.clear();
+        return;
+    }
+    // The first look, or the first since someone listens, is no change.
     const bool first = seen_.empty();
     for (const Control* control : form.everyControl()) {
         Seen now{control->isShown(), form.accessibleName(*control), form.accessibleDescription(*control)};

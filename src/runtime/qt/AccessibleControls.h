@@ -6,8 +6,6 @@
 #include <string>
 #include <vector>
 
-class QAccessibleInterface;
-
 namespace lumenary {
 
 class Control;

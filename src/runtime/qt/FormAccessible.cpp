@@ -4,8 +4,6 @@
 #include "FormWindow.h"
 #include "runtime/Form.h"
 
-#include <algorithm>
-
 namespace lumenary {
 
 namespace {
