@@ -47,6 +47,9 @@ void FormWindow::setMapping(const TwipsMapping& mapping) {
     if (changed) update();
 }
 
+// What assistive technology asks while the QWidget part closes down finds no form here.
+FormWindow::~FormWindow() { detach(); }
+
 void FormWindow::detach() {
     accessible_.forget();
     form_ = nullptr;

@@ -23,6 +23,7 @@ class FormWindows;
 class FormWindow : public QWidget {
 public:
     FormWindow(Form& form, FormWindows& windows);
+    ~FormWindow() override;
 
     std::uint64_t serial() const { return serial_; }
     // The form shown, or none once it has been let go.
@@ -34,7 +35,8 @@ public:
     void press(const Control& control);
     const TwipsMapping& mapping() const { return mapping_; }
     void setMapping(const TwipsMapping& mapping);
-    // Schedules a repaint of what the last event changed in the form.
+    // Schedules a repaint of what the last event changed in the form, and tells assistive
+    // technology what it changed.
     void showChanges();
 
 protected:
