@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-wine
   xvfb xdotool imagemagick
+  dbus-daemon at-spi2-core python3-pyatspi
   desktop-file-utils appstream dpkg-dev file
 )
 

@@ -94,6 +94,10 @@ void Titlefrm::Command1_Click() {
     Unload(*this);
 }
 
+std::string Titlefrm::accessibleName(const Control& control) const {
+    return &control == &Picture1 ? "Title picture" : Form::accessibleName(control);
+}
+
 void Titlefrm::Command2_Click() { End(); }
 
 }  // namespace lumenary

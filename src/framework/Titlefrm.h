@@ -18,6 +18,7 @@ public:
     void Form_Load() override;
     void Command1_Click();
     void Command2_Click();
+    std::string accessibleName(const Control& control) const override;
 
     Frame& Frame1;
     Label& Label4;

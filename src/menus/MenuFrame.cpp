@@ -56,6 +56,10 @@ void MenuFrame::showMenuEntries() {
 
 void MenuFrame::showTopicMenu(int entry) { topicMenu(entry).Show(); }
 
+std::string MenuFrame::accessibleName(const Control& control) const {
+    return &control == &Command1 ? "Exit" : Form::accessibleName(control);
+}
+
 void MenuFrame::Label1_MouseMove(int, int, Twips, Twips) { Label1.BackStyle = backStyle::opaque; }
 
 void MenuFrame::Label2_MouseMove(int index, int, int, Twips, Twips) { Label2[index].BackStyle = backStyle::opaque; }

@@ -23,6 +23,8 @@ public:
     void Label1_MouseMove(int button, int shift, Twips x, Twips y);
     void Label2_MouseMove(int index, int button, int shift, Twips x, Twips y);
     void Form_MouseMove(int button, int shift, Twips x, Twips y) override;
+    // The exit button shows a picture of its word, not a caption.
+    std::string accessibleName(const Control& control) const override;
 
 protected:
     explicit MenuFrame(std::string name);

@@ -49,6 +49,10 @@ void intro0::Label2_Click(int index) {
     }
 }
 
+std::string intro0::accessibleName(const Control& control) const {
+    return &control == &Image2 ? "Corbelwick Learning logo" : MenuFrame::accessibleName(control);
+}
+
 void intro0::Command1_Click() {
     form<Titlefrm>().Command1.Caption = "Cancel";
     form<Titlefrm>().Show();

@@ -21,6 +21,7 @@ public:
     void Form_Load() override;
     void Label2_Click(int index);
     void Command1_Click();
+    std::string accessibleName(const Control& control) const override;
 };
 
 }  // namespace lumenary

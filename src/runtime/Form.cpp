@@ -2,6 +2,8 @@
 
 #include "ReadingOrder.h"
 #include "Runtime.h"
+#include "controls/CommandButton.h"
+#include "controls/Label.h"
 
 #include <algorithm>
 
@@ -99,6 +101,29 @@ bool Form::isTabStop(const Control& control) const {
     return control.events()->Click || !carryStops(control).empty();
 }
 
+namespace {
+void collect(const std::vector<Control*>& stack, std::vector<const Control*>& order) {
+    for (const Control* control : stack) {
+        order.push_back(control);
+        if (control->kind() == ControlKind::Frame) collect(static_cast<const Frame*>(control)->children(), order);
+    }
+}
+}  // namespace
+
+std::vector<const Control*> Form::everyControl() const {
+    std::vector<const Control*> order;
+    collect(stack_, order);
+    return order;
+}
+
+std::string Form::accessibleName(const Control& control) const {
+    switch (control.kind()) {
+        case ControlKind::Label: return static_cast<const Label&>(control).Caption;
+        case ControlKind::CommandButton: return static_cast<const CommandButton&>(control).Caption;
+        default: return {};
+    }
+}
+
 std::vector<Control*> Form::tabOrder() const {
     std::vector<Control*> stops;
     for (const auto& c : controls_)
@@ -116,7 +141,7 @@ void Form::focusFirst() {
     focused_ = first;
 }
 
-void Form::activate(Control& control) {
+void Form::activate(const Control& control) {
     if (control.isReachable() && control.events()->Click) control.events()->Click(control.Index());
 }
 

@@ -77,6 +77,8 @@ public:
     const std::vector<Control*>& stackOf(const Frame* container) const;
     // The frontmost reachable control under a point in client twips, looking inside frames.
     Control* controlAt(Twips x, Twips y) const;
+    // Every control, back to front, each frame followed by its children.
+    std::vector<const Control*> everyControl() const;
 
     // Input, in client twips. `buttons` on a move is every button held; on a press or release
     // it is the one button that changed.
@@ -97,7 +99,7 @@ public:
     // False when the form has no use for the key: Escape, unless a carry is under way.
     bool keyPress(Key key);
     // What a click on the control does, for the keyboard and for assistive technology.
-    void activate(Control& control);
+    void activate(const Control& control);
     Control* focused() const { return focused_; }
     void setFocus(Control* control);
     // Focus on the command button first in tab index order, if any takes the focus.
@@ -109,6 +111,12 @@ public:
     // Where the keyboard may carry a control, as top-left corners in client twips, in the order
     // the arrow keys visit them; none for a control that is not carried.
     virtual std::vector<TwipsPoint> carryStops(const Control& /*control*/) const { return {}; }
+
+    // What assistive technology calls a control: its caption, where it has one. Screens name
+    // their pictures, neutrally, so that no name gives an answer away.
+    virtual std::string accessibleName(const Control& control) const;
+    // What a control's place on the screen means, where it means something.
+    virtual std::string accessibleDescription(const Control& /*control*/) const { return {}; }
 
     virtual void Form_Load() {}
     virtual void Form_MouseMove(int /*button*/, int /*shift*/, Twips /*x*/, Twips /*y*/) {}

@@ -30,6 +30,8 @@ struct HomeSpot {
 struct LabellingBoard {
     const char* windowCaption;
     std::span<const PictureSpot> pictures;
+    // What assistive technology calls the pictures, numbered from 1: never what they show.
+    const char* pictureName;
     std::span<const TargetSpot> targets;
     std::span<const HomeSpot> homes;
     Twips labelWidth, labelHeight;

@@ -211,6 +211,20 @@ void LabellingScreen::startAgain() {
     Label3[checkScoreButton].Visible = false;
 }
 
+std::string LabellingScreen::accessibleName(const Control& control) const {
+    const std::string number = std::to_string(control.Index() + 1);
+    if (control.name() == "Image1") return board_.pictureName + (" " + number);
+    if (control.name() == "Label1") return "Target " + number;
+    return Form::accessibleName(control);
+}
+
+std::string LabellingScreen::accessibleDescription(const Control& control) const {
+    if (control.name() != "Label2") return {};
+    for (int i = 0; i < n_; ++i)
+        if (restsOn(static_cast<const Label&>(control), Label1[i])) return "on target " + std::to_string(i + 1);
+    return {};
+}
+
 void LabellingScreen::Label3_MouseMove(int index, int, int, Twips, Twips) { Label3[index].BackStyle = backStyle::opaque; }
 
 void LabellingScreen::Form_MouseMove(int, int, Twips, Twips) {

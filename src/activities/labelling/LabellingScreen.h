@@ -37,6 +37,9 @@ public:
     void Form_MouseMove(int button, int shift, Twips x, Twips y) override;
     // A name label is carried over the targets in reading order, then to its own home box.
     std::vector<TwipsPoint> carryStops(const Control& control) const override;
+    std::string accessibleName(const Control& control) const override;
+    // A name label resting on a target says which: "on target 4".
+    std::string accessibleDescription(const Control& control) const override;
 
 protected:
     LabellingScreen(std::string name, const LabellingBoard& board);

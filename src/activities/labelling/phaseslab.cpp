@@ -42,6 +42,7 @@ const Twips homeWidths[] = {2085, 2085, 2085, 2085, 2085, 1845, 2085, 2085};
 const LabellingBoard board{
     .windowCaption = "Phases of the Moon",
     .pictures = pictures,
+    .pictureName = "Moon picture",
     .targets = targets,
     .homes = homes,
     .labelWidth = 2085,

@@ -44,6 +44,7 @@ const Twips homeWidths[] = {2085, 2085, 2085, 2085, 2085, 2085, 2085, 2085, 2085
 const LabellingBoard board{
     .windowCaption = "Ordering the Planets",
     .pictures = pictures,
+    .pictureName = "Planet picture",
     .targets = targets,
     .homes = homes,
     .labelWidth = 1320,

@@ -46,6 +46,8 @@ struct QuestionBoard {
     // Label5: the answer text, the question, and the praise for a right choice.
     std::span<const TextSpot> texts;
     std::span<const PictureSlot> pictureSlots;
+    // What assistive technology calls the picture: never what it shows.
+    const char* pictureName;
     // Every slot is hidden before each draw, so that only the drawn question's slot shows.
     bool slotsHiddenBeforeDraw;
     int questionCount;

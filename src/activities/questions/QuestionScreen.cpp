@@ -127,6 +127,10 @@ void QuestionScreen::Label4_Click(int index) {
     }
 }
 
+std::string QuestionScreen::accessibleName(const Control& control) const {
+    return control.name() == "Image1" ? board_.pictureName : Form::accessibleName(control);
+}
+
 void QuestionScreen::Label3_MouseMove(int index, int, int, Twips, Twips) { Label3[index].BackStyle = backStyle::opaque; }
 
 void QuestionScreen::Form_MouseMove(int, int, Twips, Twips) {

@@ -38,6 +38,7 @@ public:
     void Label4_Click(int index);
     void Label3_MouseMove(int index, int button, int shift, Twips x, Twips y);
     void Form_MouseMove(int button, int shift, Twips x, Twips y) override;
+    std::string accessibleName(const Control& control) const override;
 
 protected:
     QuestionScreen(std::string name, const QuestionBoard& board);

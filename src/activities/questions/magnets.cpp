@@ -63,6 +63,7 @@ const QuestionBoard pairBoard{
     .choiceTop = 4800,
     .texts = pairTexts,
     .pictureSlots = pairSlots,
+    .pictureName = "Magnets",
     .slotsHiddenBeforeDraw = true,
     .questionCount = 8,
     .question = pairQuestion,
@@ -116,6 +117,7 @@ QuestionBoard materialBoard() {
     board.choiceTop = 5040;
     board.texts = materialTexts;
     board.pictureSlots = materialSlot;
+    board.pictureName = "Magnet and material";
     board.slotsHiddenBeforeDraw = false;
     board.question = materialQuestion;
     board.showOtherSection = [] { form<magnets>().Show(); };

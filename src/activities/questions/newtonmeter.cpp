@@ -41,6 +41,7 @@ const QuestionBoard board{
     .choiceTop = 0,
     .texts = texts,
     .pictureSlots = meter,
+    .pictureName = "Newton meter",
     .slotsHiddenBeforeDraw = false,
     .questionCount = 10,
     .question = meterReading,

@@ -10,6 +10,12 @@ bool Control::isReachable() const {
     return true;
 }
 
+bool Control::isShown() const {
+    for (const Control* c = this; c; c = c->container())
+        if (!c->Visible) return false;
+    return true;
+}
+
 Twips Control::absoluteLeft() const { return Left + (container_ ? container_->absoluteLeft() : 0); }
 Twips Control::absoluteTop() const { return Top + (container_ ? container_->absoluteTop() : 0); }
 

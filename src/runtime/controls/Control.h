@@ -55,6 +55,8 @@ public:
     bool contains(Twips x, Twips y) const { return x >= Left && x < Left + Width && y >= Top && y < Top + Height; }
     // Visible and enabled, together with every frame that holds it.
     bool isReachable() const;
+    // Visible, together with every frame that holds it.
+    bool isShown() const;
     // Top-left corner in the form's client twips.
     Twips absoluteLeft() const;
     Twips absoluteTop() const;

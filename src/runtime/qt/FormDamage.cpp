@@ -65,29 +65,18 @@ std::size_t lookOf(const Control& control) {
     return look.value();
 }
 
-// Every control, back to front, frames followed by their children.
-void collect(const std::vector<Control*>& stack, std::vector<const Control*>& order) {
-    for (const Control* control : stack) {
-        order.push_back(control);
-        if (control->kind() == ControlKind::Frame) collect(static_cast<const Frame*>(control)->children(), order);
-    }
-}
-
 }  // namespace
 
 std::size_t FormDamage::formLook(const Form& form) {
     LookHash look;
     const TwipsSize client = form.clientSize();
     look << form.BackColor << form.Picture << client.Width << client.Height;
-    std::vector<const Control*> order;
-    collect(form.stackOf(nullptr), order);
-    for (const Control* control : order) look << static_cast<const void*>(control);
+    for (const Control* control : form.everyControl()) look << static_cast<const void*>(control);
     return look.value();
 }
 
 std::vector<FormDamage::Shown> FormDamage::shownNow(const Form& form, const TwipsMapping& mapping) {
-    std::vector<const Control*> order;
-    collect(form.stackOf(nullptr), order);
+    const std::vector<const Control*> order = form.everyControl();
     std::vector<Shown> shown;
     shown.reserve(order.size());
     for (const Control* control : order) {
@@ -95,12 +84,9 @@ std::vector<FormDamage::Shown> FormDamage::shownNow(const Form& form, const Twip
         const int top = mapping.toPixelY(control->absoluteTop());
         const QRect pixels(left, top, mapping.toPixelX(control->absoluteLeft() + control->Width) - left,
                            mapping.toPixelY(control->absoluteTop() + control->Height) - top);
-        // A control inside a hidden frame is hidden too.
-        bool visible = true;
-        for (const Control* c = control; c && visible; c = c->container()) visible = c->Visible;
         // A focus ring reaches out around its control.
         const QRect reach = focusRing::showsOn(*control) ? focusRing::bounds(pixels, mapping) : pixels;
-        shown.push_back({control, reach.adjusted(-1, -1, 1, 1), visible, lookOf(*control)});
+        shown.push_back({control, reach.adjusted(-1, -1, 1, 1), control->isShown(), lookOf(*control)});
     }
     return shown;
 }

@@ -49,8 +49,25 @@ void FormWindow::setMapping(const TwipsMapping& mapping) {
     if (changed) update();
 }
 
+// What assistive technology asks while the QWidget part closes down finds no form here.
+FormWindow::~FormWindow() { detach(); }
+
+void FormWindow::detach() {
+    accessible_.forget();
+    form_ = nullptr;
+}
+
 void FormWindow::showChanges() {
-    if (form_) update(damage_.changes(*form_, mapping_));
+    if (!form_) return;
+    update(damage_.changes(*form_, mapping_));
+    accessible_.announceChanges(*form_);
+}
+
+// Later, from the event loop: the press may close this window, and with it the accessible
+// interface that asked for it, which must not be freed under its own call.
+void FormWindow::press(const Control& control) {
+    QMetaObject::invokeMethod(
+        this, [this, target = &control] { deliver([target](Form& form) { form.activate(*target); }); }, Qt::QueuedConnection);
 }
 
 template <class Input>

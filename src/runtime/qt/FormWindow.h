@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AccessibleControls.h"
 #include "FormDamage.h"
 #include "runtime/Twips.h"
 
@@ -12,21 +13,30 @@ class QTouchEvent;
 
 namespace lumenary {
 
+class Control;
 class Form;
 class FormWindows;
 
 // The top-level window of one shown form. It paints the form at its mapping and turns Qt's
-// mouse, touch and keyboard input into the form's input, in twips.
+// mouse, touch and keyboard input into the form's input, in twips. Assistive technology sees
+// the form's controls as its children (FormAccessible).
 class FormWindow : public QWidget {
 public:
     FormWindow(Form& form, FormWindows& windows);
+    ~FormWindow() override;
 
     std::uint64_t serial() const { return serial_; }
+    // The form shown, or none once it has been let go.
+    Form* form() const { return form_; }
     // Forgets the form: it has been unloaded and may be freed.
-    void detach() { form_ = nullptr; }
+    void detach();
+    AccessibleControls& accessibleControls() { return accessible_; }
+    // Does what a click on the control does, delivered as input is.
+    void press(const Control& control);
     const TwipsMapping& mapping() const { return mapping_; }
     void setMapping(const TwipsMapping& mapping);
-    // Schedules a repaint of what the last event changed in the form.
+    // Schedules a repaint of what the last event changed in the form, and tells assistive
+    // technology what it changed.
     void showChanges();
 
 protected:
@@ -49,6 +59,7 @@ private:
     FormWindows& windows_;
     TwipsMapping mapping_;
     FormDamage damage_;
+    AccessibleControls accessible_{*this};
     int pressedButtons_ = 0;
     std::optional<int> finger_;  // the touch point that acts as the mouse
 };

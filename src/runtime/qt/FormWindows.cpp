@@ -1,5 +1,6 @@
 #include "FormWindows.h"
 
+#include "FormAccessible.h"
 #include "FormWindow.h"
 #include "QtPictureDecoder.h"
 #include "QtPlatform.h"
@@ -17,7 +18,9 @@
 namespace lumenary {
 
 FormWindows::FormWindows(Runtime& runtime, QtPlatform& platform)
-    : runtime_(runtime), platform_(platform), variants_(platform.programFolder()) {}
+    : runtime_(runtime), platform_(platform), variants_(platform.programFolder()) {
+    FormAccessible::install();
+}
 
 FormWindows::~FormWindows() {
     for (auto& [serial, window] : windows_) delete window;

@@ -1,0 +1,145 @@
+#include "ScreenTest.h"
+#include "activities/labelling/phaseslab.h"
+#include "activities/questions/magnets.h"
+#include "activities/questions/newtonmeter.h"
+#include "framework/Titlefrm.h"
+#include "menus/TopicMenus.h"
+#include "menus/intro0.h"
+#include "runtime/qt/FormWindow.h"
+#include "runtime/qt/FormWindows.h"
+#include "runtime/qt/QtPlatform.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
+
+namespace lumenary::testing {
+namespace {
+
+template <class F>
+void show() { form<F>().Show(); }
+
+// The accessibility tree of the real windows, on Qt's offscreen platform, with every event that
+// assistive technology would be told as "event name".
+class AccessibilityTest : public ScreenTest {
+protected:
+    QtPlatform qt;
+    FormWindows windows{runtime, qt};
+    static inline std::vector<std::string> events;
+
+    AccessibilityTest() {
+        events.clear();
+        AccessibleControls::alsoTell([](QAccessibleEvent* event) {
+            events.push_back(std::to_string(event->type()) + " " + event->accessibleInterface()->text(QAccessible::Name).toStdString());
+        });
+    }
+    ~AccessibilityTest() override {
+        AccessibleControls::alsoTell(nullptr);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    static bool told(QAccessible::Event type, const std::string& name) { return std::ranges::count(events, std::to_string(type) + " " + name) == 1; }
+    QAccessibleInterface* windowOf(const Form& form) {
+        windows.sync();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* window = dynamic_cast<FormWindow*>(w); window && window->form() == &form && window->isVisible())
+                return QAccessible::queryAccessibleInterface(window);
+        throw std::runtime_error("no window for " + form.name());
+    }
+    static QAccessibleInterface* child(QAccessibleInterface* window, const std::string& name, QAccessible::Role role) {
+        for (int i = 0; i < window->childCount(); ++i)
+            if (QAccessibleInterface* c = window->child(i); c->text(QAccessible::Name).toStdString() == name && c->role() == role) return c;
+        throw std::runtime_error("no child \"" + name + "\" in " + window->text(QAccessible::Name).toStdString());
+    }
+    static void pressButton(QAccessibleInterface* button) {
+        button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCoreApplication::processEvents();
+    }
+    void drag(const Control& label, const Control& onto) {
+        press(label.form(), label.Left + label.Width / 2, label.Top + label.Height / 2);
+        moveTo(label.form(), onto.Left + label.Width / 2, onto.Top + label.Height / 2, mouse::left);
+        release(label.form(), onto.Left + label.Width / 2, onto.Top + label.Height / 2);
+        windows.sync();
+    }
+};
+
+constexpr auto button = QAccessible::PushButton, text = QAccessible::StaticText, graphic = QAccessible::Graphic;
+
+TEST_F(AccessibilityTest, EveryShownControlIsAChildWithTheRoleOfWhatItDoesItsCaptionAndItsState) {
+    const struct {
+        void (*screen)();
+        const char* name;
+        QAccessible::Role role;
+        bool disabled;
+    } cases[] = {
+        {show<Titlefrm>, "OK", button, false},
+        {show<Titlefrm>, "Title picture", graphic, false},
+        {show<intro0>, "Lumenary", text, false},
+        {show<intro0>, "Menu 5", button, false},
+        {show<intro0>, "www.corbelwick.example", button, false},
+        {show<intro0>, "Corbelwick Learning logo", graphic, false},
+        {show<intro0>, "Exit", button, false},
+        {show<menu1>, "Menu 1", text, false},
+        {show<menu1>, "Energy Chains", button, true},
+        {show<menu1>, "Newton Meter", button, false},
+        {show<phaseslab>, "Label the phases of the Moon", text, false},
+        {show<phaseslab>, "Start Again", button, false},
+        {show<phaseslab>, "Target 8", text, false},
+        {show<phaseslab>, "Full Moon", text, false},
+        {show<newtonmeter>, "Newton meter", graphic, false},
+        {show<magnets>, "Magnets", graphic, false},
+    };
+    platform.draws = {0.5f, 0.5f};  // the question screens' first questions
+    for (const auto& c : cases) {
+        runtime.dispatch(c.screen);
+        QAccessibleInterface* window = windowOf(*runtime.visibleForms().back());
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(window->role(), QAccessible::Window);
+        EXPECT_EQ(window->text(QAccessible::Name).toStdString(), runtime.visibleForms().back()->Caption);
+        EXPECT_EQ(window->childCount(), std::ranges::count_if(controlsOf(*runtime.visibleForms().back()), &Control::isShown));
+        QAccessibleInterface* found = child(window, c.name, c.role);
+        EXPECT_EQ(window->indexOfChild(found), window->indexOfChild(window->childAt(found->rect().center().x(), found->rect().center().y())));
+        EXPECT_EQ(found->state().disabled, c.disabled);
+        EXPECT_EQ(found->actionInterface() != nullptr, c.role == button);
+    }
+}
+
+TEST_F(AccessibilityTest, PicturesAreNamedNeutrallyAndAnswersAreToldAsTheyAppear) {
+    runtime.dispatch(show<phaseslab>);
+    phaseslab& moon = runtime.form<phaseslab>();
+    QAccessibleInterface* window = windowOf(moon);
+    for (int i = 0; i < moon.itemCount(); ++i) {
+        const QString name = child(window, "Moon picture " + std::to_string(i + 1), graphic)->text(QAccessible::Name);
+        for (int answer = 0; answer < moon.itemCount(); ++answer) EXPECT_FALSE(name.contains(QString::fromStdString(moon.Label2[answer].Caption)));
+    }
+    drag(moon.Label2[0], moon.Label1[3]);
+    EXPECT_EQ(child(window, moon.Label2[0].Caption, text)->text(QAccessible::Description), "on target 4");
+    EXPECT_TRUE(told(QAccessible::DescriptionChanged, moon.Label2[0].Caption));
+    for (int i = 0; i < moon.itemCount(); ++i) drag(moon.Label2[i], moon.Label1[i]);
+    EXPECT_TRUE(told(QAccessible::ObjectShow, "Check Score"));
+
+    for (const char* score : {"8 out of 8 correct", "7 out of 8 correct"}) {
+        pressButton(child(window, "Check Score", button));
+        EXPECT_NO_THROW(child(window, score, text));
+        drag(moon.Label2[0], moon.Label1[1]);
+    }
+    EXPECT_TRUE(told(QAccessible::ObjectShow, "8 out of 8 correct"));
+    EXPECT_TRUE(told(QAccessible::NameChanged, "7 out of 8 correct"));
+}
+
+TEST_F(AccessibilityTest, TheFocusFollowsTheFormsAndInterfacesGoWithTheirForm) {
+    runtime.dispatch(show<Titlefrm>);
+    QAccessibleInterface* window = windowOf(runtime.form<Titlefrm>());
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, {});
+    QApplication::sendEvent(window->object(), &tab);
+    EXPECT_EQ(window->focusChild()->text(QAccessible::Name), "Exit");
+    EXPECT_TRUE(window->focusChild()->state().focused);
+    EXPECT_TRUE(told(QAccessible::Focus, "Exit"));
+
+    const QAccessible::Id ok = QAccessible::uniqueId(child(window, "OK", button));
+    pressButton(child(window, "OK", button));
+    EXPECT_EQ(shownScreens(), "intro0");
+    EXPECT_EQ(QAccessible::accessibleInterface(ok), nullptr) << "freed with the title screen";
+}
+
+}  // namespace
+}  // namespace lumenary::testing

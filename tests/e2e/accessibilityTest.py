@@ -1,0 +1,92 @@
+#!/usr/bin/python3
+"""A screen reader's road through the built program: over AT-SPI, in a private session bus
+(run under dbus-run-session) and a private X server, it reads each screen's tree and presses
+buttons by their accessible action, from the title screen to a topic menu and out again."""
+import os
+import re
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+program = sys.argv[1]
+
+
+def listening(n):
+    with open("/proc/net/unix") as sockets:
+        return re.search(rf"/tmp/\.X11-unix/X{n}\b", sockets.read()) is not None
+
+
+# A display number no other server uses, by lock file or by socket.
+def free_display():
+    n = 300 + os.getpid() % 500
+    while os.path.exists(f"/tmp/.X{n}-lock") or listening(n):
+        n += 1
+    return n
+
+
+def wait_for(what, find, seconds=40):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        found = find()
+        if found is not None:
+            return found
+        time.sleep(0.2)
+    sys.exit(f"FAIL: {what}")
+
+
+def children(node):
+    node.clearCache()
+    return [c for c in node if c is not None]
+
+
+def program_windows():
+    apps = [a for a in children(pyatspi.Registry.getDesktop(0)) if a.name == "Lumenary"]
+    return [w for a in apps for w in children(a) if w.getState().contains(pyatspi.STATE_SHOWING)]
+
+
+# The shown window holding a control named `name` with this role, and that control.
+def control(name, role):
+    for window in program_windows():
+        for c in children(window):
+            if c.name == name and c.getRole() == role:
+                return window, c
+    return None
+
+
+def press(name):
+    _, button = wait_for(f'a push button "{name}"', lambda: control(name, pyatspi.ROLE_PUSH_BUTTON))
+    action = button.queryAction()
+    assert action.getName(0) == "Press", action.getName(0)
+    action.doAction(0)
+
+
+display = free_display()
+xvfb = subprocess.Popen(["Xvfb", f":{display}", "-screen", "0", "1024x768x24", "-nolisten", "tcp"], stderr=subprocess.DEVNULL)
+lumenary = None
+try:
+    wait_for("Xvfb's socket", lambda: listening(display) or None)
+    env = dict(os.environ, DISPLAY=f":{display}", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    lumenary = subprocess.Popen([program], env=env)
+
+    press("OK")
+    press("Menu 1")
+    topic, _ = wait_for("the topic menu", lambda: control("Newton Meter", pyatspi.ROLE_PUSH_BUTTON))
+    assert topic.name == "Corbelwick" and control("Menu 1", pyatspi.ROLE_LABEL)[0] == topic, topic.name
+    enabled = {c.name: c.getState().contains(pyatspi.STATE_ENABLED) for c in children(topic)}
+    assert enabled["Newton Meter"] and not enabled["Energy Chains"], enabled
+
+    # Out again: the topic menu's exit, the main menu's, then the title screen's, which ends the program.
+    for exit_button, next_screen in (("Exit", "www.corbelwick.example"), ("Exit", "Cancel"), ("Exit", None)):
+        press(exit_button)
+        if next_screen:
+            wait_for(f'the screen with "{next_screen}"', lambda: control(next_screen, pyatspi.ROLE_PUSH_BUTTON))
+    status = lumenary.wait(30)
+    assert status == 0, f"the program ended with status {status}"
+finally:
+    if lumenary and lumenary.poll() is None:
+        lumenary.kill()
+    xvfb.terminate()
+    xvfb.wait()
+print("PASS")
