@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointingDevice>
 #include <QScreen>
 #include <QTest>
@@ -203,6 +204,21 @@ TEST_F(ClassroomDisplay, ScaledUpPicturesComeFromTheirSharperVariantsWhileTheyMa
                                                                        static_cast<int>((third.Top + third.Height / 2) / 15)),
                       QColor(0, 200, 0)))
         << "at the design size the picture itself is painted";
+
+    // Kept reduced to the size it is painted at, the variant paints as the whole of it would:
+    // as sharp, never reduced further.
+    const TwipsMapping projector{2.4};
+    const Image& newMoon = moon.Image1[0];
+    const QPoint topLeft(projector.toPixelX(newMoon.Left), projector.toPixelY(newMoon.Top));
+    const QPoint end(projector.toPixelX(newMoon.Left + newMoon.Width), projector.toPixelY(newMoon.Top + newMoon.Height));
+    QImage whole(QSize((end - topLeft).x(), (end - topLeft).y()), QImage::Format_RGB32);
+    QPainter painter(&whole);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(whole.rect(), QImage(QString::fromStdString((copy.path() / "Images/phases0@3x.jpg").string())));
+    int worst = 0;
+    for (int y = 0; y < whole.height(); ++y)
+        for (int x = 0; x < whole.width(); ++x) worst += !near(whole.pixelColor(x, y), scaled.pixelColor(topLeft + QPoint(x, y)), 2);
+    EXPECT_EQ(worst, 0);
 }
 
 TEST_F(ClassroomDisplay, EdgesAreWholeDevicePixelsOnADenseDisplay) {
