@@ -4,6 +4,7 @@
 #include "menus/intro0.h"
 #include "runtime/qt/FormWindow.h"
 #include "runtime/qt/FormWindows.h"
+#include "runtime/qt/GifVariantDecoder.h"
 #include "runtime/qt/PictureVariants.h"
 #include "runtime/qt/QtPlatform.h"
 
@@ -219,6 +220,14 @@ TEST_F(ClassroomDisplay, ScaledUpPicturesComeFromTheirSharperVariantsWhileTheyMa
     for (int y = 0; y < whole.height(); ++y)
         for (int x = 0; x < whole.width(); ++x) worst += !near(whole.pixelColor(x, y), scaled.pixelColor(topLeft + QPoint(x, y)), 2);
     EXPECT_EQ(worst, 0);
+}
+
+// The title's full-screen artwork is read by giflib rather than Qt's slower reader: the same pixels.
+TEST(GifVariant, DecodesToTheSamePixelsAsQtsReader) {
+    const std::filesystem::path file = std::filesystem::path(LUMENARY_APP_DIR) / "opening/tessil00@3x.gif";
+    const QImage ours = decodeGifVariant(file);
+    ASSERT_EQ(ours.size(), QSize(948, 708));
+    EXPECT_EQ(ours, QImage(QString::fromStdString(file.string())).convertToFormat(ours.format()));
 }
 
 TEST_F(ClassroomDisplay, EdgesAreWholeDevicePixelsOnADenseDisplay) {

@@ -1,5 +1,6 @@
 #include "PictureVariants.h"
 
+#include "GifVariantDecoder.h"
 #include "QtPictureDecoder.h"
 #include "runtime/PicturePath.h"
 #include "runtime/RuntimeError.h"
@@ -10,6 +11,34 @@
 namespace lumenary {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// The variant's pixels in the format the painter draws fastest, or a null image when it is
+// not the size its picture calls for.
+QImage read(const fs::path& file, const QByteArray& format, QSize expected) {
+    QImage image = format == "gif" ? decodeGifVariant(file) : QImage();
+    if (image.isNull()) {
+        // The format from the file's name spares probing every image plugin.
+        QImageReader reader(QString::fromStdString(file.string()), format);
+        if (reader.size() != expected) return {};
+        image = reader.read();
+    }
+    return image.size() == expected ? paintable(std::move(image)) : QImage();
+}
+
+// Reduced once, as the painter would draw it, to the size it is painted at; never enlarged.
+QImage reducedTo(const QImage& image, QSize painted) {
+    if (image.isNull() || painted.width() >= image.width() || painted.height() >= image.height()) return image;
+    QImage reduced(painted, image.format());
+    reduced.fill(Qt::transparent);
+    QPainter painter(&reduced);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(reduced.rect(), image);
+    return reduced;
+}
+
+}  // namespace
 
 QImage PictureVariants::sharpest(const Picture& picture, QSize painted) {
     if (picture.isEmpty() || picture.sourcePath().empty()) return {};
@@ -37,18 +66,7 @@ QImage PictureVariants::load(const std::string& written, QSize expected, QSize p
     if (!fs::is_regular_file(variant, error)) return {};
     const auto variantTime = fs::last_write_time(variant, error);
     if (error || variantTime < fs::last_write_time(original, error) || error) return {};
-    // The format from the file's name spares probing every image plugin.
-    QImageReader reader(QString::fromStdString(variant.string()), QByteArray::fromStdString(written.substr(dot + 1)).toLower());
-    if (reader.size() != expected) return {};
-    QImage image = paintable(reader.read());
-    if (image.isNull() || painted.width() >= image.width() || painted.height() >= image.height()) return image;
-    // Reduced as the painter would draw it, once.
-    QImage reduced(painted, image.format());
-    reduced.fill(Qt::transparent);
-    QPainter painter(&reduced);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(reduced.rect(), image);
-    return reduced;
+    return reducedTo(read(variant, QByteArray::fromStdString(written.substr(dot + 1)).toLower(), expected), painted);
 }
 
 }  // namespace lumenary
