@@ -10,6 +10,10 @@
 #include <QStyleFactory>
 #include <QThreadPool>
 
+#include <fontconfig/fontconfig.h>
+
+#include <thread>
+
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("Lumenary"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LUMENARY_VERSION));
@@ -20,16 +24,21 @@ int main(int argc, char* argv[]) {
     if (!commandLine.options) return commandLine.exitStatus;
     const lumenary::StartOptions& options = *commandLine.options;
 
+    // Reading the system's font configuration is the largest single piece of start-up work and
+    // nothing before the first paint needs it: it runs on another core while Qt connects to the
+    // display and the first screen loads its pictures.
+    std::jthread fontConfiguration([] { FcInit(); });
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     lumenary::QtPlatform platform;
-    lumenary::registerProgramFonts(platform.programFolder());
     lumenary::Runtime runtime(platform);
     lumenary::FormWindows windows(runtime, platform);
     windows.setFullScreen(options.fullScreen);
 
     runtime.dispatch(options.activity ? options.activity->open : lumenary::startOnTitleScreen);
+    fontConfiguration.join();
+    lumenary::registerProgramFonts(platform.programFolder());
     windows.sync();
     if (runtime.hasEnded()) return runtime.exitStatus();
     const int status = QApplication::exec();

@@ -12,7 +12,19 @@ namespace lumenary {
 
 namespace {
 Runtime* currentRuntime = nullptr;
+
+std::vector<std::uint8_t> readAll(std::ifstream& in) {
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
+
+// In one read when the size is known: no byte-by-byte copy, no buffer grown by doubling.
+std::vector<std::uint8_t> readAll(std::ifstream& in, std::uintmax_t size) {
+    std::vector<std::uint8_t> bytes(size);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+}  // namespace
 
 Runtime::Runtime(Platform& platform) : platform_(platform) {
     assert(!currentRuntime && "one Runtime at a time");
@@ -100,17 +112,18 @@ Picture Runtime::loadPicture(std::string_view path) {
     std::error_code sizeError, timeError;
     const std::uintmax_t bytesOnDisk = std::filesystem::file_size(file, sizeError);
     const auto modified = std::filesystem::last_write_time(file, timeError);
+    std::erase_if(pictures_, [](const auto& entry) { return entry.second.picture.expired(); });
     if (const auto known = pictures_.find(shown);
         known != pictures_.end() && !sizeError && !timeError && known->second.bytes == bytesOnDisk && known->second.modified == modified)
-        return known->second.picture;
+        return known->second.picture.lock();
     if (bytesOnDisk > maxPictureFileBytes && !sizeError)
         throw RuntimeError("Cannot load picture \"" + shown + "\": the file is too large");
     std::ifstream in(file, std::ios::binary);
     if (!in) throw RuntimeError("Cannot load picture \"" + shown + "\": the file cannot be opened");
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::vector<std::uint8_t> bytes = sizeError ? readAll(in) : readAll(in, bytesOnDisk);
     checkPictureFile(bytes, shown);
     Picture picture = platform_.decodePicture(bytes, shown);
-    if (!sizeError && !timeError) pictures_[shown] = {bytesOnDisk, modified, picture};
+    if (!sizeError && !timeError) pictures_[shown] = {bytesOnDisk, modified, Picture::Weak(picture)};
     return picture;
 }
 

@@ -84,13 +84,14 @@ private:
         std::unique_ptr<Form> form;
     };
 
-    // Pictures already decoded, by the path the screen wrote, with the file's size and time
-    // when it was read: a screen opened again shows them without decoding them again, and a
-    // file replaced meanwhile is read afresh.
+    // Pictures decoded and still shown somewhere, by the path the screen wrote, with the file's
+    // size and time when it was read: another screen showing one gets it without decoding it
+    // again, a file replaced meanwhile is read afresh, and a picture no screen holds any more
+    // is freed with its last screen rather than kept for the rest of the lesson.
     struct DecodedPicture {
         std::uintmax_t bytes;
         std::filesystem::file_time_type modified;
-        Picture picture;
+        Picture::Weak picture;
     };
 
     Platform& platform_;

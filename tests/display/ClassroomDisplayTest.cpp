@@ -4,12 +4,14 @@
 #include "menus/intro0.h"
 #include "runtime/qt/FormWindow.h"
 #include "runtime/qt/FormWindows.h"
+#include "runtime/qt/GifVariantDecoder.h"
 #include "runtime/qt/PictureVariants.h"
 #include "runtime/qt/QtPlatform.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointingDevice>
 #include <QScreen>
 #include <QTest>
@@ -210,6 +212,29 @@ TEST_F(ClassroomDisplay, ScaledUpPicturesComeFromTheirSharperVariantsWhileTheyMa
                                                                        static_cast<int>((third.Top + third.Height / 2) / 15)),
                       QColor(0, 200, 0)))
         << "at the design size the picture itself is painted";
+
+    // Kept reduced to the size it is painted at, the variant paints as the whole of it would:
+    // as sharp, never reduced further.
+    const TwipsMapping projector{2.4};
+    const Image& newMoon = moon.Image1[0];
+    const QPoint topLeft(projector.toPixelX(newMoon.Left), projector.toPixelY(newMoon.Top));
+    const QPoint end(projector.toPixelX(newMoon.Left + newMoon.Width), projector.toPixelY(newMoon.Top + newMoon.Height));
+    QImage whole(QSize((end - topLeft).x(), (end - topLeft).y()), QImage::Format_RGB32);
+    QPainter painter(&whole);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(whole.rect(), QImage(QString::fromStdString((copy.path() / "Images/phases0@3x.jpg").string())));
+    int worst = 0;
+    for (int y = 0; y < whole.height(); ++y)
+        for (int x = 0; x < whole.width(); ++x) worst += !near(whole.pixelColor(x, y), scaled.pixelColor(topLeft + QPoint(x, y)), 2);
+    EXPECT_EQ(worst, 0);
+}
+
+// The title's full-screen artwork is read by giflib rather than Qt's slower reader: the same pixels.
+TEST(GifVariant, DecodesToTheSamePixelsAsQtsReader) {
+    const std::filesystem::path file = std::filesystem::path(LUMENARY_APP_DIR) / "opening/tessil00@3x.gif";
+    const QImage ours = decodeGifVariant(file);
+    ASSERT_EQ(ours.size(), QSize(948, 708));
+    EXPECT_EQ(ours, QImage(QString::fromStdString(file.string())).convertToFormat(ours.format()));
 }
 
 TEST_F(ClassroomDisplay, EdgesAreWholeDevicePixelsOnADenseDisplay) {

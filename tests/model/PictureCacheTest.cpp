@@ -9,11 +9,15 @@ namespace {
 
 using PictureCache = ScreenTest;
 
-// A screen opened again shows the pictures already decoded; a file a teacher replaced
-// meanwhile is read afresh, and a broken replacement is reported, not hidden by the cache.
+// A picture a shown screen holds is not decoded again for another; one no screen holds any
+// more is freed, and read again when it is next shown. A file a teacher replaced meanwhile is
+// read afresh, and a broken replacement is reported, not hidden by the cache.
 TEST_F(PictureCache, ACachedPictureIsTheSamePictureAndAReplacedFileIsReadAgain) {
     ProgramFolderCopy copy;
     platform.folder = copy.path();
+    const Picture::Weak dropped(LoadPicture("Images\\next.jpg"));
+    EXPECT_TRUE(dropped.expired()) << "the cache keeps no picture alive";
+    EXPECT_EQ(LoadPicture("Images\\next.jpg").width(), 119);
     const Picture first = LoadPicture("Images\\exit.jpg");
     EXPECT_TRUE(LoadPicture("Images\\exit.jpg") == first) << "not decoded again";
     EXPECT_EQ(first.width(), 119);

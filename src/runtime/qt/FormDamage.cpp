@@ -25,7 +25,9 @@ public:
     }
     LookHash& operator<<(const Color& c) { return *this << ((c.r << 16) | (c.g << 8) | c.b); }
     LookHash& operator<<(const Font& f) { return *this << f.Name << f.Size << f.Bold; }
-    LookHash& operator<<(const Picture& p) { return *this << static_cast<const void*>(p.pixels()); }
+    // Pictures are freed with their last screen, so another may later be decoded at the same
+    // address: the file it came from tells them apart.
+    LookHash& operator<<(const Picture& p) { return *this << static_cast<const void*>(p.pixels()) << p.sourcePath(); }
     std::size_t value() const { return seed_; }
 
 private:

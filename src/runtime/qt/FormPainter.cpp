@@ -61,9 +61,9 @@ void FormPainter::drawPicture(const Picture& picture, int left, int top) {
 void FormPainter::drawPicture(const Picture& picture, const QRect& target) {
     QImage source = asQImage(picture);
     if (source.isNull()) return;
-    const double deviceScale = target.width() * painter_.device()->devicePixelRatioF() / source.width();
-    if (deviceScale > 1.0 && variants_) {
-        const QImage sharper = variants_->sharpest(picture);
+    const double deviceRatio = painter_.device()->devicePixelRatioF();
+    if (target.width() * deviceRatio > source.width() && variants_) {
+        const QImage sharper = variants_->sharpest(picture, (QSizeF(target.size()) * deviceRatio).toSize());
         if (!sharper.isNull()) source = sharper;
     }
     if (target.size() == source.size()) {

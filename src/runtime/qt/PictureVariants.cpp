@@ -1,22 +1,57 @@
 #include "PictureVariants.h"
 
+#include "GifVariantDecoder.h"
+#include "QtPictureDecoder.h"
 #include "runtime/PicturePath.h"
 #include "runtime/RuntimeError.h"
 
 #include <QImageReader>
+#include <QPainter>
 
 namespace lumenary {
 
 namespace fs = std::filesystem;
 
-QImage PictureVariants::sharpest(const Picture& picture) {
-    if (picture.isEmpty() || picture.sourcePath().empty()) return {};
-    auto [entry, fresh] = cache_.try_emplace(picture.sourcePath());
-    if (fresh) entry->second = load(picture.sourcePath(), QSize(picture.width(), picture.height()) * factor);
-    return entry->second;
+namespace {
+
+// The variant's pixels in the format the painter draws fastest, or a null image when it is
+// not the size its picture calls for.
+QImage read(const fs::path& file, const QByteArray& format, QSize expected) {
+    QImage image = format == "gif" ? decodeGifVariant(file) : QImage();
+    if (image.isNull()) {
+        // The format from the file's name spares probing every image plugin.
+        QImageReader reader(QString::fromStdString(file.string()), format);
+        if (reader.size() != expected) return {};
+        image = reader.read();
+    }
+    return image.size() == expected ? paintable(std::move(image)) : QImage();
 }
 
-QImage PictureVariants::load(const std::string& written, QSize expected) const {
+// Reduced once, as the painter would draw it, to the size it is painted at; never enlarged.
+QImage reducedTo(const QImage& image, QSize painted) {
+    if (image.isNull() || painted.width() >= image.width() || painted.height() >= image.height()) return image;
+    QImage reduced(painted, image.format());
+    reduced.fill(Qt::transparent);
+    QPainter painter(&reduced);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(reduced.rect(), image);
+    return reduced;
+}
+
+}  // namespace
+
+QImage PictureVariants::sharpest(const Picture& picture, QSize painted) {
+    if (picture.isEmpty() || picture.sourcePath().empty()) return {};
+    const auto key = std::make_tuple(picture.sourcePath(), painted.width(), painted.height());
+    if (const auto known = cache_.find(key); known != cache_.end() && known->second.picture.lock() == picture)
+        return known->second.image;
+    std::erase_if(cache_, [](const auto& entry) { return entry.second.picture.expired(); });
+    QImage image = load(picture.sourcePath(), QSize(picture.width(), picture.height()) * factor, painted);
+    cache_[key] = {Picture::Weak(picture), image};
+    return image;
+}
+
+QImage PictureVariants::load(const std::string& written, QSize expected, QSize painted) const {
     const std::size_t dot = written.rfind('.');
     if (dot == std::string::npos) return {};
     const std::string variantPath = written.substr(0, dot) + "@" + std::to_string(factor) + "x" + written.substr(dot);
@@ -31,9 +66,7 @@ QImage PictureVariants::load(const std::string& written, QSize expected) const {
     if (!fs::is_regular_file(variant, error)) return {};
     const auto variantTime = fs::last_write_time(variant, error);
     if (error || variantTime < fs::last_write_time(original, error) || error) return {};
-    QImageReader reader(QString::fromStdString(variant.string()));
-    if (reader.size() != expected) return {};
-    return reader.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return reducedTo(read(variant, QByteArray::fromStdString(written.substr(dot + 1)).toLower(), expected), painted);
 }
 
 }  // namespace lumenary

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <tuple>
 
 namespace lumenary {
 
@@ -15,20 +16,33 @@ namespace lumenary {
 // them: it loads and measures the picture the screen names. A variant is used only while it
 // matches its picture, three times its size and not older than it, so that a picture someone
 // replaces is never painted from a stale copy.
+//
+// A variant is kept reduced to the size it is painted at (never below it, so it stays sharp),
+// in the format the painter draws fastest: the repaints of a scaled screen then copy pixels
+// rather than scale a large picture each time, and a full-screen background takes a third of
+// the memory. It is kept only while its picture is: the variants of a screen that was closed
+// are freed when the next picture is read.
 class PictureVariants {
 public:
     static constexpr int factor = 3;
 
     explicit PictureVariants(std::filesystem::path programFolder) : folder_(std::move(programFolder)) {}
 
-    // The picture's sharper variant, or a null image when it has none that matches.
-    QImage sharpest(const Picture& picture);
+    // The picture's sharper variant for painting at `painted` device pixels, or a null image
+    // when it has none that matches.
+    QImage sharpest(const Picture& picture, QSize painted);
 
 private:
-    QImage load(const std::string& written, QSize expected) const;
+    struct Prepared {
+        Picture::Weak picture;
+        QImage image;
+    };
+
+    QImage load(const std::string& written, QSize expected, QSize painted) const;
 
     std::filesystem::path folder_;
-    std::map<std::string, QImage> cache_;  // by the path the screen wrote
+    // By the path the screen wrote and the painted size.
+    std::map<std::tuple<std::string, int, int>, Prepared> cache_;
 };
 
 }  // namespace lumenary

@@ -7,32 +7,51 @@
 #include <QImage>
 #include <QImageReader>
 
-#include <cstring>
+#include <memory>
 
 namespace lumenary {
+
+namespace {
+
+// Named from the file's first bytes, so that Qt asks only the one image plugin that reads it
+// instead of loading and probing every plugin it has. (The program's own icon is a PNG.)
+QByteArray formatOf(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() >= 4 && bytes[0] == 0x89 && bytes[1] == 'P' && bytes[2] == 'N' && bytes[3] == 'G') return "png";
+    if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xD8) return "jpeg";
+    if (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M') return "bmp";
+    if (bytes.size() >= 3 && bytes[0] == 'G' && bytes[1] == 'I' && bytes[2] == 'F') return "gif";
+    return {};
+}
+
+}  // namespace
+
+QImage paintable(QImage image) {
+    const QImage::Format format = image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    return std::move(image).convertToFormat(format);
+}
 
 Picture decodePictureWithQt(std::span<const std::uint8_t> bytes, const std::string& displayPath) {
     QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    QImageReader reader(&buffer, formatOf(bytes));
     reader.setAutoTransform(false);
     QImage image = reader.read();
     if (image.isNull())
         throw RuntimeError("Cannot load picture \"" + displayPath + "\": it is malformed (" +
                            reader.errorString().toStdString() + ")");
-    image = image.convertToFormat(QImage::Format_ARGB32);
-    std::vector<std::uint32_t> argb(static_cast<std::size_t>(image.width()) * image.height());
-    for (int y = 0; y < image.height(); ++y)
-        std::memcpy(argb.data() + static_cast<std::size_t>(y) * image.width(), image.constScanLine(y),
-                    static_cast<std::size_t>(image.width()) * 4);
-    return Picture(image.width(), image.height(), std::move(argb), displayPath);
+    // Opaque pictures (every JPEG and BMP) stay in the decoder's 0xffRRGGBB pixels, which are
+    // already ARGB: the picture shares the decoder's buffer rather than copying it.
+    const bool opaque = !image.hasAlphaChannel();
+    auto owner = std::make_shared<const QImage>(std::move(image).convertToFormat(opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32));
+    const std::shared_ptr<const std::uint32_t> pixels(owner, reinterpret_cast<const std::uint32_t*>(owner->constBits()));
+    return Picture(owner->width(), owner->height(), pixels, opaque, displayPath);
 }
 
 QImage asQImage(const Picture& picture) {
     if (picture.isEmpty()) return {};
-    return QImage(reinterpret_cast<const uchar*>(picture.pixels()), picture.width(), picture.height(),
-                  picture.width() * 4, QImage::Format_ARGB32);
+    return QImage(reinterpret_cast<const uchar*>(picture.pixels()), picture.width(), picture.height(), picture.width() * 4,
+                  picture.isOpaque() ? QImage::Format_RGB32 : QImage::Format_ARGB32);
 }
 
 }  // namespace lumenary

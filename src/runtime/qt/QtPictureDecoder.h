@@ -17,4 +17,8 @@ Picture decodePictureWithQt(std::span<const std::uint8_t> bytes, const std::stri
 // Wraps a picture's pixels as a QImage without copying; valid while the picture lives.
 QImage asQImage(const Picture& picture);
 
+// The image in the format the raster painter draws fastest: RGB32 when it is opaque,
+// premultiplied ARGB otherwise.
+QImage paintable(QImage image);
+
 }  // namespace lumenary
