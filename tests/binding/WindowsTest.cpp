@@ -138,10 +138,13 @@ TEST_F(WindowsTest, TheQtPlatformShowsTheBusyPointerAndReportsErrorsInADialogAnd
     qt.setMousePointer(Screen::busyPointer);
     ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    start(show<LogForm>);  // a screen that a failed handler may have left half updated
     QString shown;
+    std::size_t screensBehind = 1;
     ::testing::internal::CaptureStderr();
     untilTheEnd([&] {
         QTimer::singleShot(0, [&] {
+            screensBehind = shownWindows().size() - 1;
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) shown = box->text(), box->close();
         });
         qt.reportError("Cannot load picture \"x\": it is not a file");
@@ -149,6 +152,7 @@ TEST_F(WindowsTest, TheQtPlatformShowsTheBusyPointerAndReportsErrorsInADialogAnd
     });
     EXPECT_TRUE(::testing::internal::GetCapturedStderr().starts_with("Lumenary: Cannot load picture \"x\": it is not a file\n"));
     EXPECT_EQ(shown, "Cannot load picture \"x\": it is not a file");
+    EXPECT_EQ(screensBehind, 0u) << "no screen stays up behind the error";
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the ordinary pointer over the dialog";
     const QSize desktop = QGuiApplication::primaryScreen()->geometry().size();
     EXPECT_EQ(std::pair(qt.desktopSize().Width, qt.desktopSize().Height), std::pair(desktop.width() * 15.0f, desktop.height() * 15.0f));

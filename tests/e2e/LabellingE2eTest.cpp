@@ -72,14 +72,9 @@ TEST_P(MoonRound, LabelsDraggedOntoTheirTargetsScoreEightOutOfEightInTheWindowAn
     ASSERT_EQ(x.windowsTitled("Corbelwick").size(), 1) << "menu2 is uncovered";
     if (!full) return;
     EXPECT_EQ(x.geometry(x.windowsTitled("Corbelwick").first()), display) << "full screen holds for the menu";
-    x.click(moon.at(9600 + 1100, 2400 + 750 * 2 + 250));  // Menu 3, opened while full screen
-    QThread::msleep(500);
-    const QStringList menus = x.windowsTitled("Corbelwick");
-    ASSERT_EQ(menus.size(), 1);
-    EXPECT_EQ(x.geometry(menus.first()), display);
     x.key("F11");
     QThread::msleep(500);
-    EXPECT_EQ(x.geometry(menus.first()).size(), QSize(792, 566)) << "F11 again: back to the window";
+    EXPECT_EQ(x.geometry(x.windowsTitled("Corbelwick").first()).size(), QSize(792, 566)) << "F11 again: back to the window";
 }
 INSTANTIATE_TEST_SUITE_P(WindowAndFullScreen, MoonRound, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "FullScreen" : "Window"; });

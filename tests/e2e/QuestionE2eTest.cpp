@@ -1,13 +1,10 @@
 #include "ScreenGeometry.h"
-#include "ScreenTest.h"
 #include "XSession.h"
 
 #include <QThread>
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 
 namespace lumenary::testing {
 namespace {
@@ -62,25 +59,6 @@ TEST(QuestionE2eTest, ReadTheNewtonMeterThenJudgeTheMagnets) {
     press(x, pairs, 10560, 7920, 1245);  // Exit
     EXPECT_TRUE(x.waitForNoWindow("Repel or Attract?"));
     EXPECT_EQ(x.windowsTitled("Corbelwick").size(), 1) << "menu3 is uncovered";
-}
-
-TEST(QuestionE2eTest, ABrokenMeterPictureIsReportedByNameAndTheProgramEnds) {
-    ProgramFolderCopy copy;
-    std::filesystem::copy_file(std::filesystem::path(LUMENARY_APP_DIR) / "lumenary", copy.path() / "lumenary",
-                               std::filesystem::copy_options::overwrite_existing);
-    for (const auto& picture : std::filesystem::directory_iterator(copy.path() / "newton"))
-        std::ofstream(picture.path(), std::ios::trunc) << "BM cut short";
-    XSession x;
-    ProgramProcess program(x, QString::fromStdString(copy.path().string()));
-    x.click(atTwips(openTopicMenu(x, program, 0), 6000, 2400 + 750 * 4 + 250));  // Newton Meter
-    ASSERT_FALSE(x.waitForWindow("Lumenary").isEmpty()) << "an error dialog appears";
-    keep(x.screenshot(), "newton-broken-picture");
-    EXPECT_TRUE(x.windowsTitled("Corbelwick").isEmpty() && x.windowsTitled("Newton Meter").isEmpty())
-        << "no screen, half drawn or not, stays up behind the error";
-    x.key("Return");
-    EXPECT_EQ(program.waitForExit(), 1);
-    EXPECT_TRUE(program.standardError().contains("newton\\newton") && program.standardError().contains("cut short"))
-        << program.standardError().toStdString();
 }
 
 }  // namespace
