@@ -14,10 +14,11 @@ struct GifCloser {
 
 }  // namespace
 
-QImage decodeGifVariant(const std::filesystem::path& file) {
+QImage decodeGifVariant(const std::filesystem::path& file, QSize expected) {
     int error = 0;
     const std::unique_ptr<GifFileType, GifCloser> gif(DGifOpenFileName(file.c_str(), &error));
-    if (!gif || DGifSlurp(gif.get()) != GIF_OK || gif->ImageCount < 1) return {};
+    if (!gif || QSize(gif->SWidth, gif->SHeight) != expected) return {};
+    if (DGifSlurp(gif.get()) != GIF_OK || gif->ImageCount < 1) return {};
     const SavedImage& frame = gif->SavedImages[0];
     const GifImageDesc& place = frame.ImageDesc;
     const ColorMapObject* colours = place.ColorMap ? place.ColorMap : gif->SColorMap;

@@ -9,7 +9,8 @@ namespace lumenary {
 // Decodes a sharper GIF variant with giflib, several times quicker than Qt's GIF reader on a
 // picture the size of a full-screen title. Handles the one still frame the build draws, covering
 // the whole picture; anything else (or a file it cannot read) gives a null image, and the
-// caller reads the file with Qt instead.
-QImage decodeGifVariant(const std::filesystem::path& file);
+// caller reads the file with Qt instead. A file whose header gives another size than `expected`
+// is not decoded at all, so a damaged or absurd header never costs its pixels' memory.
+QImage decodeGifVariant(const std::filesystem::path& file, QSize expected);
 
 }  // namespace lumenary

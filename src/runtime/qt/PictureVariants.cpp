@@ -17,7 +17,7 @@ namespace {
 // The variant's pixels in the format the painter draws fastest, or a null image when it is
 // not the size its picture calls for.
 QImage read(const fs::path& file, const QByteArray& format, QSize expected) {
-    QImage image = format == "gif" ? decodeGifVariant(file) : QImage();
+    QImage image = format == "gif" ? decodeGifVariant(file, expected) : QImage();
     if (image.isNull()) {
         // The format from the file's name spares probing every image plugin.
         QImageReader reader(QString::fromStdString(file.string()), format);
