@@ -16,9 +16,6 @@
 namespace lumenary::testing {
 namespace {
 
-template <class F>
-void show() { form<F>().Show(); }
-
 // The accessibility tree of the real windows, on Qt's offscreen platform, with every event that
 // assistive technology would be told as "event name".
 class AccessibilityTest : public ScreenTest {

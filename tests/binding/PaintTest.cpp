@@ -80,11 +80,6 @@ protected:
         static const bool registered = (registerProgramFonts(LUMENARY_APP_DIR), true);
         (void)registered;
     }
-    template <class F>
-    F& open() {
-        runtime.dispatch([] { form<F>().Show(); });
-        return runtime.form<F>();
-    }
     // How much more ink a label's text has in bold than in the regular face.
     static double boldWeight(Label& label, bool (*ink)(QColor)) {
         const int bold = inkIn(paintForm(label.form()), pixelsOf(label), ink).count;
@@ -208,11 +203,6 @@ struct RingCase {
     Form& (*open)();
     double scale;
 };
-template <class S>
-Form& shown() {
-    form<S>().Show();
-    return form<S>();
-}
 const RingCase ringCases[] = {{"OnBlackMoonScreen", shown<phaseslab>, 1}, {"OnBlueMenu", shown<menu2>, 1}, {"OnQuestionScreenScaled", shown<newtonmeter>, 2}};
 class FocusRing : public PaintTest, public ::testing::WithParamInterface<RingCase> {};
 INSTANTIATE_TEST_SUITE_P(Screens, FocusRing, ::testing::ValuesIn(ringCases), [](const auto& info) { return info.param.name; });

@@ -19,9 +19,6 @@
 namespace lumenary::testing {
 namespace {
 
-template <class F>
-void show() { form<F>().Show(); }
-
 // The real windows of the shown screens, on Qt's offscreen platform.
 class WindowsTest : public ScreenTest {
 protected:

@@ -161,7 +161,7 @@ TEST_F(ClassroomDisplay, ADoubleClickIsOneClickAndTheSecondPressStillDrags) {
 TEST_F(ClassroomDisplay, OneFingerDragsATapClicksAndASecondFingerChangesNothing) {
     phaseslab& moon = open<phaseslab>(true);
     FormWindow& window = windowOf(moon);
-    QPointingDevice* screen = QTest::createTouchDevice();
+    static QPointingDevice* const screen = QTest::createTouchDevice();  // Qt keeps it registered for the process
     const auto point = [&](QPointF twips) { return at(window, twips.x(), twips.y()); };
     const QPointF from = centre(moon.Label2[6]);
     const QPointF to = centre(moon.Label1[6]);

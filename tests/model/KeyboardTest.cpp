@@ -15,11 +15,6 @@ std::string nameOf(const Control* c) {
 
 class KeyboardTest : public ScreenTest {
 protected:
-    template <class S>
-    S& open() {
-        runtime.dispatch([] { form<S>().Show(); });
-        return runtime.form<S>();
-    }
     void keys(Form& form, std::initializer_list<Key> pressed) {
         for (Key key : pressed) runtime.dispatch([&] { form.keyPress(key); });
     }
@@ -35,11 +30,6 @@ struct Walk {
     Form& (*open)();
     const char* tabStops;  // in order from the focus the screen starts with
 };
-template <class S>
-Form& shown() {
-    form<S>().Show();
-    return form<S>();
-}
 const Walk walks[] = {
     {"MoonScreenNamesThenButtons", shown<phaseslab>,
      "Label2(5) Label2(3) Label2(4) Label2(1) Label2(7) Label2(2) Label2(0) Label2(6) Label3(1) Label3(0)"},

@@ -12,8 +12,7 @@ namespace {
 class MenuTest : public ScreenTest {
 protected:
     intro0& openMainMenu() {
-        runtime.dispatch([] { form<Titlefrm>().Show(); });
-        EXPECT_EQ(runtime.form<Titlefrm>().Command1.Caption, "OK");
+        EXPECT_EQ(open<Titlefrm>().Command1.Caption, "OK");
         click(runtime.form<Titlefrm>().Command1);
         return runtime.form<intro0>();
     }

@@ -17,8 +17,7 @@ protected:
     template <class Screen>
     Screen& open(int question, int count = 8) {
         scriptQuestion(question, count);
-        runtime.dispatch([] { form<Screen>().Show(); });
-        return runtime.form<Screen>();
+        return ScreenTest::open<Screen>();
     }
     void newQuestion(QuestionScreen& s, int question, int count = 8) {
         scriptQuestion(question, count);

@@ -64,16 +64,10 @@ TEST_P(EveryScreen, OpensCentredWithItsControlsInItsWindowEachTakingThePointerWh
     }
 }
 
-class TitleScreenTest : public ScreenTest {
-protected:
-    Titlefrm& start() {
-        runtime.dispatch([] { form<Titlefrm>().Show(); });
-        return runtime.form<Titlefrm>();
-    }
-};
+using TitleScreenTest = ScreenTest;
 
 TEST_F(TitleScreenTest, OkHasTheFocusTabWalksToExitAndBackAndEnterOpensTheMainMenu) {
-    Titlefrm& title = start();
+    Titlefrm& title = open<Titlefrm>();
     EXPECT_TRUE(platform.pointerChanges.empty()) << "no standard set-up";
     std::string walk = title.focused()->name();
     for (int i = 0; i < 3; ++i) title.keyPress(Key::Tab), walk += " " + title.focused()->name();
@@ -84,14 +78,14 @@ TEST_F(TitleScreenTest, OkHasTheFocusTabWalksToExitAndBackAndEnterOpensTheMainMe
 }
 
 TEST_F(TitleScreenTest, ExitEndsTheProgramWithSuccess) {
-    Titlefrm& title = start();
+    Titlefrm& title = open<Titlefrm>();
     for (Key key : {Key::BackTab, Key::Space}) runtime.dispatch([&] { title.keyPress(key); });
     EXPECT_EQ(std::tuple(runtime.hasEnded(), runtime.exitStatus(), loadedScreens()), std::tuple(true, 0, ""));
 }
 
 TEST_F(TitleScreenTest, WhenTheArtworkFailsOnceTheFallbackIsAStandardScreenShowingItAndTwiceAnError) {
     platform.failingDecodes = 1;
-    Titlefrm& title = start();
+    Titlefrm& title = open<Titlefrm>();
     EXPECT_EQ(std::pair(title.Width, title.Height), std::pair(12000.0f, 9000.0f));
     EXPECT_EQ(std::pair(title.Left + title.Width / 2, title.Top + title.Height / 2), std::pair(7680.0f, 5760.0f)) << "centred";
     EXPECT_FALSE(title.Picture1.Picture.isEmpty()) << "the second attempt loaded it";
@@ -100,7 +94,7 @@ TEST_F(TitleScreenTest, WhenTheArtworkFailsOnceTheFallbackIsAStandardScreenShowi
     ProgramFolderCopy copy;
     std::filesystem::remove(copy.path() / "opening" / "tessil00.gif");
     platform.folder = copy.path();
-    runtime.dispatch([] { form<Titlefrm>().Show(); });
+    runtime.dispatch(show<Titlefrm>);
     EXPECT_EQ(platform.errors, std::vector<std::string>{"Cannot load picture \"opening\\tessil00.gif\": the file does not exist"});
     EXPECT_EQ(runtime.exitStatus(), 1);
 }

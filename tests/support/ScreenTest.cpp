@@ -52,11 +52,6 @@ std::string ScreenTest::loadedScreens() const {
     return names;
 }
 
-namespace {
-template <class F>
-void show() { form<F>().Show(); }
-}  // namespace
-
 const std::vector<ScreenKind>& everyScreen() {
     static const std::vector<ScreenKind> screens = {
         {"Titlefrm", show<Titlefrm>, false}, {"intro0", show<intro0>, true},       {"menu1", show<menu1>, true},

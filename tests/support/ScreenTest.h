@@ -27,11 +27,27 @@ protected:
     // Moves the pointer over the middle of a control with no button held.
     void hover(const Control& control);
 
+    // Shows a screen as a handler would; the screen.
+    template <class S>
+    S& open() {
+        runtime.dispatch([] { form<S>().Show(); });
+        return runtime.form<S>();
+    }
+
     // Names of the shown screens, back to front, e.g. "intro0 menu2".
     std::string shownScreens() const;
     // Names of every loaded screen in load order.
     std::string loadedScreens() const;
 };
+
+// Shows a screen, as a handler does; `shown` gives it back too. For tables of screens.
+template <class S>
+void show() { form<S>().Show(); }
+template <class S>
+Form& shown() {
+    form<S>().Show();
+    return form<S>();
+}
 
 // Every screen of the program: its name, how to show it, whether the standard set-up makes it.
 struct ScreenKind {
