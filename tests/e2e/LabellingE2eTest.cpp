@@ -16,9 +16,9 @@ const QRect display(0, 0, 1920, 1080);
 const double fullScale = 1080.0 / 566;
 const Placement fullScreen{{static_cast<int>(std::floor((1920 - 792 * fullScale) / 2)), 0}, fullScale};
 
-class MoonRound : public ::testing::TestWithParam<bool> {};
+class LabellingE2eTest : public ::testing::TestWithParam<bool> {};
 
-TEST_P(MoonRound, LabelsDraggedOntoTheirTargetsScoreEightOutOfEightInTheWindowAndFullScreen) {
+TEST_P(LabellingE2eTest, MoonLabelsDraggedOntoTheirTargetsScoreEightOutOfEightInTheWindowAndFullScreen) {
     const bool full = GetParam();
     XSession x(display.size());
     ProgramProcess program(x, LUMENARY_APP_DIR);
@@ -76,7 +76,7 @@ TEST_P(MoonRound, LabelsDraggedOntoTheirTargetsScoreEightOutOfEightInTheWindowAn
     QThread::msleep(500);
     EXPECT_EQ(x.geometry(x.windowsTitled("Corbelwick").first()).size(), QSize(792, 566)) << "F11 again: back to the window";
 }
-INSTANTIATE_TEST_SUITE_P(WindowAndFullScreen, MoonRound, ::testing::Bool(),
+INSTANTIATE_TEST_SUITE_P(WindowAndFullScreen, LabellingE2eTest, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "FullScreen" : "Window"; });
 
 }  // namespace

@@ -14,9 +14,14 @@ using namespace std::chrono_literals;
 
 namespace {
 
+// A display number no server uses, by lock file or socket, in this file system or in the
+// abstract namespace, which a chroot shares with its host.
 QString freeDisplay() {
+    QFile sockets("/proc/net/unix");
+    const QString listening = sockets.open(QIODevice::ReadOnly) ? QString::fromLatin1(sockets.readAll()) : QString();
     for (int n = 90; n < 190; ++n)
-        if (!QFile::exists(QString("/tmp/.X%1-lock").arg(n)) && !QFile::exists(QString("/tmp/.X11-unix/X%1").arg(n)))
+        if (!QFile::exists(QString("/tmp/.X%1-lock").arg(n)) && !QFile::exists(QString("/tmp/.X11-unix/X%1").arg(n)) &&
+            !listening.contains(QRegularExpression(QString("/tmp/\\.X11-unix/X%1\\b").arg(n))))
             return QString(":%1").arg(n);
     throw std::runtime_error("no free X display number");
 }
