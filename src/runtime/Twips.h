@@ -20,6 +20,8 @@ struct TwipsMapping {
     double scale = 1.0;
     double offsetX = 0.0, offsetY = 0.0;
 
+    bool operator==(const TwipsMapping&) const = default;
+
     double twipsPerPixel() const { return twipsPerDesignPixel / scale; }
     // A length in whole pixels.
     int toPixels(Twips t) const { return static_cast<int>(std::lround(t / twipsPerPixel())); }

@@ -104,6 +104,7 @@ TEST_F(AccessibilityTest, PicturesAreNamedNeutrallyAndAnswersAreToldAsTheyAppear
     runtime.dispatch(show<phaseslab>);
     phaseslab& moon = runtime.form<phaseslab>();
     QAccessibleInterface* window = windowOf(moon);
+    EXPECT_TRUE(events.empty()) << "a screen appearing is no change to its controls";
     for (int i = 0; i < moon.itemCount(); ++i) {
         const QString name = child(window, "Moon picture " + std::to_string(i + 1), graphic)->text(QAccessible::Name);
         for (int answer = 0; answer < moon.itemCount(); ++answer) EXPECT_FALSE(name.contains(QString::fromStdString(moon.Label2[answer].Caption)));

@@ -131,6 +131,20 @@ TEST_P(Labelling, ABoxCapturesALabelWithinStrictBoundsHalfABoxUpAndLeftToItsFarE
     }
 }
 
+TEST_P(Labelling, APictureReplacedByOneOfAnotherSizeIsStretchedToItsBox) {
+    const Image& first = s.Image1[0];
+    const auto box = std::tuple(first.Left, first.Top, first.Width, first.Height);
+    std::string file = first.picture().sourcePath();
+    std::ranges::replace(file, '\\', '/');
+    ProgramFolderCopy copy;
+    std::filesystem::copy_file(copy.path() / "Images/exit.jpg", copy.path() / file, std::filesystem::copy_options::overwrite_existing);
+    platform.folder = copy.path();
+    Unload(s);
+    const Image& again = open().Image1[0];
+    EXPECT_EQ(again.picture().width(), 119) << "the replacement is shown";
+    EXPECT_EQ(std::tuple(again.Left, again.Top, again.Width, again.Height), box);
+}
+
 TEST_P(Labelling, CheckScoreAppearsWhenEveryLabelIsOnATargetAndCountsThoseOnTheirOwn) {
     for (int i = 0; i < n; ++i) {
         EXPECT_FALSE(checkScoreShown()) << i;

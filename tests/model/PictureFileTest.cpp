@@ -81,6 +81,7 @@ TEST(PictureFileTest, HeadersAreReadAndBadFilesRefusedWithTheReason) {
         {gif(8000, 8000), "absurd dimensions 8000 x 8000 pixels (a picture may be at most 16384 pixels on a side)"},
         {gif(0, 10), "the picture has no size"},
         {"this is not a picture", "it is not a JPEG, GIF or BMP picture"},
+        {"XMas card", "it is not a JPEG, GIF or BMP picture"},
         {"", "the file is empty"},
     };
     for (const auto& [bytes, expected] : cases) EXPECT_EQ(verdict(bytes), expected) << ::testing::PrintToString(bytes);

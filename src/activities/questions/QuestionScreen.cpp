@@ -20,7 +20,6 @@ Label& styleButton(Label& label, const char* caption, Color backColor, Twips lef
     label.Font = buttonFont;
     label.ForeColor = colors::yellow;
     label.BackColor = backColor;
-    label.BackStyle = backStyle::opaque;
     label.BorderStyle = true;
     label.Alignment = Alignment::Center;
     label.Left = left, label.Top = top, label.Width = width, label.Height = buttonHeight;

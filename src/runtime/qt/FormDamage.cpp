@@ -96,9 +96,8 @@ std::vector<FormDamage::Shown> FormDamage::shownNow(const Form& form, const Twip
 QRegion FormDamage::changes(const Form& form, const TwipsMapping& mapping) {
     std::vector<Shown> now = shownNow(form, mapping);
     const std::size_t look = formLook(form);
-    const bool sameMapping = mapping.scale == mapping_.scale && mapping.offsetX == mapping_.offsetX && mapping.offsetY == mapping_.offsetY;
     QRegion changed;
-    if (!known_ || !sameMapping || look != formLook_) {
+    if (!known_ || mapping != mapping_ || look != formLook_) {
         changed = QRect(0, 0, 1 << 16, 1 << 16);  // everything
     } else {
         // Same form look means the same controls in the same order.

@@ -44,9 +44,9 @@ FormWindow::FormWindow(Form& form, FormWindows& windows)
 }
 
 void FormWindow::setMapping(const TwipsMapping& mapping) {
-    const bool changed = mapping.scale != mapping_.scale || mapping.offsetX != mapping_.offsetX || mapping.offsetY != mapping_.offsetY;
+    if (mapping == mapping_) return;
     mapping_ = mapping;
-    if (changed) update();
+    update();
 }
 
 // What assistive technology asks while the QWidget part closes down finds no form here.

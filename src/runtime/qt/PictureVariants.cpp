@@ -63,7 +63,6 @@ QImage PictureVariants::load(const std::string& written, QSize expected, QSize p
         return {};  // no variant: the picture itself is scaled
     }
     std::error_code error;
-    if (!fs::is_regular_file(variant, error)) return {};
     const auto variantTime = fs::last_write_time(variant, error);
     if (error || variantTime < fs::last_write_time(original, error) || error) return {};
     return reducedTo(read(variant, QByteArray::fromStdString(written.substr(dot + 1)).toLower(), expected), painted);
