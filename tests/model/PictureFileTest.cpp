@@ -57,10 +57,12 @@ TEST(PictureFileTest, HeadersAreReadAndBadFilesRefusedWithTheReason) {
         {jpeg(std::string("\xFF\xE0\x00\x01", 4), 0xC0, 1, 1), "the JPEG has no readable frame header (malformed or cut short)"},
         {jpeg("", 0xC0, 1, 1).substr(0, 10), "the JPEG has no readable frame header (malformed or cut short)"},
         {jpeg("", 0xC0, 1, 1, "\xD9\xFF"), cut + "(the JPEG has no end marker)"},
+        {jpeg("", 0xC0, 3, 2).substr(0, 11), cut + "(the JPEG has no end marker)"},  // ends just after its size
         {std::string("\xFF\xD8\x00\xC0", 4) + "\xFF\xD9", "it is not a JPEG, GIF or BMP picture"},
         {gif(300, 513) + std::string(5, '\0'), "1: 300 x 513"},
         {gif(1, 1, 2), "1: 1 x 1"},
         {gif(1, 1, 1), cut + "(incomplete GIF header)"},
+        {"GIF89a", cut + "(incomplete GIF header)"},
         {gif(1, 1).substr(0, 13), cut + "(the GIF has no end marker)"},
         {bmp(3, 2, 24, 24), "2: 3 x 2"},
         {bmp(300, -2, 8, 600), "2: 300 x 2"},
@@ -110,7 +112,10 @@ protected:
         fs::create_directories(folder / "Images" / "dir.jpg");
         platform.folder = folder;
     }
-    ~PictureLoadingTest() override { fs::remove_all(folder); }
+    ~PictureLoadingTest() override {
+        fs::remove_all(folder);
+        fs::remove(folder.string() + "-outside.jpg");
+    }
     void write(const std::string& relative, const std::string& bytes) { std::ofstream(folder / relative, std::ios::binary) << bytes; }
 };
 
@@ -144,6 +149,7 @@ TEST_F(PictureLoadingTest, PathsResolveInsideTheProgramFolderRegardlessOfCaseAnd
         {"\\etc\\passwd", "absolute paths are not allowed; pictures live in the program's folder"},
         {"/etc/passwd", "absolute paths are not allowed; pictures live in the program's folder"},
         {"C:\\exit.jpg", "absolute paths are not allowed; pictures live in the program's folder"},
+        {"C:", "absolute paths are not allowed; pictures live in the program's folder"},
         {"Images\\..\\..\\x.jpg", "the path climbs out of the program's folder"},
         {"Images\\link.jpg", "the path leads out of the program's folder"},
         {"Images\\dir.jpg", "it is not a file"},
