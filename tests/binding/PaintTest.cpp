@@ -150,6 +150,8 @@ TEST_F(PaintTest, PicturesArePaintedWhereTheirControlsAreAndButtonFacesCentred) 
     weatherlab& planets = open<weatherlab>();
     image = paintForm(planets);
     EXPECT_EQ(image.pixelColor(766, 40), QColor(0, 0, 0)) << "the black background";
+    platform.draws.push_back(0.5f);
+    EXPECT_EQ(paintForm(open<newtonmeter>()).pixelColor(785, 5), QColor(39, 63, 137)) << "the question screens' blue";
     for (int i : {0, 5}) EXPECT_EQ(mismatch(image, planets.Image1[i].picture(), pixelsOf(planets.Image1[i]).topLeft(), pixelsOf(planets.Image1[i])), 0) << i;
 }
 
