@@ -1,7 +1,6 @@
 #include "XSession.h"
 
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 #include <QThread>
 
@@ -13,18 +12,6 @@ namespace lumenary::testing {
 using namespace std::chrono_literals;
 
 namespace {
-
-// A display number no server uses, by lock file or socket, in this file system or in the
-// abstract namespace, which a chroot shares with its host.
-QString freeDisplay() {
-    QFile sockets("/proc/net/unix");
-    const QString listening = sockets.open(QIODevice::ReadOnly) ? QString::fromLatin1(sockets.readAll()) : QString();
-    for (int n = 90; n < 190; ++n)
-        if (!QFile::exists(QString("/tmp/.X%1-lock").arg(n)) && !QFile::exists(QString("/tmp/.X11-unix/X%1").arg(n)) &&
-            !listening.contains(QRegularExpression(QString("/tmp/\\.X11-unix/X%1\\b").arg(n))))
-            return QString(":%1").arg(n);
-    throw std::runtime_error("no free X display number");
-}
 
 template <class Condition>
 bool waitUntil(Condition condition, std::chrono::milliseconds timeout) {
@@ -38,14 +25,15 @@ bool waitUntil(Condition condition, std::chrono::milliseconds timeout) {
 
 }  // namespace
 
-XSession::XSession(QSize screen) : display_(freeDisplay()), server_(std::make_unique<QProcess>()) {
+XSession::XSession(QSize screen) : server_(std::make_unique<QProcess>()) {
     server_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     const QString size = QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height());
-    server_->start("Xvfb", {display_, "-screen", "0", size, "-nolisten", "tcp"});
-    if (!server_->waitForStarted(5000)) throw std::runtime_error("Xvfb did not start");
-    const QString socket = "/tmp/.X11-unix/X" + display_.mid(1);
-    if (!waitUntil([&] { return QFile::exists(socket); }, 10s)) throw std::runtime_error("Xvfb did not open its display");
-    QThread::msleep(100);
+    // Xvfb takes the first display no server holds, by lock file or socket (a chroot shares the
+    // abstract ones with its host), and writes its number once it listens there.
+    server_->start("Xvfb", {"-displayfd", "1", "-screen", "0", size, "-nolisten", "tcp"});
+    for (int i = 0; i < 100 && !server_->canReadLine(); ++i) server_->waitForReadyRead(100);
+    if (!server_->canReadLine()) throw std::runtime_error("Xvfb did not open a display");
+    display_ = ":" + QString::fromLatin1(server_->readLine()).trimmed();
 }
 
 XSession::~XSession() {

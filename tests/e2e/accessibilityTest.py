@@ -3,7 +3,6 @@
 (run under dbus-run-session) and a private X server, it reads each screen's tree and presses
 buttons by their accessible action, from the title screen to a topic menu and out again."""
 import os
-import re
 import subprocess
 import sys
 import time
@@ -11,19 +10,6 @@ import time
 import pyatspi
 
 program = sys.argv[1]
-
-
-def listening(n):
-    with open("/proc/net/unix") as sockets:
-        return re.search(rf"/tmp/\.X11-unix/X{n}\b", sockets.read()) is not None
-
-
-# A display number no other server uses, by lock file or by socket.
-def free_display():
-    n = 300 + os.getpid() % 500
-    while os.path.exists(f"/tmp/.X{n}-lock") or listening(n):
-        n += 1
-    return n
 
 
 def wait_for(what, find, seconds=40):
@@ -62,11 +48,12 @@ def press(name):
     action.doAction(0)
 
 
-display = free_display()
-xvfb = subprocess.Popen(["Xvfb", f":{display}", "-screen", "0", "1024x768x24", "-nolisten", "tcp"], stderr=subprocess.DEVNULL)
+# Xvfb picks the first display no other server holds and names it once it listens there.
+xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
 lumenary = None
 try:
-    wait_for("Xvfb's socket", lambda: listening(display) or None)
+    display = xvfb.stdout.readline().strip()
     env = dict(os.environ, DISPLAY=f":{display}", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
     lumenary = subprocess.Popen([program], env=env)
 

@@ -18,16 +18,13 @@ launch() {
   (cd / && exec "$program" "$@") >/dev/null 2>>"$work/errors" &
   started+=($!)
 }
-# A private X server on a display no other server uses, by lock file or by socket, in this
-# file system or in the abstract namespace that a chroot shares with its host.
+# A private X server on the first display no other server holds, which Xvfb picks and names.
 startX() {
-  local n=$((200 + RANDOM % 700))
-  while [[ -e /tmp/.X$n-lock ]] || grep -q "/tmp/.X11-unix/X$n\b" /proc/net/unix; do n=$((n + 1)); done
   # -noreset: the server stays up as one program ends and the next starts.
-  Xvfb ":$n" -screen 0 "${1:-1024x768x24}" -nolisten tcp -noreset >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${1:-1024x768x24}" -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
   xvfb=$!
-  for _ in $(seq 100); do grep -q "/tmp/.X11-unix/X$n\b" /proc/net/unix && break; sleep 0.1; done
-  export DISPLAY=:$n
+  for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
+  export DISPLAY=:$(cat "$work/display")
 }
 # The ids of visible windows titled exactly $1, waiting up to 40 s for one to appear.
 waitForWindow() {
