@@ -123,6 +123,8 @@ TEST_F(PaintTest, TitleTextsAreBlueCentredOnTheEtchedFrameButtonsRaisedWithCapti
     const QImage big = paintForm(title, 2.0);
     const QPoint p = pixelsOf(title.Picture1).center();
     EXPECT_LT(std::abs(big.pixelColor(p * 2).lightness() - image.pixelColor(p).lightness()), 30) << "the same picture at twice the size";
+    const QRect heading = inkIn(image, pixelsOf(title.Label4), blue).bounds;
+    EXPECT_NEAR(inkIn(big, pixelsOf(title.Label4, TwipsMapping{2.0}), blue).bounds.width(), 2 * heading.width(), 6) << "and text";
 }
 
 TEST_F(PaintTest, PicturesArePaintedWhereTheirControlsAreAndButtonFacesCentred) {

@@ -13,6 +13,7 @@ namespace {
 struct Board {
     const char* name;
     LabellingScreen& (*open)();
+    const char* caption;
     int count;
     // Which picture each name belongs by.
     std::map<std::string, std::string> pictureOf;
@@ -23,10 +24,10 @@ LabellingScreen& opened() {
     return form<S>();
 }
 const Board boards[] = {
-    {"Moon", opened<phaseslab>, 8,
+    {"Moon", opened<phaseslab>, "Phases of the Moon", 8,
      {{"New Moon", "phases0"}, {"Waxing Crescent", "phases1"}, {"First Quarter", "phases2"}, {"Waxing Gibbous", "phases3"},
       {"Full Moon", "phases4"}, {"Waning Gibbous", "phases5"}, {"Last Quarter", "phases6"}, {"Waning Crescent", "phases7"}}},
-    {"Planets", opened<weatherlab>, 9,
+    {"Planets", opened<weatherlab>, "Ordering the Planets", 9,
      {{"Mercury", "mercury"}, {"Venus", "venus"}, {"Earth", "earth"}, {"Mars", "mars"}, {"Jupiter", "jupiter"}, {"Saturn", "saturn"},
       {"Uranus", "uranus"}, {"Neptune", "neptune"}, {"Pluto", "pluto"}}},
 };
@@ -62,6 +63,7 @@ INSTANTIATE_TEST_SUITE_P(Boards, Labelling, ::testing::ValuesIn(boards), [](cons
 
 TEST_P(Labelling, OpensWithEveryNameAtHomeInFrontOfAllElseAndItsOwnTargetByItsPicture) {
     ASSERT_EQ(s.itemCount(), n);
+    EXPECT_EQ(s.Caption, GetParam().caption);
     const auto& stack = s.stackOf(nullptr);
     const auto position = [&](const Control& c) { return std::ranges::find(stack, &c) - stack.begin(); };
     std::set<std::string> names;
