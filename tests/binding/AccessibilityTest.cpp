@@ -1,16 +1,12 @@
-#include "ScreenTest.h"
+#include "WindowTest.h"
 #include "activities/labelling/phaseslab.h"
 #include "activities/questions/magnets.h"
 #include "activities/questions/newtonmeter.h"
 #include "framework/Titlefrm.h"
 #include "menus/TopicMenus.h"
 #include "menus/intro0.h"
-#include "runtime/qt/FormWindow.h"
-#include "runtime/qt/FormWindows.h"
-#include "runtime/qt/QtPlatform.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QKeyEvent>
 
 namespace lumenary::testing {
@@ -18,10 +14,8 @@ namespace {
 
 // The accessibility tree of the real windows, on Qt's offscreen platform, with every event that
 // assistive technology would be told as "event name".
-class AccessibilityTest : public ScreenTest {
+class AccessibilityTest : public WindowTest {
 protected:
-    QtPlatform qt;
-    FormWindows windows{runtime, qt};
     static inline std::vector<std::string> events;
 
     AccessibilityTest() {
@@ -32,15 +26,11 @@ protected:
     }
     ~AccessibilityTest() override {
         AccessibleControls::alsoTell(nullptr);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     static bool told(QAccessible::Event type, const std::string& name) { return std::ranges::count(events, std::to_string(type) + " " + name) == 1; }
-    QAccessibleInterface* windowOf(const Form& form) {
+    QAccessibleInterface* accessibleOf(const Form& form) {
         windows.sync();
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* window = dynamic_cast<FormWindow*>(w); window && window->form() == &form && window->isVisible())
-                return QAccessible::queryAccessibleInterface(window);
-        throw std::runtime_error("no window for " + form.name());
+        return QAccessible::queryAccessibleInterface(&windowOf(form));
     }
     static QAccessibleInterface* child(QAccessibleInterface* window, const std::string& name, QAccessible::Role role) {
         for (int i = 0; i < window->childCount(); ++i)
@@ -88,7 +78,7 @@ TEST_F(AccessibilityTest, EveryShownControlIsAChildWithTheRoleOfWhatItDoesItsCap
     platform.draws = {0.5f, 0.5f};  // the question screens' first questions
     for (const auto& c : cases) {
         runtime.dispatch(c.screen);
-        QAccessibleInterface* window = windowOf(*runtime.visibleForms().back());
+        QAccessibleInterface* window = accessibleOf(*runtime.visibleForms().back());
         SCOPED_TRACE(c.name);
         EXPECT_EQ(window->role(), QAccessible::Window);
         EXPECT_EQ(window->text(QAccessible::Name).toStdString(), runtime.visibleForms().back()->Caption);
@@ -105,7 +95,7 @@ TEST_F(AccessibilityTest, EveryShownControlIsAChildWithTheRoleOfWhatItDoesItsCap
 TEST_F(AccessibilityTest, PicturesAreNamedNeutrallyAndAnswersAreToldAsTheyAppear) {
     runtime.dispatch(show<phaseslab>);
     phaseslab& moon = runtime.form<phaseslab>();
-    QAccessibleInterface* window = windowOf(moon);
+    QAccessibleInterface* window = accessibleOf(moon);
     EXPECT_TRUE(events.empty()) << "a screen appearing is no change to its controls";
     for (int i = 0; i < moon.itemCount(); ++i) {
         const QString name = child(window, "Moon picture " + std::to_string(i + 1), graphic)->text(QAccessible::Name);
@@ -128,7 +118,7 @@ TEST_F(AccessibilityTest, PicturesAreNamedNeutrallyAndAnswersAreToldAsTheyAppear
 
 TEST_F(AccessibilityTest, TheFocusFollowsTheFormsAndInterfacesGoWithTheirForm) {
     runtime.dispatch(show<Titlefrm>);
-    QAccessibleInterface* window = windowOf(runtime.form<Titlefrm>());
+    QAccessibleInterface* window = accessibleOf(runtime.form<Titlefrm>());
     QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, {});
     QApplication::sendEvent(window->object(), &tab);
     EXPECT_EQ(window->focusChild()->text(QAccessible::Name), "Exit");

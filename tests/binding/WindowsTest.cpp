@@ -1,15 +1,12 @@
 #include "LogForm.h"
 #include "PaintedForm.h"
-#include "ScreenTest.h"
+#include "WindowTest.h"
 #include "framework/Titlefrm.h"
 #include "menus/intro0.h"
 #include "runtime/controls/Label.h"
-#include "runtime/qt/FormWindows.h"
-#include "runtime/qt/QtPlatform.h"
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
 
@@ -19,14 +16,8 @@
 namespace lumenary::testing {
 namespace {
 
-// The real windows of the shown screens, on Qt's offscreen platform.
-class WindowsTest : public ScreenTest {
+class WindowsTest : public WindowTest {
 protected:
-    QtPlatform qt;
-    FormWindows windows{runtime, qt};
-
-    ~WindowsTest() override { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
     void start(void (*screen)()) {
         runtime.dispatch(screen);
         windows.sync();
@@ -43,17 +34,13 @@ protected:
         if (!shown.contains(title)) throw std::runtime_error("no window titled \"" + title + "\"");
         return shown.at(title);
     }
-    static void mouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held, Qt::KeyboardModifiers keys = {}) {
-        QMouseEvent event(type, QPointF(at), QPointF(w->mapToGlobal(at)), button, held, keys);
-        QApplication::sendEvent(w, &event);
-    }
     static void key(QWidget* w, int key, Qt::KeyboardModifiers keys = {}) {
         QKeyEvent event(QEvent::KeyPress, key, keys);
         QApplication::sendEvent(w, &event);
     }
     static void click(QWidget* w, QPoint at) {
-        mouse(w, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
-        mouse(w, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+        mouse(*w, QEvent::MouseButtonPress, at, Qt::LeftButton);
+        mouse(*w, QEvent::MouseButtonRelease, at, Qt::NoButton);
     }
     // Runs the application's event loop from an action until the program ends it; its status.
     static int untilTheEnd(const std::function<void()>& action) {
@@ -93,7 +80,7 @@ TEST_F(WindowsTest, EachShownScreenHasAWindowPlacedTitledAndPaintedAsItsFormSays
 
     const TwipsMapping m;
     const QPoint entry(m.toPixels(main.Label2[2].Left), m.toPixels(main.Label2[2].Top));  // its top-left pixel
-    mouse(w, QEvent::MouseMove, entry + QPoint(2, 2), Qt::NoButton, Qt::NoButton);
+    mouse(*w, QEvent::MouseMove, entry + QPoint(2, 2), Qt::NoButton, Qt::NoButton);
     EXPECT_EQ(w->grab().toImage().pixelColor(entry + QPoint(3, 3)), QColor(0, 0, 255)) << "repainted with the entry lit";
     click(w, entry);
     EXPECT_EQ(shownScreens(), "menu3");
@@ -109,10 +96,10 @@ TEST_F(WindowsTest, MouseInputReachesTheFormInTwipsWithItsButtonsAndKeysAndTheCl
     form.place<Label>("label", 150, 300, 3000, 3000);
     start(show<LogForm>);
     QWidget* w = window("");
-    mouse(w, QEvent::MouseButtonPress, {20, 30}, Qt::RightButton, Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier);
-    mouse(w, QEvent::MouseMove, {21, 32}, Qt::NoButton, Qt::LeftButton | Qt::MiddleButton | Qt::RightButton, Qt::AltModifier);
-    mouse(w, QEvent::MouseButtonRelease, {22, 33}, Qt::RightButton, Qt::LeftButton | Qt::MiddleButton);
-    mouse(w, QEvent::MouseMove, {300, 250}, Qt::NoButton, Qt::NoButton);
+    mouse(*w, QEvent::MouseButtonPress, {20, 30}, Qt::RightButton, Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier);
+    mouse(*w, QEvent::MouseMove, {21, 32}, Qt::LeftButton | Qt::MiddleButton | Qt::RightButton, Qt::NoButton, Qt::AltModifier);
+    mouse(*w, QEvent::MouseButtonRelease, {22, 33}, Qt::LeftButton | Qt::MiddleButton, Qt::RightButton);
+    mouse(*w, QEvent::MouseMove, {300, 250}, Qt::NoButton, Qt::NoButton);
     EXPECT_EQ(form.take(), "Down label b2 s3 150,150; Move label b7 s4 165,180; Up label b2 180,195; Move form b0 4500,3750; ");
     EXPECT_EQ(untilTheEnd([w] { w->close(); }), 0);
     EXPECT_TRUE(shownWindows().empty());

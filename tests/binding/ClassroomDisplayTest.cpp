@@ -1,16 +1,11 @@
 #include "PaintedForm.h"
-#include "ScreenTest.h"
+#include "WindowTest.h"
 #include "activities/labelling/phaseslab.h"
 #include "menus/intro0.h"
-#include "runtime/qt/FormWindow.h"
-#include "runtime/qt/FormWindows.h"
 #include "runtime/qt/GifVariantDecoder.h"
 #include "runtime/qt/PictureVariants.h"
-#include "runtime/qt/QtPlatform.h"
 
-#include <QApplication>
 #include <QImage>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPointingDevice>
 #include <QScreen>
@@ -27,13 +22,8 @@ bool near(QColor a, QColor b, int tolerance = 24) {
 }
 
 // The real windows of the shown screens, as a pupil's hand reaches them.
-class ClassroomDisplay : public ScreenTest {
+class ClassroomDisplay : public WindowTest {
 protected:
-    QtPlatform qt;
-    FormWindows windows{runtime, qt};
-
-    ~ClassroomDisplay() override { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
     template <class F>
     F& open(bool fullScreen) {
         runtime.dispatch([] { form<F>().Show(); });
@@ -42,19 +32,9 @@ protected:
         QCoreApplication::processEvents();  // the first paint
         return runtime.form<F>();
     }
-    static FormWindow& windowOf(const Form& form) {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* window = dynamic_cast<FormWindow*>(w); window && window->isVisible() && window->serial() == form.serial())
-                return *window;
-        throw std::runtime_error("no window for " + form.name());
-    }
     // The window pixel of a point of the form, given in twips.
     static QPoint at(const FormWindow& window, Twips x, Twips y) {
         return {window.mapping().toPixelX(x), window.mapping().toPixelY(y)};
-    }
-    static void mouse(FormWindow& w, QEvent::Type type, QPoint p, Qt::MouseButtons held) {
-        QMouseEvent event(type, QPointF(p), QPointF(w.mapToGlobal(p)), Qt::LeftButton, held, Qt::NoModifier);
-        QApplication::sendEvent(&w, &event);
     }
     void drag(FormWindow& w, QPointF fromTwips, QPointF toTwips) {
         mouse(w, QEvent::MouseButtonPress, at(w, fromTwips.x(), fromTwips.y()), Qt::LeftButton);
