@@ -103,6 +103,8 @@ TEST_F(AccessibilityTest, PicturesAreNamedNeutrallyAndAnswersAreToldAsTheyAppear
     }
     drag(moon.Label2[0], moon.Label1[3]);
     EXPECT_EQ(child(window, moon.Label2[0].Caption, text)->text(QAccessible::Description), "on target 4");
+    EXPECT_EQ(child(window, moon.Label2[0].Caption, text)->rect().size(), QSize(2085 / 15, 375 / 15)) << "the label's own pixels";
+    EXPECT_EQ(window->indexOfChild(window), -1);
     EXPECT_TRUE(told(QAccessible::DescriptionChanged, moon.Label2[0].Caption));
     for (int i = 0; i < moon.itemCount(); ++i) drag(moon.Label2[i], moon.Label1[i]);
     EXPECT_TRUE(told(QAccessible::ObjectShow, "Check Score"));

@@ -48,14 +48,6 @@ protected:
     static QPointF centre(const Control& c) { return {c.Left + c.Width / 2, c.Top + c.Height / 2}; }
 };
 
-TEST(TwipsMapping, AHandlerSeesTheSamePointAtEveryScaleWithinOnePixel) {
-    for (const TwipsMapping mapping : {TwipsMapping{}, TwipsMapping{1.8, 95, 0}, TwipsMapping{2.4, 0, 4}})
-        for (Twips at : {0.f, 7.f, 1042.5f, 11879.f}) {
-            EXPECT_LE(std::abs(mapping.toTwipsX(mapping.toPixelX(at)) - at), mapping.twipsPerPixel() / 2 + 0.01) << mapping.scale;
-            EXPECT_LE(std::abs(mapping.toTwipsY(mapping.toPixelY(at)) - at), mapping.twipsPerPixel() / 2 + 0.01) << mapping.scale;
-        }
-}
-
 TEST(TwipsMapping, FullScreenFitsTheScreenUniformlyCentredOnWholePixels) {
     const TwipsMapping wide = FormWindows::fitting({11880, 8490}, 1920, 1080);
     EXPECT_NEAR(wide.scale, 1080.0 / 566, 1e-9);

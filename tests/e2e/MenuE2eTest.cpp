@@ -12,7 +12,7 @@ namespace {
 
 bool isBlack(const QColor& c) { return c.red() < 20 && c.green() < 20 && c.blue() < 20; }
 
-TEST(MenuE2eTest, FromTheTitleScreenThroughTheMenusAndTheWebAddressBackToItAndExit) {
+TEST(MenuE2eTest, FromTheTitleScreenByKeyboardAndMouseThroughTheMenusAndTheWebAddressBackToItAndExit) {
     // The desktop's opener, replaced by one that notes what it is asked to open.
     QTemporaryDir bin;
     const QString record = bin.filePath("opened.txt");
@@ -34,31 +34,35 @@ TEST(MenuE2eTest, FromTheTitleScreenThroughTheMenusAndTheWebAddressBackToItAndEx
     EXPECT_EQ(title, QRect(330, 178, 364, 438));
     const QImage titleScreen = x.screenshot();
     keep(titleScreen, "title-screen");
-    EXPECT_GT(colourAt(titleScreen, atTwips(title, 150, 3000)).lightness(), 200) << "light grey frame";
-    EXPECT_LT(colourAt(titleScreen, atTwips(title, 1000, 2400)).lightness(), 120) << "the night sky of the title artwork";
+    EXPECT_GT(titleScreen.pixelColor(atTwips(title, 150, 3000)).lightness(), 200) << "light grey frame";
+    EXPECT_LT(titleScreen.pixelColor(atTwips(title, 1000, 2400)).lightness(), 120) << "the night sky of the title artwork";
     // The one menu window that should be showing.
     const auto menu = [&] {
         const QString id = x.waitForWindow("Corbelwick");
         EXPECT_EQ(x.windowsTitled("Corbelwick").size(), 1) << "exactly one menu screen is visible";
         return x.geometry(id);
     };
-    x.click(atTwips(title, 1320 + 1335 / 2, 6000 - 90 + 375 / 2));  // OK
+    x.key("Return");  // OK has the focus
     QRect window = menu();
     EXPECT_TRUE(x.windowsTitled(" ").isEmpty()) << "the title screen is gone";
     EXPECT_EQ(window, QRect(116, 114, 792, 566));
+    x.key("Tab Tab Tab Tab");  // from Exit, which has the focus, past the web address beside it to Menu 1, 2 and 3
+    QImage screen = x.screenshot();
+    keep(screen, "keyboard-main-menu");
+    EXPECT_EQ(screen.pixelColor(atTwips(window, 9600 + 1100, 2400 + 750 * 2) - QPoint(0, 2)), QColor(Qt::white)) << "the ring round Menu 3";
+    x.key("Return");
+    window = menu();
+    screen = x.screenshot();
+    keep(screen, "menu3");
+    EXPECT_TRUE(isBlack(screen.pixelColor(atTwips(window, 3892.5 + 60, 2650)))) << "its lessons are black boxes";
+    x.click(atTwips(window, 60 + 900, 7950 + 250));  // Exit, to the main menu
+    window = menu();
 
     x.click(atTwips(window, 8520 + 3315 / 2, 7800 + 187));  // the web address
     QFile recorded(record);
     for (int i = 0; i < 100 && !recorded.exists(); ++i) QThread::msleep(100);
     ASSERT_TRUE(recorded.open(QIODevice::ReadOnly)) << "the opener was never run";
     EXPECT_EQ(QString::fromUtf8(recorded.readAll()).trimmed(), "http://www.corbelwick.example");
-
-    x.click(atTwips(window, 9600 + 1000, 2400 + 750 * 2 + 250));  // Menu 3
-    window = menu();
-    keep(x.screenshot(), "menu3");
-    EXPECT_TRUE(isBlack(colourAt(x.screenshot(), atTwips(window, 3892.5 + 60, 2650)))) << "its lessons are black boxes";
-    x.click(atTwips(window, 60 + 900, 7950 + 250));  // Exit, to the main menu
-    window = menu();
     x.click(atTwips(window, 60 + 900, 7950 + 250));  // Exit, to the title screen
     EXPECT_TRUE(x.waitForNoWindow("Corbelwick"));
     ASSERT_EQ(x.geometry(x.waitForWindow(" ")), title);

@@ -26,8 +26,6 @@ struct Placement {
 // The screen point of a place given in twips within a window's client area.
 inline QPoint atTwips(const QRect& window, double x, double y) { return Placement{window.topLeft()}.at(x, y); }
 
-inline QColor colourAt(const QImage& screen, QPoint point) { return screen.pixelColor(point); }
-
 // How many yellow pixels, the colour of every text on the activity screens, an area holds.
 inline int yellowIn(const QImage& screen, const QRect& area) {
     int count = 0;

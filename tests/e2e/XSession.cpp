@@ -26,7 +26,7 @@ bool waitUntil(Condition condition, std::chrono::milliseconds timeout) {
 }  // namespace
 
 XSession::XSession(QSize screen) : server_(std::make_unique<QProcess>()) {
-    server_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    server_->setStandardErrorFile(QProcess::nullDevice());  // its notes on the displays it passed over
     const QString size = QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height());
     // Xvfb takes the first display no server holds, by lock file or socket (a chroot shares the
     // abstract ones with its host), and writes its number once it listens there.

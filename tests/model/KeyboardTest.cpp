@@ -121,16 +121,5 @@ TEST_F(KeyboardTest, EscapePutsACarriedLabelBackWhereItWasPickedUpAndTheHomeBoxI
     EXPECT_NE(at(), home) << "the focused label is carried, though another lies in front of it";
 }
 
-TEST_F(KeyboardTest, EnterOnNewQuestionDrawsOnce) {
-    platform.draws = {0.05f, 0.95f};
-    newtonmeter& s = open<newtonmeter>();
-    const int reseeds = platform.reseeds;
-    tabTo(s.Label3[QuestionScreen::newQuestionButton]);
-    keys(s, {Key::Enter});
-    EXPECT_EQ(platform.reseeds - reseeds, 1);
-    EXPECT_EQ(s.weight(), 10);
-    EXPECT_TRUE(platform.errors.empty()) << "no second draw asked for";
-}
-
 }  // namespace
 }  // namespace lumenary::testing

@@ -120,34 +120,6 @@ INSTANTIATE_TEST_SUITE_P(BothSections, MagnetsQuestions, ::testing::ValuesIn(mag
     return std::string(info.param.materials ? "Materials" : "Pairs") + std::to_string(info.param.question);
 });
 
-// The answer sentence and the praise after each press, from a fresh question that Repel answers.
-struct Step {
-    const char* press;  // "answer", "right", "wrong", "new" or "background"
-    bool answer, praise;
-};
-
-class MagnetsStates : public QuestionTest, public ::testing::WithParamInterface<std::vector<Step>> {};
-
-TEST_P(MagnetsStates, EachPressMovesTheTextsAsAPupilExpects) {
-    magnets& screen = open<magnets>(2);
-    for (const Step& step : GetParam()) {
-        const std::string press = step.press;
-        SCOPED_TRACE(press);
-        if (press == "answer") click(screen.Label3[QuestionScreen::answerButton]);
-        if (press == "right") click(screen.Label4[magnets::repel]);
-        if (press == "wrong") click(screen.Label4[magnets::attract]);
-        if (press == "new") newQuestion(screen, 2);
-        if (press == "background") moveTo(screen, 11800, 7000);
-        EXPECT_EQ(answerShown(screen), step.answer);
-        EXPECT_EQ(praiseShown(screen), step.praise);
-    }
-}
-INSTANTIATE_TEST_SUITE_P(Sequences, MagnetsStates, ::testing::Values(
-    std::vector<Step>{{"answer", true, false}, {"answer", true, false}, {"right", true, true}, {"new", false, false}},
-    std::vector<Step>{{"wrong", true, false}, {"right", true, true}, {"wrong", true, false}},
-    std::vector<Step>{{"right", false, true}, {"right", false, true}, {"background", false, true}, {"new", false, false}}),
-    [](const auto& info) { return "Sequence" + std::to_string(info.index); });
-
 // The four buttons start as black boxes, clear together over the bare background, and light up
 // one by one under the pointer; the choices keep their blue boxes throughout.
 TEST_F(QuestionTest, ButtonsHighlightUnderThePointerAndClearOverTheBackground) {

@@ -39,6 +39,8 @@ TEST_P(EveryScreen, OpensCentredWithItsControlsInItsWindowEachTakingThePointerWh
         ASSERT_GE(platform.pointerChanges.size(), 2u);
         EXPECT_EQ(std::pair(platform.pointerChanges.front(), platform.pointerChanges.back()), std::pair(Screen::busyPointer, Screen::defaultPointer))
             << "busy while centring";
+    } else {
+        EXPECT_TRUE(platform.pointerChanges.empty()) << "no standard set-up";
     }
     const TwipsSize client = screen.clientSize();
     const TwipsMapping mapping;
@@ -65,17 +67,6 @@ TEST_P(EveryScreen, OpensCentredWithItsControlsInItsWindowEachTakingThePointerWh
 }
 
 using TitleScreenTest = ScreenTest;
-
-TEST_F(TitleScreenTest, OkHasTheFocusTabWalksToExitAndBackAndEnterOpensTheMainMenu) {
-    Titlefrm& title = open<Titlefrm>();
-    EXPECT_TRUE(platform.pointerChanges.empty()) << "no standard set-up";
-    std::string walk = title.focused()->name();
-    for (int i = 0; i < 3; ++i) title.keyPress(Key::Tab), walk += " " + title.focused()->name();
-    EXPECT_EQ(walk, "Command1 Command2 Command1 Command2") << "the artwork does nothing, so Tab passes it by";
-    title.keyPress(Key::Tab);
-    runtime.dispatch([&] { title.keyPress(Key::Enter); });
-    EXPECT_EQ(loadedScreens() + " / " + shownScreens(), "intro0 / intro0");
-}
 
 TEST_F(TitleScreenTest, ExitEndsTheProgramWithSuccess) {
     Titlefrm& title = open<Titlefrm>();
