@@ -4,14 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <utility>
 #include <vector>
 
 namespace lumenary::artwork {
 namespace {
-
-using test::brightness;
 
 // Poles are painted as in textbooks: north red, south blue.
 enum class Pole { None, North, South };
@@ -92,54 +89,6 @@ TEST_P(MagnetPairPicture, FacingPolesGiveTheAnswer)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryPicture, MagnetPairPicture, testing::ValuesIn(pairAnswers));
-
-struct MaterialLook { const char* file; const char* looks; bool (*fits)(const QColor& colour); };
-
-constexpr MaterialLook materialLooks[] = {
-    {"Images/magmetal1.bmp", "warm orange-brown copper", [](const QColor& c) { return c.hsvHue() >= 12 && c.hsvHue() <= 40 && c.hsvSaturationF() > 0.35; }},
-    {"Images/magmetal2.bmp", "dark grey iron", [](const QColor& c) { return c.hsvSaturationF() < 0.2 && brightness(c.rgb()) < 110; }},
-    {"Images/magmetal3.bmp", "lighter neutral grey metal", [](const QColor& c) { return c.hsvSaturationF() < 0.06 && brightness(c.rgb()) > 140 && brightness(c.rgb()) < 210; }},
-    {"Images/magmetal4.bmp", "vividly coloured plastic", [](const QColor& c) { return c.hsvSaturationF() > 0.85; }},
-    {"Images/magmetal5.bmp", "pale bright mirror", [](const QColor& c) { return c.hsvSaturationF() < 0.25 && c.valueF() > 0.85; }},
-};
-
-class MagnetBesideMaterial : public testing::TestWithParam<MaterialLook> {};
-
-TEST_P(MagnetBesideMaterial, ShowsAMagnetAndTheMaterialsColour)
-{
-    SCOPED_TRACE(GetParam().file);
-    const QImage image = test::readProgramPicture(QString::fromLatin1(GetParam().file));
-    ASSERT_FALSE(image.isNull());
-    PoleCount poles;
-    int magnetRight = 0;
-    const std::vector<PoleCount> columns = poleProfile(image, true);
-    for (int x = 0; x < image.width(); ++x) {
-        const PoleCount& column = columns[std::size_t(x)];
-        poles = {poles.north + column.north, poles.south + column.south};
-        magnetRight = column.north + column.south > 0 ? x : magnetRight;
-    }
-    EXPECT_GT(poles.north, 2000);
-    EXPECT_GT(poles.south, 2000);
-
-    // The material is whatever stands out from the pale card beyond the magnet; its colour is
-    // that of its middle pixel by brightness.
-    const auto isCard = [](QRgb c) { return brightness(c) > 222 && QColor::fromRgb(c).hsvSaturationF() < 0.1; };
-    QRect material;
-    for (int y = 4; y < image.height() - 4; ++y)
-        for (int x = magnetRight + 8; x < image.width() - 4; ++x)
-            material |= isCard(image.pixel(x, y)) ? QRect() : QRect(x, y, 1, 1);
-    ASSERT_GT(material.width() * material.height(), image.width() * image.height() / 8);
-    std::vector<QRgb> colours;
-    for (int y = material.top(); y <= material.bottom(); ++y)
-        for (int x = material.left(); x <= material.right(); ++x)
-            colours.push_back(image.pixel(x, y));
-    const auto middle = colours.begin() + std::ptrdiff_t(colours.size() / 2);
-    std::nth_element(colours.begin(), middle, colours.end(), [](QRgb a, QRgb b) { return brightness(a) < brightness(b); });
-    const QColor seen = QColor::fromRgb(*middle);
-    EXPECT_TRUE(GetParam().fits(seen)) << "should look like " << GetParam().looks << ", looks " << seen.name().toStdString();
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryMaterial, MagnetBesideMaterial, testing::ValuesIn(materialLooks));
 
 }  // namespace
 }  // namespace lumenary::artwork
