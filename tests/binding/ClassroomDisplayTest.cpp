@@ -48,17 +48,6 @@ protected:
     static QPointF centre(const Control& c) { return {c.Left + c.Width / 2, c.Top + c.Height / 2}; }
 };
 
-TEST(TwipsMapping, FullScreenFitsTheScreenUniformlyCentredOnWholePixels) {
-    const TwipsMapping wide = FormWindows::fitting({11880, 8490}, 1920, 1080);
-    EXPECT_NEAR(wide.scale, 1080.0 / 566, 1e-9);
-    EXPECT_EQ(wide.offsetY, 0);
-    EXPECT_EQ(wide.offsetX, std::floor((1920 - 792 * wide.scale) / 2));
-    const TwipsMapping tall = FormWindows::fitting({11880, 8490}, 1584, 2000);
-    EXPECT_EQ(tall.scale, 2.0);
-    EXPECT_EQ(tall.offsetX, 0);
-    EXPECT_EQ(tall.offsetY, 434);
-}
-
 class MoonRound : public ClassroomDisplay, public ::testing::WithParamInterface<bool> {};
 
 // Six labels on their own targets, two swapped, several let go off-centre inside a snap zone:

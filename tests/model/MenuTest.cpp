@@ -59,16 +59,6 @@ TEST_F(MenuTest, EachEntryOpensTheMenuItNamesItsOwnDoesNothingAndExitsLeadBackTo
     EXPECT_TRUE(platform.errors.empty());
 }
 
-TEST_F(MenuTest, TheWebAddressEntryAsksTheShellToOpenItEachTimeAndTheMenuStays) {
-    intro0& main = openMainMenu();
-    click(main.Label2[intro0::webAddressEntry]);
-    click(main.Label2[intro0::webAddressEntry]);
-    ASSERT_EQ(platform.shellCalls.size(), 2u);
-    const auto& [owner, operation, target] = platform.shellCalls[1];
-    EXPECT_EQ(std::tuple(owner, operation, target), std::tuple(&main, "open", main.Label2[intro0::webAddressEntry].Caption));
-    EXPECT_EQ(shownScreens(), "intro0");
-}
-
 // Each topic menu and the screens its activity entries open (none where a lesson has no activity yet).
 struct TopicCase {
     const char* name;

@@ -117,8 +117,6 @@ TEST_F(RuntimeTest, AskingForWhatAFormLacksIsARuntimeErrorNamingIt) {
     EXPECT_EQ(error([&] { screen.control<Image>("entry", 0); }), "Control entry(0) on form LogForm is not of the kind asked for");
     EXPECT_EQ(error([&] { screen.controlNamed("cmdgo"); }), "Form LogForm has no control named cmdgo");
     EXPECT_EQ(error([&] { screen.controlNamed("entry", 3); }), "Form LogForm has no control named entry(3)");
-    EXPECT_EQ(error([&] { screen.controlNamed("plain", 0); }), "Form LogForm has no control named plain(0)");
-    EXPECT_EQ(error([&] { screen.add<Label>("plain"); }), "Form LogForm already has a control plain");
     EXPECT_EQ(error([&] { screen.add<Label>("entry", 0); }), "Form LogForm already has a control entry(0)");
     EXPECT_EQ(error([&] { entries.Load(0); }), "Control array entry already has an element 0");
     EXPECT_EQ(error([&] { entries[7]; }), "Control array entry on form LogForm has no element 7");
@@ -207,14 +205,6 @@ TEST_F(RuntimeTest, AnImageTakesItsPicturesSizeUnlessStretched) {
     natural.setPicture(picture);
     stretched.setPicture(picture);
     EXPECT_EQ(std::tuple(natural.Width, natural.Height, stretched.Width, stretched.Height), std::tuple(60.0f, 45.0f, 100.0f, 100.0f));
-}
-
-TEST(RuntimeLifetime, ARuntimeGoneLeavesRoomForTheNext) {
-    for (int i = 0; i < 2; ++i) {
-        TestPlatform platform;
-        Runtime runtime(platform);
-        EXPECT_EQ(&Runtime::current(), &runtime);
-    }
 }
 
 TEST(SeededRandomTest, DrawsSpreadOverTheHalfOpenUnitIntervalAndRepeatOnlyForTheSameHundredth) {
