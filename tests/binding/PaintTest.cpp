@@ -153,7 +153,10 @@ TEST_F(PaintTest, PicturesArePaintedWhereTheirControlsAreAndButtonFacesCentred) 
     image = paintForm(planets);
     EXPECT_EQ(image.pixelColor(766, 40), QColor(0, 0, 0)) << "the black background";
     platform.draws.push_back(0.5f);
-    EXPECT_EQ(paintForm(open<newtonmeter>()).pixelColor(785, 5), QColor(39, 63, 137)) << "the question screens' blue";
+    newtonmeter& meter = open<newtonmeter>();
+    const QImage question = paintForm(meter);
+    EXPECT_EQ(question.pixelColor(785, 5), QColor(39, 63, 137)) << "the question screens' blue";
+    expectEdge(question, meter.Label3[QuestionScreen::answerButton], {shadow, darkShadow}, {white, light});
     for (int i : {0, 5}) EXPECT_EQ(mismatch(image, planets.Image1[i].picture(), pixelsOf(planets.Image1[i]).topLeft(), pixelsOf(planets.Image1[i])), 0) << i;
 }
 

@@ -94,6 +94,11 @@ TEST(PictureFileTest, PicturePixelsMustMatchTheirSize) {
     EXPECT_THROW(Picture(2, 2, std::vector<std::uint32_t>(3), ""), std::invalid_argument);
     EXPECT_THROW(Picture(0, 1, {}, ""), std::invalid_argument);
     EXPECT_THROW(Picture(1, 0, {}, ""), std::invalid_argument);
+    using Pixels = std::shared_ptr<const std::uint32_t>;
+    const Pixels pixel = std::make_shared<const std::uint32_t>(0xff000000u);
+    EXPECT_NO_THROW(Picture(1, 1, pixel, true, ""));
+    for (const auto& [width, height, pixels] : std::initializer_list<std::tuple<int, int, Pixels>>{{1, 1, nullptr}, {1, 0, pixel}, {0, 1, pixel}})
+        EXPECT_THROW(Picture(width, height, pixels, true, ""), std::invalid_argument) << width << " x " << height;
 }
 
 std::string encoded(const QImage& image, const char* format) {

@@ -19,9 +19,4 @@ QImage paintForm(const Form& form, double scale, double devicePixelRatio, Pictur
     return image;
 }
 
-QColor colourAtTwips(const QImage& image, float x, float y) {
-    const TwipsMapping mapping;
-    return image.pixelColor(static_cast<int>(x / mapping.twipsPerPixel()), static_cast<int>(y / mapping.twipsPerPixel()));
-}
-
 }  // namespace lumenary::testing

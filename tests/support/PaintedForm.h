@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QImage>
 
 namespace lumenary {
@@ -13,8 +12,5 @@ namespace lumenary::testing {
 // A form's client area painted by the binding into an image, as its window would show it: at
 // the design size, or scaled up as on a projector or a high-density display.
 QImage paintForm(const Form& form, double scale = 1.0, double devicePixelRatio = 1.0, PictureVariants* variants = nullptr);
-
-// The colour at a point given in the form's twips.
-QColor colourAtTwips(const QImage& image, float x, float y);
 
 }  // namespace lumenary::testing
