@@ -125,6 +125,8 @@ TEST_F(PaintTest, TitleTextsAreBlueCentredOnTheEtchedFrameButtonsRaisedWithCapti
     EXPECT_LT(std::abs(big.pixelColor(p * 2).lightness() - image.pixelColor(p).lightness()), 30) << "the same picture at twice the size";
     const QRect heading = inkIn(image, pixelsOf(title.Label4), blue).bounds;
     EXPECT_NEAR(inkIn(big, pixelsOf(title.Label4, TwipsMapping{2.0}), blue).bounds.width(), 2 * heading.width(), 6) << "and text";
+    const QRect exitFace = pixelsOf(title.Command2, TwipsMapping{2.0}).adjusted(10, 10, -10, -10);
+    EXPECT_LE((inkIn(big, exitFace, grey).bounds.center() - exitFace.center()).manhattanLength(), 4) << "a caption stays centred";
 }
 
 TEST_F(PaintTest, PicturesArePaintedWhereTheirControlsAreAndButtonFacesCentred) {

@@ -73,6 +73,7 @@ TEST(PictureFileTest, HeadersAreReadAndBadFilesRefusedWithTheReason) {
         {bmp(3, 2, 0, 0).substr(0, 34), "2: 3 x 2"},
         {bmp(3, 2, 24, 24, 0, 12), "unsupported BMP header"},
         {bmp(3, 2, 24, 24).substr(0, 29), cut + "(incomplete BMP header)"},
+        {"BM", cut + "(incomplete BMP header)"},
         {bmp(3, 2, 24, 24).substr(0, 33), cut + "(incomplete BMP header)"},
         {bmp(0, 2, 24, 0), "the BMP header gives no valid size"},
         {bmp(3, 0, 24, 0), "the BMP header gives no valid size"},

@@ -123,6 +123,8 @@ TEST_F(RuntimeTest, AskingForWhatAFormLacksIsARuntimeErrorNamingIt) {
 }
 
 TEST_F(RuntimeTest, TabWalksWhatCanBeUsedInReadingOrderAndEnterDoesWhatAClickDoes) {
+    for (Key key : {Key::Enter, Key::Tab, Key::BackTab}) screen.keyPress(key);
+    EXPECT_EQ(screen.focused(), nullptr) << "a screen with nothing to use";
     Frame& frame = screen.place<Frame>("frame", 0, 1000, 5000, 3000);
     auto& b = screen.place<CommandButton>("b", 200, 200, 500, 500, &frame);
     screen.place<Label>("a", 3000, 1100, 500, 500);
