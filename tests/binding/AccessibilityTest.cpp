@@ -67,6 +67,7 @@ TEST_F(AccessibilityTest, EveryShownControlIsAChildWithTheRoleOfWhatItDoesItsCap
         {show<menu1>, "Energy Chains", button, true},
         {show<menu1>, "Newton Meter", button, false},
         {show<phaseslab>, "Label the phases of the Moon", text, false},
+        {show<phaseslab>, "Target 8", text, false},
         {show<phaseslab>, "Full Moon", text, false},
         {show<newtonmeter>, "Newton meter", graphic, false},
         {show<magnets>, "Magnets", graphic, false},

@@ -48,6 +48,14 @@ protected:
     static QPointF centre(const Control& c) { return {c.Left + c.Width / 2, c.Top + c.Height / 2}; }
 };
 
+// On a wide display the height decides the scale, on a tall one the width; the rest is margin.
+TEST(TwipsMapping, FullScreenFitsTheScreenUniformlyCentredOnWholePixels) {
+    const TwipsMapping wide = FormWindows::fitting({11880, 8490}, 1920, 1080), tall = FormWindows::fitting({11880, 8490}, 1584, 2000);
+    EXPECT_NEAR(wide.scale, 1080.0 / 566, 1e-9);
+    EXPECT_EQ(std::pair(wide.offsetX, wide.offsetY), std::pair(std::floor((1920 - 792 * wide.scale) / 2), 0.0));
+    EXPECT_EQ(std::tuple(tall.scale, tall.offsetX, tall.offsetY), std::tuple(2.0, 0.0, 434.0));
+}
+
 class MoonRound : public ClassroomDisplay, public ::testing::WithParamInterface<bool> {};
 
 // Six labels on their own targets, two swapped, several let go off-centre inside a snap zone:
