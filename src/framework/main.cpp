@@ -37,9 +37,11 @@ int main(int argc, char* argv[]) {
     windows.setFullScreen(options.fullScreen);
 
     runtime.dispatch(options.activity ? options.activity->open : lumenary::startOnTitleScreen);
+    // The first window is made and mapped while fontconfig may still be reading; nothing is
+    // painted before the event loop runs, and by then the program's fonts are registered.
+    windows.sync();
     fontConfiguration.join();
     lumenary::registerProgramFonts(platform.programFolder());
-    windows.sync();
     if (runtime.hasEnded()) return runtime.exitStatus();
     const int status = QApplication::exec();
     // Windows of the last screens were scheduled for deletion while the event loop ran.

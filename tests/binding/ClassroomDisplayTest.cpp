@@ -5,6 +5,7 @@
 #include "runtime/qt/GifVariantDecoder.h"
 #include "runtime/qt/PictureVariants.h"
 
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPointingDevice>
@@ -198,13 +199,19 @@ TEST_F(ClassroomDisplay, ScaledUpPicturesComeFromTheirSharperVariantsWhileTheyMa
     EXPECT_EQ(worst, 0);
 }
 
-// The title's full-screen artwork is read by giflib rather than Qt's slower reader: the same pixels.
+// The title's pictures are read by giflib rather than Qt's slower reader: the same pixels.
 TEST(GifVariant, DecodesToTheSamePixelsAsQtsReader) {
     const std::filesystem::path file = std::filesystem::path(LUMENARY_APP_DIR) / "opening/tessil00@3x.gif";
     EXPECT_TRUE(decodeGifVariant(file, QSize(948, 707)).isNull()) << "not the size its picture calls for";
     const QImage ours = decodeGifVariant(file, QSize(948, 708));
     ASSERT_EQ(ours.size(), QSize(948, 708));
     EXPECT_EQ(ours, QImage(QString::fromStdString(file.string())).convertToFormat(ours.format()));
+    QFile title(QString(LUMENARY_APP_DIR) + "/opening/tessil00.gif");  // read from memory at start-up
+    ASSERT_TRUE(title.open(QIODevice::ReadOnly));
+    const QByteArray bytes = title.readAll();
+    const QImage read = decodeGif({reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())});
+    EXPECT_EQ(read, QImage(title.fileName()).convertToFormat(read.format()));
+    EXPECT_TRUE(decodeGif({reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size() / 2)}).isNull()) << "cut short";
 }
 
 TEST_F(ClassroomDisplay, EdgesAreWholeDevicePixelsOnADenseDisplay) {

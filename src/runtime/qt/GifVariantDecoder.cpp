@@ -2,6 +2,7 @@
 
 #include <gif_lib.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace lumenary {
@@ -12,11 +13,18 @@ struct GifCloser {
     void operator()(GifFileType* gif) const { DGifCloseFile(gif, nullptr); }
 };
 
-}  // namespace
+using GifFile = std::unique_ptr<GifFileType, GifCloser>;
 
-QImage decodeGifVariant(const std::filesystem::path& file, QSize expected) {
-    int error = 0;
-    const std::unique_ptr<GifFileType, GifCloser> gif(DGifOpenFileName(file.c_str(), &error));
+// giflib's reader over bytes in memory: what is left of them.
+int readFromMemory(GifFileType* gif, GifByteType* into, int wanted) {
+    auto* rest = static_cast<std::span<const std::uint8_t>*>(gif->UserData);
+    const std::size_t count = std::min(rest->size(), static_cast<std::size_t>(std::max(wanted, 0)));
+    std::copy_n(rest->begin(), count, into);
+    *rest = rest->subspan(count);
+    return static_cast<int>(count);
+}
+
+QImage decodeOpened(const GifFile& gif, QSize expected) {
     if (!gif || QSize(gif->SWidth, gif->SHeight) != expected) return {};
     if (DGifSlurp(gif.get()) != GIF_OK || gif->ImageCount < 1) return {};
     const SavedImage& frame = gif->SavedImages[0];
@@ -43,6 +51,20 @@ QImage decodeGifVariant(const std::filesystem::path& file, QSize expected) {
         for (int x = 0; x < place.Width; ++x) row[x] = palette[*index++];
     }
     return image;
+}
+
+}  // namespace
+
+QImage decodeGifVariant(const std::filesystem::path& file, QSize expected) {
+    int error = 0;
+    return decodeOpened(GifFile(DGifOpenFileName(file.c_str(), &error)), expected);
+}
+
+QImage decodeGif(std::span<const std::uint8_t> bytes) {
+    int error = 0;
+    std::span<const std::uint8_t> rest = bytes;
+    const GifFile gif(DGifOpen(&rest, readFromMemory, &error));
+    return gif ? decodeOpened(gif, QSize(gif->SWidth, gif->SHeight)) : QImage();
 }
 
 }  // namespace lumenary

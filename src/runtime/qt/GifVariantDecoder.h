@@ -2,7 +2,9 @@
 
 #include <QImage>
 
+#include <cstdint>
 #include <filesystem>
+#include <span>
 
 namespace lumenary {
 
@@ -12,5 +14,10 @@ namespace lumenary {
 // caller reads the file with Qt instead. A file whose header gives another size than `expected`
 // is not decoded at all, so a damaged or absurd header never costs its pixels' memory.
 QImage decodeGifVariant(const std::filesystem::path& file, QSize expected);
+
+// The same for a GIF already read into memory, of whatever size its header gives (the picture
+// check has already refused absurd ones): the title screen's own picture, read at start-up
+// without loading Qt's GIF plugin.
+QImage decodeGif(std::span<const std::uint8_t> bytes);
 
 }  // namespace lumenary
