@@ -28,13 +28,10 @@ TEST(QuestionE2eTest, ReadTheNewtonMeterThenJudgeTheMagnets) {
     const QRect meterAnswer = Placement{meter.topLeft()}.area({5040, 4680, 5385, 1425});
     QImage screen = x.screenshot();
     EXPECT_EQ(yellowIn(screen, meterAnswer), 0) << "the answer starts hidden";
-    EXPECT_NE(screen.pixelColor(atTwips(meter, 1200 + 1050, 120 + 3600)), QColor(39, 63, 137)) << "the meter is painted";
     press(x, meter, 6480, 3720);  // Answer
     screen = x.screenshot();
     keep(screen, "newton-answer");
     EXPECT_GT(yellowIn(screen, meterAnswer), 300) << "e.g. \"7 Newtons\" is painted";
-    press(x, meter, 6360, 7920);  // New Question
-    EXPECT_EQ(yellowIn(x.screenshot(), meterAnswer), 0);
     press(x, meter, 10560, 7920, 1245);  // Exit
     ASSERT_TRUE(x.waitForNoWindow("Newton Meter"));
 

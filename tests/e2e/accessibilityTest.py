@@ -61,8 +61,6 @@ try:
     press("Menu 1")
     topic, _ = wait_for("the topic menu", lambda: control("Newton Meter", pyatspi.ROLE_PUSH_BUTTON))
     assert topic.name == "Corbelwick" and control("Menu 1", pyatspi.ROLE_LABEL)[0] == topic, topic.name
-    enabled = {c.name: c.getState().contains(pyatspi.STATE_ENABLED) for c in children(topic)}
-    assert enabled["Newton Meter"] and not enabled["Energy Chains"], enabled
 
     # Out again: the topic menu's exit, the main menu's, then the title screen's, which ends the program.
     for exit_button, next_screen in (("Exit", "www.corbelwick.example"), ("Exit", "Cancel"), ("Exit", None)):
