@@ -51,8 +51,9 @@ Picture decodePictureWithQt(std::span<const std::uint8_t> bytes, const std::stri
     QImageReader reader(&buffer, format);
     // Left to detect a format no plugin names (PNG and BMP are Qt's own), Qt would load every
     // image plugin to ask each one first, the SVG one with its library among them: milliseconds
-    // of start-up for the icon alone.
-    reader.setAutoDetectImageFormat(format.isEmpty());
+    // of start-up for the icon alone. Only the picture check's three formats and the icon's
+    // PNG come here; anything else is refused as malformed rather than probed for.
+    reader.setAutoDetectImageFormat(false);
     reader.setAutoTransform(false);
     QImage image = reader.read();
     if (image.isNull())
