@@ -77,8 +77,11 @@ public:
     void paint(const Form& form, PictureVariants& variants, const QRegion& area = {}) {
         QPainter painter(&image(form));
         if (!area.isEmpty()) painter.setClipRegion(area);
-        if (size_ == Size::fullScreen) painter.fillRect(painter.window(), Qt::black);
-        FormPainter(painter, mapping(form), &variants).paint(form, area);
+        FormPainter formPainter(painter, mapping(form), &variants);
+        if (size_ == Size::fullScreen)
+            for (const QRect& margin : QRegion(painter.window()).subtracted(formPainter.clientRect(form)))
+                painter.fillRect(margin, Qt::black);
+        formPainter.paint(form, area);
     }
 
     // What the window repaints after an event: the places that changed since `damage` last

@@ -3,6 +3,7 @@
 #include "activities/labelling/phaseslab.h"
 #include "menus/intro0.h"
 #include "runtime/qt/GifVariantDecoder.h"
+#include "runtime/qt/JpegVariantDecoder.h"
 #include "runtime/qt/PictureVariants.h"
 
 #include <QFile>
@@ -161,6 +162,9 @@ TEST_F(ClassroomDisplay, ScaledUpPicturesComeFromTheirSharperVariantsWhileTheyMa
     QImage marked(154 * 3, 117 * 3, QImage::Format_RGB32);
     marked.fill(QColor(0, 200, 0));
     ASSERT_TRUE(marked.save(QString::fromStdString((copy.path() / "Images/phases3@3x.jpg").string())));
+    QImage markedDouble(154 * 2, 117 * 2, QImage::Format_RGB32);
+    markedDouble.fill(QColor(0, 0, 200));
+    ASSERT_TRUE(markedDouble.save(QString::fromStdString((copy.path() / "Images/phases3@2x.jpg").string())));
     ASSERT_TRUE(marked.save(QString::fromStdString((copy.path() / "Images/phases5@3x.jpg").string())));
     const fs::path phases5 = copy.path() / "Images/phases5.jpg";
     fs::last_write_time(phases5, fs::last_write_time(copy.path() / "Images/phases5@3x.jpg") + std::chrono::hours(1));
@@ -174,7 +178,7 @@ TEST_F(ClassroomDisplay, ScaledUpPicturesComeFromTheirSharperVariantsWhileTheyMa
         return scaled.pixelColor(static_cast<int>((image.Left + image.Width / 2) / 15 * 2.4),
                                  static_cast<int>((image.Top + image.Height / 2) / 15 * 2.4));
     };
-    EXPECT_TRUE(near(middleOf(3), QColor(0, 200, 0))) << "drawn from its variant";
+    EXPECT_TRUE(near(middleOf(3), QColor(0, 200, 0))) << "drawn from its variant three times the size";
     EXPECT_FALSE(near(middleOf(5), QColor(0, 200, 0))) << "a variant older than its picture is stale";
     EXPECT_TRUE(near(middleOf(4), QColor(200, 200, 200), 60)) << "the Full Moon, scaled from the original";
     const Image& third = moon.Image1[3];
@@ -182,6 +186,11 @@ TEST_F(ClassroomDisplay, ScaledUpPicturesComeFromTheirSharperVariantsWhileTheyMa
                                                                        static_cast<int>((third.Top + third.Height / 2) / 15)),
                       QColor(0, 200, 0)))
         << "at the design size the picture itself is painted";
+    EXPECT_TRUE(near(paintForm(moon, 1.8, 1.0, &variants)
+                         .pixelColor(static_cast<int>((third.Left + third.Width / 2) / 15 * 1.8),
+                                     static_cast<int>((third.Top + third.Height / 2) / 15 * 1.8)),
+                     QColor(0, 0, 200)))
+        << "at up to twice the size, from its double-size variant";
 
     // Kept reduced to the size it is painted at, the variant paints as the whole of it would:
     // as sharp, never reduced further.
@@ -212,6 +221,24 @@ TEST(GifVariant, DecodesToTheSamePixelsAsQtsReader) {
     const QImage read = decodeGif({reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())});
     EXPECT_EQ(read, QImage(title.fileName()).convertToFormat(read.format()));
     EXPECT_TRUE(decodeGif({reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size() / 2)}).isNull()) << "cut short";
+}
+
+// JPEG variants are read by libjpeg, reduced as their rows arrive (the banded reduction is
+// compared with drawing the whole variant above): the same pixels as Qt's reader.
+TEST(JpegVariant, DecodesToTheSamePixelsAsQtsReaderAndRefusesWhatDoesNotMatch) {
+    const std::filesystem::path file = std::filesystem::path(LUMENARY_APP_DIR) / "Images/phases0@3x.jpg";
+    const QImage qt(QString::fromStdString(file.string()));
+    EXPECT_EQ(decodeJpegVariant(file, qt.size(), qt.size()), qt.convertToFormat(QImage::Format_RGB32));
+    EXPECT_TRUE(decodeJpegVariant(file, qt.size() - QSize(1, 0), QSize(100, 100)).isNull()) << "not the size its picture calls for";
+    ProgramFolderCopy copy;
+    const std::filesystem::path damaged = copy.path() / "Images/phases0@3x.jpg";
+    QFile cut(QString::fromStdString(damaged.string()));
+    ASSERT_TRUE(cut.open(QIODevice::ReadWrite));
+    cut.seek(30);
+    cut.write(QByteArray(200, '\x55'));  // the tables garbled
+    cut.close();
+    EXPECT_TRUE(decodeJpegVariant(damaged, qt.size(), QSize(100, 100)).isNull());
+    EXPECT_TRUE(decodeJpegVariant(copy.path() / "Images/none@3x.jpg", qt.size(), QSize(100, 100)).isNull());
 }
 
 TEST_F(ClassroomDisplay, EdgesAreWholeDevicePixelsOnADenseDisplay) {

@@ -52,20 +52,21 @@ QString saveArtwork(const QImage& image, ArtworkFormat format, const QString& pa
     return QStringLiteral("%1: unknown picture format").arg(path);
 }
 
-QString sharperVariantPath(const QString& path)
+QString sharperVariantPath(const QString& path, int factor)
 {
     const int dot = path.lastIndexOf('.');
-    return path.left(dot) + QStringLiteral("@%1x").arg(sharperVariantFactor) + path.mid(dot);
+    return path.left(dot) + QStringLiteral("@%1x").arg(factor) + path.mid(dot);
 }
 
-// Every picture is drawn twice: at the size the screens measure, and at three times that size
-// beside it, for a screen scaled up on a projector or a dense display.
+// Every picture is drawn three times: at the size the screens measure, and at two and three
+// times that size beside it, for a screen scaled up on a projector or a dense display.
 QStringList writeArtwork(const QString& appDir)
 {
     QStringList failures;
     const QDir root(appDir);
     for (const ArtworkFile& file : artworkCatalogue()) {
-        for (const auto& [factor, path] : {std::pair{1, file.path}, std::pair{sharperVariantFactor, sharperVariantPath(file.path)}}) {
+        for (const int factor : {1, sharperVariantFactors[0], sharperVariantFactors[1]}) {
+            const QString path = factor == 1 ? file.path : sharperVariantPath(file.path, factor);
             const DrawingResolution resolution(factor);
             QImage picture = file.draw(file.size);
             picture.setDevicePixelRatio(1);

@@ -12,13 +12,14 @@ namespace lumenary::artwork {
 // success, otherwise what went wrong.
 QString saveArtwork(const QImage& image, ArtworkFormat format, const QString& path);
 
-// Each picture is also drawn this many times larger, for painting a screen scaled up.
-inline constexpr int sharperVariantFactor = 3;
+// Each picture is also drawn this many times larger, for painting a screen scaled up: twice
+// for a 1920 x 1080 display, three times for the denser ones.
+inline constexpr int sharperVariantFactors[] = {2, 3};
 
 // Where a picture's larger variant goes: beside it, named in Qt's way ("phases3@3x.jpg").
-QString sharperVariantPath(const QString& path);
+QString sharperVariantPath(const QString& path, int factor);
 
-// Draws every catalogued picture, and its larger variant, into the program folder.
+// Draws every catalogued picture, and its larger variants, into the program folder.
 // Returns one message per failure; an empty list means everything was written.
 QStringList writeArtwork(const QString& appDir);
 

@@ -52,10 +52,13 @@ QRect FormPainter::pixelRect(Twips left, Twips top, Twips width, Twips height) c
     return QRect(x0, y0, mapping_.toPixelX(left + width) - x0, mapping_.toPixelY(top + height) - y0);
 }
 
+QRect FormPainter::naturalRect(const Picture& picture, int left, int top) const {
+    return {left, top, static_cast<int>(std::lround(picture.width() * mapping_.scale)),
+            static_cast<int>(std::lround(picture.height() * mapping_.scale))};
+}
+
 void FormPainter::drawPicture(const Picture& picture, int left, int top) {
-    const QSize natural(static_cast<int>(std::lround(picture.width() * mapping_.scale)),
-                        static_cast<int>(std::lround(picture.height() * mapping_.scale)));
-    drawPicture(picture, QRect(QPoint(left, top), natural));
+    drawPicture(picture, naturalRect(picture, left, top));
 }
 
 void FormPainter::drawPicture(const Picture& picture, const QRect& target) {
@@ -94,11 +97,18 @@ void FormPainter::drawText(const Font& font, const QRect& box, int flags, const 
     painter_.restore();
 }
 
+QRect FormPainter::clientRect(const Form& form) const {
+    const TwipsSize client = form.clientSize();
+    return pixelRect(0, 0, client.Width, client.Height);
+}
+
 void FormPainter::paint(const Form& form, const QRegion& area) {
     area_ = area.isEmpty() ? nullptr : &area;
-    const TwipsSize client = form.clientSize();
-    painter_.fillRect(pixelRect(0, 0, client.Width, client.Height), toQColor(form.BackColor));
-    drawPicture(form.Picture, mapping_.toPixelX(0), mapping_.toPixelY(0));
+    const QRect client = clientRect(form);
+    const QRect background = naturalRect(form.Picture, mapping_.toPixelX(0), mapping_.toPixelY(0));
+    // An opaque background picture covering the client area hides the colour beneath it.
+    if (!form.Picture.isOpaque() || !background.contains(client)) painter_.fillRect(client, toQColor(form.BackColor));
+    drawPicture(form.Picture, background.left(), background.top());
     for (const Control* control : form.stackOf(nullptr)) paintControl(*control, 0, 0);
     // Over everything, so nothing in front of the focused control hides where the focus is.
     if (const Control* focused = form.focused(); focused && focusRing::showsOn(*focused)) {

@@ -29,10 +29,14 @@ public:
     // Paints the form; where an area is given, only the controls that reach into it.
     void paint(const Form& form, const QRegion& area = {});
 
+    // Where the form's client area lies, in pixels.
+    QRect clientRect(const Form& form) const;
+
 private:
     void paintControl(const Control& control, Twips originX, Twips originY);
     QRect pixelRect(Twips left, Twips top, Twips width, Twips height) const;
     // A picture at its natural size (scaled with the screen) from a top-left pixel.
+    QRect naturalRect(const Picture& picture, int left, int top) const;
     void drawPicture(const Picture& picture, int left, int top);
     void drawPicture(const Picture& picture, const QRect& target);
     void drawText(const Font& font, const QRect& box, int flags, const std::string& text);

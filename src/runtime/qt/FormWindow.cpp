@@ -81,9 +81,11 @@ void FormWindow::deliver(Input&& input) {
 void FormWindow::paintEvent(QPaintEvent* event) {
     if (!form_) return;
     QPainter painter(this);
+    FormPainter formPainter(painter, mapping_, &windows_.pictureVariants());
     // Full screen, the screen keeps its shape: the margins around it are black.
-    if (windows_.isFullScreen()) painter.fillRect(rect(), Qt::black);
-    FormPainter(painter, mapping_, &windows_.pictureVariants()).paint(*form_, event->region());
+    if (windows_.isFullScreen())
+        for (const QRect& margin : QRegion(rect()).subtracted(formPainter.clientRect(*form_))) painter.fillRect(margin, Qt::black);
+    formPainter.paint(*form_, event->region());
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* event) {
