@@ -4,6 +4,7 @@
 #include "menus/intro0.h"
 #include "runtime/qt/GifVariantDecoder.h"
 #include "runtime/qt/JpegVariantDecoder.h"
+#include "runtime/qt/LargeImage.h"
 #include "runtime/qt/PictureVariants.h"
 
 #include <QFile>
@@ -239,6 +240,24 @@ TEST(JpegVariant, DecodesToTheSamePixelsAsQtsReaderAndRefusesWhatDoesNotMatch) {
     cut.close();
     EXPECT_TRUE(decodeJpegVariant(damaged, qt.size(), QSize(100, 100)).isNull());
     EXPECT_TRUE(decodeJpegVariant(copy.path() / "Images/none@3x.jpg", qt.size(), QSize(100, 100)).isNull());
+}
+
+// A full-screen background kept in huge pages is an ordinary image to everything that uses it,
+// and its pixels live as long as any copy of it does.
+TEST(LargeImage, IsAnOrdinaryImageThatOutlivesItsFirstOwner) {
+    for (const QSize size : {QSize(1440, 1080), QSize(37, 11)}) {
+        QImage copy;
+        {
+            QImage image = largeImage(size, QImage::Format_RGB32);
+            ASSERT_EQ(image.size(), size);
+            EXPECT_EQ(image.format(), QImage::Format_RGB32);
+            image.fill(QColor(10, 20, 30));
+            QPainter(&image).fillRect(QRect(QPoint(size.width() - 3, size.height() - 2), QSize(3, 2)), QColor(200, 0, 0));
+            copy = image;
+        }
+        EXPECT_EQ(copy.pixelColor(0, 0), QColor(10, 20, 30));
+        EXPECT_EQ(copy.pixelColor(size.width() - 1, size.height() - 1), QColor(200, 0, 0));
+    }
 }
 
 TEST_F(ClassroomDisplay, EdgesAreWholeDevicePixelsOnADenseDisplay) {

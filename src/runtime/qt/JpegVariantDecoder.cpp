@@ -1,5 +1,7 @@
 #include "JpegVariantDecoder.h"
 
+#include "LargeImage.h"
+
 #include <QFile>
 #include <QPainter>
 
@@ -79,7 +81,7 @@ QImage decodeJpegVariant(const std::filesystem::path& file, QSize expected, QSiz
     Decompressor decompressor;
 
     if (painted.width() >= expected.width() || painted.height() >= expected.height()) {
-        QImage whole(expected, QImage::Format_RGB32);
+        QImage whole = largeImage(expected, QImage::Format_RGB32);
         if (whole.isNull()) return {};
         const bool read = readRows(decompressor.info, bytes, source.size(), expected,
                                    [&](int row) { return whole.scanLine(row); }, [](int, int) {});
@@ -90,7 +92,7 @@ QImage decodeJpegVariant(const std::filesystem::path& file, QSize expected, QSiz
     // it: a destination row samples the two source rows around (row + 0.5) / scale - 0.5. Bands
     // overlap by one row, so every destination row is drawn once, from both of its source rows,
     // exactly as drawing the whole variant would.
-    QImage reduced(painted, QImage::Format_RGB32);
+    QImage reduced = largeImage(painted, QImage::Format_RGB32);
     QImage band(expected.width(), bandRows + 1, QImage::Format_RGB32);
     if (reduced.isNull() || band.isNull()) return {};
     const double scale = double(painted.height()) / expected.height();

@@ -2,6 +2,7 @@
 
 #include "GifVariantDecoder.h"
 #include "JpegVariantDecoder.h"
+#include "LargeImage.h"
 #include "QtPictureDecoder.h"
 #include "runtime/PicturePath.h"
 #include "runtime/RuntimeError.h"
@@ -22,7 +23,7 @@ namespace {
 // Reduced once, as the painter would draw it, to the size it is painted at; never enlarged.
 QImage reducedTo(const QImage& image, QSize painted) {
     if (image.isNull() || painted.width() >= image.width() || painted.height() >= image.height()) return image;
-    QImage reduced(painted, image.format());
+    QImage reduced = largeImage(painted, image.format());
     reduced.fill(Qt::transparent);
     QPainter painter(&reduced);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
