@@ -224,15 +224,21 @@ TEST(GifVariant, DecodesToTheSamePixelsAsQtsReader) {
     EXPECT_TRUE(decodeGif({reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size() / 2)}).isNull()) << "cut short";
 }
 
-// JPEG variants are read by libjpeg, reduced as their rows arrive (the banded reduction is
-// compared with drawing the whole variant above): the same pixels as Qt's reader.
+// JPEG variants are read by libjpeg, reduced as their rows arrive: the same pixels as Qt's
+// reader, and band by band the same pixels as reducing the whole.
 TEST(JpegVariant, DecodesToTheSamePixelsAsQtsReaderAndRefusesWhatDoesNotMatch) {
-    const std::filesystem::path file = std::filesystem::path(LUMENARY_APP_DIR) / "Images/phases0@3x.jpg";
-    const QImage qt(QString::fromStdString(file.string()));
-    EXPECT_EQ(decodeJpegVariant(file, qt.size(), qt.size()), qt.convertToFormat(QImage::Format_RGB32));
+    const std::filesystem::path file = std::filesystem::path(LUMENARY_APP_DIR) / "Images/logo2@3x.jpg";
+    const QImage qt = QImage(QString::fromStdString(file.string())).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(decodeJpegVariant(file, qt.size(), qt.size()), qt);
+    QImage reduced(qt.size() * 4 / 5, QImage::Format_RGB32);
+    QPainter painter(&reduced);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(reduced.rect(), qt);
+    painter.end();
+    EXPECT_EQ(decodeJpegVariant(file, qt.size(), reduced.size()), reduced);
     EXPECT_TRUE(decodeJpegVariant(file, qt.size() - QSize(1, 0), QSize(100, 100)).isNull()) << "not the size its picture calls for";
     ProgramFolderCopy copy;
-    const std::filesystem::path damaged = copy.path() / "Images/phases0@3x.jpg";
+    const std::filesystem::path damaged = copy.path() / "Images/logo2@3x.jpg";
     QFile cut(QString::fromStdString(damaged.string()));
     ASSERT_TRUE(cut.open(QIODevice::ReadWrite));
     cut.seek(30);

@@ -144,6 +144,8 @@ TEST_F(PaintTest, PicturesArePaintedWhereTheirControlsAreAndButtonFacesCentred) 
     EXPECT_LE(best, 2) << "the exit face is drawn whole inside the button's edge";
     EXPECT_EQ(offset, QPoint(1, 1)) << "centred as a pressed-in picture is, a pixel right of and below the middle";
     expectEdge(image, main.Command1, {white, light}, {darkShadow, shadow});
+    main.Picture = main.Command1.Picture;  // opaque, and smaller than the screen
+    EXPECT_EQ(paintForm(main).pixelColor(700, 300), QColor(49, 135, 215)) << "the screen's colour beyond its background picture";
 
     Titlefrm& title = open<Titlefrm>();
     image = paintForm(title);
