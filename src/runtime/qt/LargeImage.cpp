@@ -32,14 +32,17 @@ QImage largeImage(QSize size, QImage::Format format) {
     const std::size_t bytesPerLine = (std::size_t(size.width()) * depth / 8 + 3) & ~std::size_t(3);
     const std::size_t bytes = bytesPerLine * std::size_t(size.height());
     if (bytes < hugePage) return QImage(size, format);
-    // Mapped a huge page longer than needed, so that the pixels can start on a huge page's edge.
-    const std::size_t length = bytes + hugePage;
+    // Whole huge pages, and one more, so that the pixels can start on a huge page's edge: a huge
+    // page is used only where all of it is advised.
+    const std::size_t advised = (bytes + hugePage - 1) & ~(hugePage - 1);
+    const std::size_t length = advised + hugePage;
     void* start = mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (start == MAP_FAILED) return QImage(size, format);
     auto* pixels = reinterpret_cast<uchar*>((reinterpret_cast<std::uintptr_t>(start) + hugePage - 1) & ~(hugePage - 1));
-    madvise(pixels, bytes, MADV_HUGEPAGE);  // only advice: where refused, ordinary pages serve
-    QImage image(pixels, size.width(), size.height(), static_cast<qsizetype>(bytesPerLine), format, unmap, new Mapping{start, length});
-    if (image.isNull()) munmap(start, length);
+    madvise(pixels, advised, MADV_HUGEPAGE);  // only advice: where refused, ordinary pages serve
+    auto* mapping = new Mapping{start, length};
+    QImage image(pixels, size.width(), size.height(), static_cast<qsizetype>(bytesPerLine), format, unmap, mapping);
+    if (image.isNull()) unmap(mapping);
     return image;
 }
 #else
