@@ -2,7 +2,7 @@
 #include "WindowTest.h"
 #include "activities/labelling/phaseslab.h"
 #include "menus/intro0.h"
-#include "runtime/qt/GifVariantDecoder.h"
+#include "runtime/qt/GifDecoder.h"
 #include "runtime/qt/JpegVariantDecoder.h"
 #include "runtime/qt/LargeImage.h"
 #include "runtime/qt/PictureVariants.h"

@@ -1,6 +1,6 @@
 #include "PictureVariants.h"
 
-#include "GifVariantDecoder.h"
+#include "GifDecoder.h"
 #include "JpegVariantDecoder.h"
 #include "LargeImage.h"
 #include "QtPictureDecoder.h"

@@ -1,6 +1,6 @@
 #include "QtPictureDecoder.h"
 
-#include "GifVariantDecoder.h"
+#include "GifDecoder.h"
 #include "runtime/RuntimeError.h"
 
 #include <QBuffer>

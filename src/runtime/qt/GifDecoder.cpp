@@ -1,4 +1,4 @@
-#include "GifVariantDecoder.h"
+#include "GifDecoder.h"
 
 #include <gif_lib.h>
 

@@ -8,6 +8,8 @@
 
 namespace lumenary {
 
+// The program's GIFs (the title's picture and its sharper variants) are read with giflib.
+
 // Decodes a sharper GIF variant with giflib, several times quicker than Qt's GIF reader on a
 // picture the size of a full-screen title. Handles the one still frame the build draws, covering
 // the whole picture; anything else (or a file it cannot read) gives a null image, and the
