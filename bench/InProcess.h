@@ -78,9 +78,7 @@ public:
         QPainter painter(&image(form));
         if (!area.isEmpty()) painter.setClipRegion(area);
         FormPainter formPainter(painter, mapping(form), &variants);
-        if (size_ == Size::fullScreen)
-            for (const QRect& margin : QRegion(painter.window()).subtracted(formPainter.clientRect(form)))
-                painter.fillRect(margin, Qt::black);
+        if (size_ == Size::fullScreen) formPainter.paintMargins(form, painter.window());
         formPainter.paint(form, area);
     }
 

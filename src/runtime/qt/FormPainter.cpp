@@ -102,6 +102,11 @@ QRect FormPainter::clientRect(const Form& form) const {
     return pixelRect(0, 0, client.Width, client.Height);
 }
 
+// Only the margins: the screen is painted over everything else.
+void FormPainter::paintMargins(const Form& form, const QRect& window) {
+    for (const QRect& margin : QRegion(window).subtracted(clientRect(form))) painter_.fillRect(margin, Qt::black);
+}
+
 void FormPainter::paint(const Form& form, const QRegion& area) {
     area_ = area.isEmpty() ? nullptr : &area;
     const QRect client = clientRect(form);

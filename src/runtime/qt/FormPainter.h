@@ -29,10 +29,12 @@ public:
     // Paints the form; where an area is given, only the controls that reach into it.
     void paint(const Form& form, const QRegion& area = {});
 
-    // Where the form's client area lies, in pixels.
-    QRect clientRect(const Form& form) const;
+    // Full screen, the screen keeps its shape: the parts of `window` around it are black.
+    void paintMargins(const Form& form, const QRect& window);
 
 private:
+    // Where the form's client area lies, in pixels.
+    QRect clientRect(const Form& form) const;
     void paintControl(const Control& control, Twips originX, Twips originY);
     QRect pixelRect(Twips left, Twips top, Twips width, Twips height) const;
     // A picture at its natural size (scaled with the screen) from a top-left pixel.

@@ -82,9 +82,7 @@ void FormWindow::paintEvent(QPaintEvent* event) {
     if (!form_) return;
     QPainter painter(this);
     FormPainter formPainter(painter, mapping_, &windows_.pictureVariants());
-    // Full screen, the screen keeps its shape: the margins around it are black.
-    if (windows_.isFullScreen())
-        for (const QRect& margin : QRegion(rect()).subtracted(formPainter.clientRect(*form_))) painter.fillRect(margin, Qt::black);
+    if (windows_.isFullScreen()) formPainter.paintMargins(*form_, rect());
     formPainter.paint(*form_, event->region());
 }
 
