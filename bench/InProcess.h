@@ -5,11 +5,11 @@
 // medians go into.
 #include "runtime/Form.h"
 #include "runtime/Runtime.h"
-#include "runtime/qt/FormDamage.h"
-#include "runtime/qt/FormPainter.h"
-#include "runtime/qt/FormWindows.h"
-#include "runtime/qt/PictureVariants.h"
-#include "runtime/qt/QtPlatform.h"
+#include "runtime/FormChanges.h"
+#include "qt/painting/FormPainter.h"
+#include "qt/window/FormWindows.h"
+#include "qt/pictures/PictureVariants.h"
+#include "qt/window/QtPlatform.h"
 
 #include <QImage>
 #include <QPainter>
@@ -82,10 +82,10 @@ public:
         formPainter.paint(form, area);
     }
 
-    // What the window repaints after an event: the places that changed since `damage` last
+    // What the window repaints after an event: the places that changed since `changes` last
     // looked, and nothing when nothing did.
-    void paintChanges(const Form& form, PictureVariants& variants, FormDamage& damage) {
-        const QRegion changed = damage.changes(form, mapping(form));
+    void paintChanges(const Form& form, PictureVariants& variants, FormChanges& changes) {
+        const QRegion changed = FormPainter::changedArea(changes.since(form), mapping(form));
         if (!changed.isEmpty()) paint(form, variants, changed);
     }
 

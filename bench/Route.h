@@ -23,9 +23,9 @@ inline void click(Runtime& runtime, Control& control, const std::function<void()
     Form& form = control.form();
     const Twips x = control.absoluteLeft() + control.Width / 2;
     const Twips y = control.absoluteTop() + control.Height / 2;
-    runtime.dispatch([&] { form.mouseDown(mouse::left, 0, x, y); });
+    runtime.dispatch([&] { form.mouseDown({.button = mouse::left, .buttons = mouse::left, .at = {x, y}}); });
     if (afterEach) afterEach();
-    runtime.dispatch([&] { form.mouseUp(mouse::left, 0, x, y); });
+    runtime.dispatch([&] { form.mouseUp({.button = mouse::left, .at = {x, y}}); });
     if (afterEach) afterEach();
 }
 

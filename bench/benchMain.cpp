@@ -3,7 +3,7 @@
 // writes its lines of the summary table to the file named by --rows=FILE.
 #include "InProcess.h"
 #include "Summary.h"
-#include "runtime/qt/QtFonts.h"
+#include "qt/painting/QtFonts.h"
 
 #include <QGuiApplication>
 

@@ -19,7 +19,7 @@ class MoonBoard {
 public:
     MoonBoard(Size size, Repaint repaint) : size_(size), canvas_(size), repaint_(repaint) {
         moon.Show();
-        canvas_.paintChanges(moon, variants_, damage_);
+        canvas_.paintChanges(moon, variants_, changes_);
     }
 
     template <class Input>
@@ -31,7 +31,7 @@ public:
         if (repaint_ == Repaint::wholeWindow)
             canvas_.paint(moon, variants_);
         else
-            canvas_.paintChanges(moon, variants_, damage_);
+            canvas_.paintChanges(moon, variants_, changes_);
     }
 
     // The window shows what painting it whole would show: repainting only the changes missed none.
@@ -45,7 +45,7 @@ private:
     BenchPlatform platform_;
     Runtime runtime_{platform_};
     PictureVariants variants_{appFolder};
-    FormDamage damage_;
+    FormChanges changes_;
     Size size_;
     Canvas canvas_;
     Repaint repaint_;
@@ -60,13 +60,13 @@ void dragStep(benchmark::State& state, Size size, Repaint repaint) {
     const Label& label = moon.Label2[0];
     const Twips x = centreX(label);
     const Twips y = centreY(label);
-    board.deliver([&] { moon.mouseDown(mouse::left, 0, x, y); });
+    board.deliver([&] { moon.mouseDown({.button = mouse::left, .buttons = mouse::left, .at = {x, y}}); });
     int step = 0;
     for (auto _ : state) {
         // Three pixels to the side and back: the label follows the pointer every time.
         const Twips to = x + (++step % 2) * 45;
         timed(state, [&] {
-            board.deliver([&] { moon.mouseMove(mouse::left, 0, to, y); });
+            board.deliver([&] { moon.mouseMove({.buttons = mouse::left, .at = {to, y}}); });
             board.repaint();
         });
     }
@@ -84,11 +84,11 @@ void drop(benchmark::State& state, Size size, Repaint repaint) {
         const Label& box = ++step % 2 ? moon.Label1[0] : moon.Label4[0];
         const Twips x = box.Left + 30 + label.Width / 2;
         const Twips y = box.Top + 30 + label.Height / 2;
-        board.deliver([&] { moon.mouseDown(mouse::left, 0, centreX(label), centreY(label)); });
-        board.deliver([&] { moon.mouseMove(mouse::left, 0, x, y); });
+        board.deliver([&] { moon.mouseDown({.button = mouse::left, .buttons = mouse::left, .at = {centreX(label), centreY(label)}}); });
+        board.deliver([&] { moon.mouseMove({.buttons = mouse::left, .at = {x, y}}); });
         board.repaint();
         timed(state, [&] {
-            board.deliver([&] { moon.mouseUp(mouse::left, 0, x, y); });
+            board.deliver([&] { moon.mouseUp({.button = mouse::left, .at = {x, y}}); });
             board.repaint();
         });
         if (label.Left != box.Left || label.Top != box.Top) {

@@ -5,9 +5,9 @@
 #include "PeakMemory.h"
 #include "Route.h"
 #include "framework/StartUp.h"
-#include "runtime/qt/FormWindows.h"
-#include "runtime/qt/QtFonts.h"
-#include "runtime/qt/QtPlatform.h"
+#include "qt/window/FormWindows.h"
+#include "qt/painting/QtFonts.h"
+#include "qt/window/QtPlatform.h"
 
 #include <QApplication>
 #include <QStyleFactory>

@@ -7,7 +7,7 @@ namespace lumenary {
 
 // A text an activity places: its box, font and caption.
 struct TextSpot {
-    Twips left, top, width, height;
+    TwipsRect box;
     Font font;
     const char* caption;
 };

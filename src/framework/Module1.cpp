@@ -9,11 +9,7 @@ namespace lumenary::Module1 {
 namespace {
 
 constexpr Color standardBackColor{49, 135, 214};
-constexpr Twips screenWidth = 12000;
-constexpr Twips screenHeight = 9000;
 constexpr int twipsScale = 1;
-constexpr Twips buttonWidth = 1785;
-constexpr Twips buttonHeight = 495;
 
 // Runs one statement of the set-up; a failure skips just that statement, silently.
 template <class Statement>
@@ -64,35 +60,31 @@ void setupform(Form& screen) {
             target.Picture = LoadPicture(face.picture);
         });
 
-    tolerate([&] { button(screen, "cmdgo").Top = 7950; });
-    tolerate([&] { button(screen, "cmdgo").Width = buttonWidth; });
-    tolerate([&] { button(screen, "cmdgo").Left = 10050; });
-    tolerate([&] { button(screen, "cmdgo").Height = buttonHeight; });
-    tolerate([&] { button(screen, "cmdgo").TabStop = false; });
-
-    tolerate([&] { button(screen, "cmdjotter").Left = 10050; });
-    tolerate([&] { button(screen, "cmdjotter").Height = buttonHeight; });
-    tolerate([&] { button(screen, "cmdjotter").Top = button(screen, "cmdgo").Top - button(screen, "cmdjotter").Height; });
-    tolerate([&] { button(screen, "cmdjotter").Width = buttonWidth; });
-    tolerate([&] { button(screen, "cmdjotter").TabStop = false; });
-
-    tolerate([&] { button(screen, "cmdsoln").Height = buttonHeight; });
-    tolerate([&] { button(screen, "cmdsoln").Top = button(screen, "cmdjotter").Top - button(screen, "cmdsoln").Height; });
-    tolerate([&] { button(screen, "cmdsoln").Width = buttonWidth; });
-    tolerate([&] { button(screen, "cmdsoln").Left = 10050; });
-    tolerate([&] { button(screen, "cmdsoln").TabStop = false; });
-
-    tolerate([&] { button(screen, "cmdcheckit").Height = buttonHeight; });
-    tolerate([&] { button(screen, "cmdcheckit").Left = 10050; });
-    tolerate([&] { button(screen, "cmdcheckit").Top = button(screen, "cmdsoln").Top - button(screen, "cmdcheckit").Height; });
-    tolerate([&] { button(screen, "cmdcheckit").Width = buttonWidth; });
-    tolerate([&] { button(screen, "cmdcheckit").TabStop = false; });
-
-    tolerate([&] { button(screen, "cmdexit").Top = 7950; });
-    tolerate([&] { button(screen, "cmdexit").Width = buttonWidth; });
-    tolerate([&] { button(screen, "cmdexit").Left = 60; });
-    tolerate([&] { button(screen, "cmdexit").Height = buttonHeight; });
-    tolerate([&] { button(screen, "cmdexit").TabStop = false; });
+    // The bottom row, then each button stacked on the one below it as that one now stands. Each
+    // write is a statement of its own, skipped alone when it fails.
+    struct Place {
+        const char* button;
+        Twips left;
+        Twips top;          // on the bottom row
+        const char* below;  // or stacked on this one
+    };
+    static constexpr Place places[] = {
+        {"cmdgo",      10050,                exitButtonPlace.y, nullptr},
+        {"cmdjotter",  10050,                0,                 "cmdgo"},
+        {"cmdsoln",    10050,                0,                 "cmdjotter"},
+        {"cmdcheckit", 10050,                0,                 "cmdsoln"},
+        {"cmdexit",    exitButtonPlace.x,    exitButtonPlace.y, nullptr},
+    };
+    for (const Place& place : places) {
+        tolerate([&] { button(screen, place.button).Left = place.left; });
+        tolerate([&] { button(screen, place.button).Height = buttonHeight; });
+        tolerate([&] {
+            button(screen, place.button).Top =
+                place.below ? button(screen, place.below).Top - button(screen, place.button).Height : place.top;
+        });
+        tolerate([&] { button(screen, place.button).Width = buttonWidth; });
+        tolerate([&] { button(screen, place.button).TabStop = false; });
+    }
 }
 
 }  // namespace lumenary::Module1

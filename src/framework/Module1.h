@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/Twips.h"
+
 namespace lumenary {
 
 class Form;
@@ -8,7 +10,15 @@ class Form;
 // Form_Load: a 12000 x 9000-twip window in the standard colour, without an icon, centred on
 // the desktop; and the standard command buttons, found by name, given faces and places.
 namespace Module1 {
-void setupform(Form& screen);
-}
 
+inline constexpr Twips screenWidth = 12000;
+inline constexpr Twips screenHeight = 9000;
+// The standard buttons' size, and where the exit button sits: the bottom left corner.
+inline constexpr Twips buttonWidth = 1785;
+inline constexpr Twips buttonHeight = 495;
+inline constexpr TwipsPoint exitButtonPlace{60, 7950};
+
+void setupform(Form& screen);
+
+}  // namespace Module1
 }  // namespace lumenary

@@ -1,41 +1,29 @@
 #include "StartUp.h"
 
 #include "Titlefrm.h"
-#include "activities/labelling/phaseslab.h"
-#include "activities/labelling/weatherlab.h"
-#include "activities/questions/magnets.h"
-#include "activities/questions/newtonmeter.h"
 #include "menus/TopicMenus.h"
 #include "runtime/Runtime.h"
 
-#include <algorithm>
-
 namespace lumenary {
 
-namespace {
+const char* ActivityStart::name() const { return link->name; }
 
-template <class Menu, class Activity>
-void openBeneath() {
-    form<Menu>().Show();
-    form<Activity>().Show();
+void ActivityStart::open() const {
+    topicMenu(menu).Show();
+    link->open();
 }
 
-// clang-format off
-const ActivityStart starts[] = {
-    {"phaseslab",   openBeneath<menu2, phaseslab>},
-    {"weatherlab",  openBeneath<menu2, weatherlab>},
-    {"newtonmeter", openBeneath<menu1, newtonmeter>},
-    {"magnets",     openBeneath<menu3, magnets>},
-};
-// clang-format on
+std::vector<ActivityStart> activityStarts() {
+    std::vector<ActivityStart> starts;
+    for (const TopicMenuRow& row : topicMenuRows())
+        for (const ActivityLink& link : row.links) starts.push_back({row.number - 1, &link});
+    return starts;
+}
 
-}  // namespace
-
-std::span<const ActivityStart> activityStarts() { return starts; }
-
-const ActivityStart* findActivityStart(std::string_view name) {
-    const auto found = std::ranges::find(starts, name, &ActivityStart::name);
-    return found == std::end(starts) ? nullptr : &*found;
+std::optional<ActivityStart> findActivityStart(std::string_view name) {
+    for (const ActivityStart& start : activityStarts())
+        if (name == start.name()) return start;
+    return std::nullopt;
 }
 
 void startOnTitleScreen() { form<Titlefrm>().Show(); }

@@ -13,15 +13,11 @@ constexpr Twips clientHeight = 6570;
 constexpr Color titleBlue{0, 0, 255};
 const char* const artworkPath = "opening\\tessil00.gif";
 
-Label& titleLabel(Form& form, const char* name, Frame* frame, const std::string& caption, Font font, Twips left,
-                  Twips top, Twips width, Twips height, int tabIndex) {
+Label& titleLabel(Form& form, const char* name, Frame* frame, const std::string& caption, Font font, TwipsRect box, int tabIndex) {
     Label& label = form.add<Label>(name, -1, frame);
+    label.setStyle({.Font = std::move(font), .ForeColor = titleBlue, .BackStyle = backStyle::transparent, .Alignment = Alignment::Center});
+    label.setBounds(box);
     label.Caption = caption;
-    label.Font = std::move(font);
-    label.ForeColor = titleBlue;
-    label.BackStyle = backStyle::transparent;
-    label.Alignment = Alignment::Center;
-    label.Left = left, label.Top = top, label.Width = width, label.Height = height;
     label.TabIndex = tabIndex;
     return label;
 }
@@ -30,7 +26,7 @@ CommandButton& titleButton(Form& form, const char* name, Frame* frame, const cha
     CommandButton& button = form.add<CommandButton>(name, -1, frame);
     button.Caption = caption;
     button.BackColor = colors::silver;
-    button.Left = left, button.Top = 6000, button.Width = 1335, button.Height = 375;
+    button.setBounds({left, 6000, 1335, 375});
     button.TabIndex = tabIndex;
     return button;
 }
@@ -42,12 +38,12 @@ Titlefrm::Titlefrm()
     : Form("Titlefrm"),
       Frame1(add<Frame>("Frame1")),
       Label4(titleLabel(*this, "Label4", &Frame1, "Lumenary", {"Times New Roman", 26.25f, true},
-                        120, 180, 5175, 1455, 1)),
+                        {120, 180, 5175, 1455}, 1)),
       Label2(titleLabel(*this, "Label2", &Frame1,
                         "Corbelwick Learning. Free to use in any classroom.",
-                        {"Arial", 8.25f, false}, 0, 6420, 5415, 255, 2)),
+                        {"Arial", 8.25f, false}, {0, 6420, 5415, 255}, 2)),
       Label3(titleLabel(*this, "Label3", &Frame1, "By the Corbelwick science team",
-                        {"Times New Roman", 15.75f, false}, 360, 5370, 4695, 615, 3)),
+                        {"Times New Roman", 15.75f, false}, {360, 5370, 4695, 615}, 3)),
       Command1(titleButton(*this, "Command1", &Frame1, "OK", 1320, 4)),
       Command2(titleButton(*this, "Command2", &Frame1, "Exit", 2760, 5)),
       Picture1(add<PictureBox>("Picture1", -1, &Frame1)) {
@@ -58,9 +54,9 @@ Titlefrm::Titlefrm()
     Width = clientWidth + margins.horizontal();
     Height = clientHeight + margins.vertical();
 
-    Frame1.Left = 0, Frame1.Top = -90, Frame1.Width = 5480, Frame1.Height = 6660;
+    Frame1.setBounds({0, -90, 5480, 6660});
     Frame1.TabIndex = 0;
-    Picture1.Left = 300, Picture1.Top = 1560, Picture1.Width = 4800, Picture1.Height = 3600;
+    Picture1.setBounds({300, 1560, 4800, 3600});
     Picture1.TabIndex = 6;
 
     Command1.events()->Click = [this](int) { Command1_Click(); };

@@ -1,25 +1,23 @@
 #include "MenuFrame.h"
 
 #include "TopicMenus.h"
+#include "framework/Hover.h"
+#include "framework/Module1.h"
 #include "runtime/Runtime.h"
 
 namespace lumenary {
 
-Label& designMenuLabel(Label& label, Color backColor, float points, Twips left, Twips top, Twips width, Twips height) {
-    label.Font = {"Tahoma", points, true};
-    label.ForeColor = colors::yellow;
-    label.BackColor = backColor;
-    label.Alignment = Alignment::Center;
-    label.BorderStyle = true;
-    label.Left = left, label.Top = top, label.Width = width, label.Height = height;
-    return label;
+LabelStyle menuLabelStyle(Color backColor, float points) {
+    return {.Font = {"Tahoma", points, true}, .ForeColor = colors::yellow, .BackColor = backColor, .BorderStyle = true,
+            .Alignment = Alignment::Center};
 }
 
 MenuFrame::MenuFrame(std::string name)
     : Form(std::move(name)), Label1(add<Label>("Label1")), Label2(*this, "Label2"), Command1(add<CommandButton>("Command1")) {
     Caption = "Corbelwick";
 
-    Label& firstEntry = designMenuLabel(Label2.add(0), colors::blue, 18, 9600, 2400, 2235, 495);
+    Label& firstEntry = Label2.add(0).setStyle(menuLabelStyle(colors::blue, 18));
+    firstEntry.setBounds({9600, 2400, 2235, 495});
     firstEntry.Caption = "Menu 1";
     firstEntry.BackStyle = backStyle::transparent;
     firstEntry.Visible = false;
@@ -32,17 +30,14 @@ MenuFrame::MenuFrame(std::string name)
 
 void MenuFrame::placeExitButton() {
     Command1.Picture = LoadPicture("Images\\exit.jpg");
-    Command1.Width = 1785;
-    Command1.Height = 495;
-    Command1.Left = 60;
-    Command1.Top = 7950;
+    Command1.setBounds({Module1::exitButtonPlace.x, Module1::exitButtonPlace.y, Module1::buttonWidth, Module1::buttonHeight});
 }
 
-void MenuFrame::createMenuEntries() {
+void MenuFrame::loadColumn(ControlArray<Label>& column) {
     for (int i = 1; i < menuEntries; ++i) {
-        Label& entry = Label2.Load(i);
-        entry.Left = Label2[0].Left;
-        entry.Top = Label2[0].Top + entrySpacing * i;
+        Label& entry = column.Load(i);
+        entry.Left = column[0].Left;
+        entry.Top = column[0].Top + entrySpacing * i;
     }
 }
 
@@ -60,13 +55,13 @@ std::string MenuFrame::accessibleName(const Control& control) const {
     return &control == &Command1 ? "Exit" : Form::accessibleName(control);
 }
 
-void MenuFrame::Label1_MouseMove(int, int, Twips, Twips) { Label1.BackStyle = backStyle::opaque; }
+void MenuFrame::Label1_MouseMove(int, int, Twips, Twips) { showHover(Label1, true); }
 
-void MenuFrame::Label2_MouseMove(int index, int, int, Twips, Twips) { Label2[index].BackStyle = backStyle::opaque; }
+void MenuFrame::Label2_MouseMove(int index, int, int, Twips, Twips) { showHover(Label2[index], true); }
 
 void MenuFrame::Form_MouseMove(int, int, Twips, Twips) {
-    Label1.BackStyle = backStyle::transparent;
-    for (int i = 0; i < menuEntries; ++i) Label2[i].BackStyle = backStyle::transparent;
+    showHover(Label1, false);
+    for (int i = 0; i < menuEntries; ++i) showHover(Label2[i], false);
 }
 
 }  // namespace lumenary

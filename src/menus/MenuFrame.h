@@ -31,7 +31,8 @@ protected:
 
     // Load steps shared by every menu, each named after what it does.
     void placeExitButton();
-    void createMenuEntries();
+    // Makes entries 1 ... 4 of a column below its entry 0, as copies of it.
+    static void loadColumn(ControlArray<Label>& column);
     void captionMenuEntries();
     void showMenuEntries();
 
@@ -42,7 +43,7 @@ protected:
     static constexpr Twips entrySpacing = 750;
 };
 
-// An entry of a menu's columns: yellow bold Tahoma text, centred, with a border.
-Label& designMenuLabel(Label& label, Color backColor, float points, Twips left, Twips top, Twips width, Twips height);
+// The look of the menus' headings and entries: yellow bold Tahoma text, centred, with a border.
+LabelStyle menuLabelStyle(Color backColor, float points);
 
 }  // namespace lumenary

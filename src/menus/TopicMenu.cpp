@@ -7,11 +7,11 @@
 namespace lumenary {
 
 TopicMenu::TopicMenu(std::string name, const TopicMenuRow& row) : MenuFrame(std::move(name)), Label3(*this, "Label3"), row_(row) {
-    designMenuLabel(Label1, colors::black, 36, 0, 120, row.headingWidth, row.headingHeight);
+    Label1.setStyle(menuLabelStyle(colors::black, 36)).setBounds({0, 120, row.headingWidth, row.headingHeight});
     Label1.Caption = row.heading;
-    Label1.BackStyle = backStyle::opaque;
 
-    Label& firstActivity = designMenuLabel(Label3.add(0), colors::black, 15.75f, 0, 2400, row.activityWidth, 495);
+    Label& firstActivity = Label3.add(0).setStyle(menuLabelStyle(colors::black, 15.75f));
+    firstActivity.setBounds({0, 2400, row.activityWidth, 495});
     firstActivity.Caption = row.activities[0];
     firstActivity.Enabled = false;
     firstActivity.Visible = false;
@@ -26,23 +26,15 @@ void TopicMenu::Form_Load() {
     BackColor = menuBackColor;
     Picture = form<intro0>().Picture;
     placeExitButton();
-    Label1.Left = (screenWidth - Label1.Width) / 2;
-    Label3[0].Left = (screenWidth - Label3[0].Width) / 2;
-    createMenuEntries();
-    createActivityEntries();
+    Label1.Left = (Module1::screenWidth - Label1.Width) / 2;
+    Label3[0].Left = (Module1::screenWidth - Label3[0].Width) / 2;
+    loadColumn(Label2);
+    loadColumn(Label3);
     captionMenuEntries();
     for (int i = 1; i < menuEntries; ++i) Label3[i].Caption = row_.activities[i];
     showMenuEntries();
     for (int i = 0; i < menuEntries; ++i) Label3[i].Visible = true;
     for (const ActivityLink& link : row_.links) Label3[link.entry].Enabled = true;
-}
-
-void TopicMenu::createActivityEntries() {
-    for (int i = 1; i < menuEntries; ++i) {
-        Label& entry = Label3.Load(i);
-        entry.Left = Label3[0].Left;
-        entry.Top = Label3[0].Top + entrySpacing * i;
-    }
 }
 
 void TopicMenu::Label2_Click(int index) {

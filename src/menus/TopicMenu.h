@@ -10,6 +10,7 @@ namespace lumenary {
 // An activity entry that opens a screen.
 struct ActivityLink {
     int entry;
+    const char* name;  // the activity screen's own name, by which the command line asks for it
     void (*open)();
 };
 
@@ -28,8 +29,6 @@ struct TopicMenuRow {
 // of which those with an activity screen are enabled and open it.
 class TopicMenu : public MenuFrame {
 public:
-    static constexpr Twips screenWidth = 12000;
-
     ControlArray<Label> Label3;
 
     void Form_Load() override;
@@ -41,8 +40,6 @@ protected:
     TopicMenu(std::string name, const TopicMenuRow& row);
 
 private:
-    void createActivityEntries();
-
     const TopicMenuRow& row_;
 };
 

@@ -10,17 +10,22 @@ namespace lumenary {
 
 namespace {
 
+template <class Activity>
+void show() { form<Activity>().Show(); }
+
 // Activity screens open in front of the menu, which stays loaded beneath them.
+// clang-format off
 const ActivityLink menu1Links[] = {
-    {4, [] { form<newtonmeter>().Show(); }},
+    {4, "newtonmeter", show<newtonmeter>},
 };
 const ActivityLink menu2Links[] = {
-    {2, [] { form<phaseslab>().Show(); }},
-    {3, [] { form<weatherlab>().Show(); }},
+    {2, "phaseslab",   show<phaseslab>},
+    {3, "weatherlab",  show<weatherlab>},
 };
 const ActivityLink menu3Links[] = {
-    {1, [] { form<magnets>().Show(); }},
+    {1, "magnets",     show<magnets>},
 };
+// clang-format on
 
 // clang-format off
 const TopicMenuRow rows[] = {
@@ -40,6 +45,8 @@ menu2::menu2() : TopicMenu("menu2", rows[1]) {}
 menu3::menu3() : TopicMenu("menu3", rows[2]) {}
 menu4::menu4() : TopicMenu("menu4", rows[3]) {}
 menu5::menu5() : TopicMenu("menu5", rows[4]) {}
+
+std::span<const TopicMenuRow> topicMenuRows() { return rows; }
 
 Form& topicMenu(int entry) {
     switch (entry) {

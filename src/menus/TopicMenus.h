@@ -13,5 +13,7 @@ class menu5 : public TopicMenu { public: menu5(); };
 
 // Topic menu `entry` + 1, loading it if needed (entry 0 is menu1).
 Form& topicMenu(int entry);
+// What each topic menu shows and which activities it opens, menu1 first.
+std::span<const TopicMenuRow> topicMenuRows();
 
 }  // namespace lumenary

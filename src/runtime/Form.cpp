@@ -2,8 +2,6 @@
 
 #include "ReadingOrder.h"
 #include "Runtime.h"
-#include "controls/CommandButton.h"
-#include "controls/Label.h"
 
 #include <algorithm>
 
@@ -29,17 +27,18 @@ std::string Form::describe(const Control& control) {
 }
 
 bool Form::hasControl(std::string_view name, int index) const {
-    return std::ranges::any_of(controls_, [&](const auto& c) { return c->name() == name && c->Index() == index; });
+    const std::vector<Control*> all = everyControl();
+    return std::any_of(all.begin(), all.end(), [&](const Control* c) { return c->name() == name && c->Index() == index; });
 }
 
 Control& Form::controlNamed(std::string_view name, int index) const {
-    for (const auto& c : controls_)
+    for (Control* c : everyControl())
         if (c->name() == name && c->Index() == index) return *c;
     const std::string asked = index >= 0 ? std::string(name) + "(" + std::to_string(index) + ")" : std::string(name);
     throw RuntimeError("Form " + name_ + " has no control named " + asked);
 }
 
-void Form::adopt(std::unique_ptr<Control> control, std::string name, int index, Frame* container, const Control* stackAfter) {
+Control& Form::adopt(std::unique_ptr<Control> control, std::string name, int index, Frame* container, const Control* stackAfter) {
     if (hasControl(name, index))
         throw RuntimeError("Form " + name_ + " already has a control " + name +
                            (index >= 0 ? "(" + std::to_string(index) + ")" : std::string()));
@@ -47,52 +46,41 @@ void Form::adopt(std::unique_ptr<Control> control, std::string name, int index, 
     control->index_ = index;
     control->container_ = container;
     control->form_ = this;
-    std::vector<Control*>& stack = mutableStackOf(container);
-    auto position = stack.end();
-    if (stackAfter) position = std::next(std::ranges::find(stack, stackAfter));
-    stack.insert(position, control.get());
-    controls_.push_back(std::move(control));
+    return listOf(container).insert(std::move(control), stackAfter);
 }
 
 Control& Form::addCopy(const Control& original, int index, const Control& stackAfter) {
     std::unique_ptr<Control> copy = original.clone();
     copy->Visible = false;
-    Control& ref = *copy;
-    adopt(std::move(copy), original.name(), index, original.container(), &stackAfter);
-    ref.events_ = original.events_;
-    return ref;
+    copy->events_ = original.events_;
+    return adopt(std::move(copy), original.name(), index, original.container(), &stackAfter);
 }
 
-std::vector<Control*>& Form::mutableStackOf(const Frame* container) {
-    return container ? const_cast<Frame*>(container)->children_ : stack_;
-}
+ControlList& Form::listOf(Frame* container) { return container ? container->children() : controls_; }
 
-const std::vector<Control*>& Form::stackOf(const Frame* container) const {
-    return container ? container->children() : stack_;
-}
-
-void Form::ZOrder(Control& control) {
-    std::vector<Control*>& stack = mutableStackOf(control.container());
-    auto it = std::ranges::find(stack, &control);
-    if (it != stack.end()) std::rotate(it, it + 1, stack.end());
-}
+void Form::ZOrder(Control& control) { listOf(control.container()).bringToFront(control); }
 
 namespace {
-Control* frontmostIn(const std::vector<Control*>& stack, Twips x, Twips y) {
-    for (auto it = stack.rbegin(); it != stack.rend(); ++it) {
-        Control* c = *it;
-        if (!c->Visible || !c->Enabled || !c->contains(x, y)) continue;
-        if (c->kind() == ControlKind::Frame) {
-            const auto* frame = static_cast<const Frame*>(c);
-            if (Control* child = frontmostIn(frame->children(), x - c->Left, y - c->Top)) return child;
-        }
-        return c;
+void collect(const ControlList& list, std::vector<Control*>& order) {
+    for (const auto& control : list) {
+        order.push_back(control.get());
+        if (const ControlList* children = control->children()) collect(*children, order);
     }
-    return nullptr;
 }
 }  // namespace
 
-Control* Form::controlAt(Twips x, Twips y) const { return frontmostIn(stack_, x, y); }
+std::vector<Control*> Form::everyControl() const {
+    std::vector<Control*> order;
+    collect(controls_, order);
+    return order;
+}
+
+// Front to back is the painting order reversed: a frame's children before the frame itself.
+Control* Form::controlAt(Twips x, Twips y) const {
+    const std::vector<Control*> all = everyControl();
+    const auto hit = std::find_if(all.rbegin(), all.rend(), [&](const Control* c) { return c->isReachable() && c->covers({x, y}); });
+    return hit == all.rend() ? nullptr : *hit;
+}
 
 bool Form::isTabStop(const Control& control) const {
     if (!control.isReachable()) return false;
@@ -101,33 +89,11 @@ bool Form::isTabStop(const Control& control) const {
     return control.events()->Click || !carryStops(control).empty();
 }
 
-namespace {
-void collect(const std::vector<Control*>& stack, std::vector<const Control*>& order) {
-    for (const Control* control : stack) {
-        order.push_back(control);
-        if (control->kind() == ControlKind::Frame) collect(static_cast<const Frame*>(control)->children(), order);
-    }
-}
-}  // namespace
-
-std::vector<const Control*> Form::everyControl() const {
-    std::vector<const Control*> order;
-    collect(stack_, order);
-    return order;
-}
-
-std::string Form::accessibleName(const Control& control) const {
-    switch (control.kind()) {
-        case ControlKind::Label: return static_cast<const Label&>(control).Caption;
-        case ControlKind::CommandButton: return static_cast<const CommandButton&>(control).Caption;
-        default: return {};
-    }
-}
+std::string Form::accessibleName(const Control& control) const { return std::string(control.text()); }
 
 std::vector<Control*> Form::tabOrder() const {
-    std::vector<Control*> stops;
-    for (const auto& c : controls_)
-        if (isTabStop(*c)) stops.push_back(c.get());
+    std::vector<Control*> stops = everyControl();
+    std::erase_if(stops, [&](const Control* c) { return !isTabStop(*c); });
     return inReadingOrder(std::move(stops));
 }
 
@@ -136,8 +102,8 @@ void Form::setFocus(Control* control) { focused_ = control; }
 // Where a screen starts, its designer's first button has the focus (the menus' exit button).
 void Form::focusFirst() {
     Control* first = nullptr;
-    for (const auto& c : controls_)
-        if (c->takesFocus() && c->isReachable() && (!first || c->TabIndex < first->TabIndex)) first = c.get();
+    for (Control* c : everyControl())
+        if (c->takesFocus() && c->isReachable() && (!first || c->TabIndex < first->TabIndex)) first = c;
     focused_ = first;
 }
 
@@ -182,7 +148,7 @@ bool Form::keyPress(Key key) {
 void Form::moveFocus(Key key) {
     const std::vector<Control*> order = tabOrder();
     if (order.empty()) return;
-    const auto current = std::ranges::find(order, focused_);
+    const auto current = std::find(order.begin(), order.end(), focused_);
     if (key == Key::Tab)
         focused_ = (current == order.end() || std::next(current) == order.end()) ? order.front() : *std::next(current);
     else
@@ -192,7 +158,7 @@ void Form::moveFocus(Key key) {
 void Form::pressFocused() {
     const std::vector<Control*> order = tabOrder();
     if (order.empty()) return;
-    if (std::ranges::find(order, focused_) == order.end()) focused_ = order.front();
+    if (std::find(order.begin(), order.end(), focused_) == order.end()) focused_ = order.front();
     std::vector<TwipsPoint> stops = carryStops(*focused_);
     if (stops.empty())
         activate(*focused_);

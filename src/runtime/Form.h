@@ -62,10 +62,7 @@ public:
     // Creates a control at the front of its container's stacking order.
     template <class C>
     C& add(std::string name, int index = -1, Frame* container = nullptr) {
-        auto made = std::make_unique<C>();
-        C& ref = *made;
-        adopt(std::move(made), std::move(name), index, container, nullptr);
-        return ref;
+        return static_cast<C&>(adopt(std::make_unique<C>(), std::move(name), index, container, nullptr));
     }
     // A new element of a control array: a copy of `original` in every property but hidden,
     // stacked just in front of `stackAfter`.
@@ -73,24 +70,23 @@ public:
 
     // Brings a control to the front of its container's stacking order.
     void ZOrder(Control& control);
-    // Back to front; the form's own controls, or a frame's.
-    const std::vector<Control*>& stackOf(const Frame* container) const;
+    // The form's own controls, back to front; frames hold theirs.
+    const ControlList& controls() const { return controls_; }
+    // Every control, back to front, each frame followed by its children: the order they are
+    // painted in. Hit testing, lookup, the keyboard's order and assistive technology walk it too.
+    std::vector<Control*> everyControl() const;
     // The frontmost reachable control under a point in client twips, looking inside frames.
     Control* controlAt(Twips x, Twips y) const;
-    // Every control, back to front, each frame followed by its children.
-    std::vector<const Control*> everyControl() const;
 
-    // Input, in client twips. `buttons` on a move is every button held; on a press or release
-    // it is the one button that changed.
-    void mouseDown(int button, int shift, Twips x, Twips y) {
+    void mouseDown(const MouseInput& input) {
         takeMouse();
-        router_.down(button, shift, x, y);
+        router_.down(input);
     }
-    void mouseMove(int buttons, int shift, Twips x, Twips y) { router_.move(buttons, shift, x, y); }
-    void mouseUp(int button, int shift, Twips x, Twips y) { router_.up(button, shift, x, y); }
-    void mouseDoubleClick(int button, int shift, Twips x, Twips y, bool pressDelivered) {
+    void mouseMove(const MouseInput& input) { router_.move(input); }
+    void mouseUp(const MouseInput& input) { router_.up(input); }
+    void mouseDoubleClick(const MouseInput& input, bool pressDelivered) {
         takeMouse();
-        router_.doubleClick(button, shift, x, y, pressDelivered);
+        router_.doubleClick(input, pressDelivered);
     }
 
     // Tab and Shift+Tab walk the focus over what a pupil can use, in reading order; Enter and
@@ -107,6 +103,9 @@ public:
     // The focus is drawn once the keyboard is in use on this form, until the mouse is pressed.
     bool showsFocus() const { return showsFocus_; }
     bool isCarrying() const { return carry_.isCarrying(); }
+    // What Tab stops at: a reachable button that keeps a tab stop, or anything else a pupil can
+    // click or carry.
+    bool isTabStop(const Control& control) const;
 
     // Where the keyboard may carry a control, as top-left corners in client twips, in the order
     // the arrow keys visit them; none for a control that is not carried.
@@ -123,12 +122,10 @@ public:
 
 private:
     friend class Runtime;
-    friend class MouseRouter;
 
-    void adopt(std::unique_ptr<Control> control, std::string name, int index, Frame* container, const Control* stackAfter);
-    std::vector<Control*>& mutableStackOf(const Frame* container);
+    Control& adopt(std::unique_ptr<Control> control, std::string name, int index, Frame* container, const Control* stackAfter);
+    ControlList& listOf(Frame* container);
     std::vector<Control*> tabOrder() const;
-    bool isTabStop(const Control& control) const;
     void moveFocus(Key key);
     void pressFocused();
     // A mouse press ends keyboard use: a carried control goes back, and the focus is not drawn.
@@ -139,8 +136,7 @@ private:
     std::uint64_t serial_;
     bool loaded_ = false;
     bool visible_ = false;
-    std::vector<std::unique_ptr<Control>> controls_;
-    std::vector<Control*> stack_;
+    ControlList controls_;
     Control* focused_ = nullptr;
     bool showsFocus_ = false;
     MouseRouter router_{*this};

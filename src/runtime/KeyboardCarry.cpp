@@ -12,7 +12,7 @@ void KeyboardCarry::pickUp(Control& control, std::vector<TwipsPoint> stops) {
     pickedUpAt_ = {control.absoluteLeft(), control.absoluteTop()};
     pointer_ = {pickedUpAt_.x + control.Width / 2, pickedUpAt_.y + control.Height / 2};
     // Pressed on this control even where another lies in front of it on the same spot.
-    router_.downOn(control, mouse::left, 0, pointer_.x, pointer_.y);
+    router_.downOn(control, {.button = mouse::left, .buttons = mouse::left, .at = pointer_});
 }
 
 void KeyboardCarry::step(int direction) {
@@ -25,13 +25,13 @@ void KeyboardCarry::step(int direction) {
 void KeyboardCarry::carryTo(TwipsPoint topLeft) {
     // Held by its middle, as a dragging hand holds it.
     pointer_ = {topLeft.x + carried_->Width / 2, topLeft.y + carried_->Height / 2};
-    router_.move(mouse::left, 0, pointer_.x, pointer_.y);
+    router_.move({.buttons = mouse::left, .at = pointer_});
 }
 
 void KeyboardCarry::putDown() {
     if (!carried_) return;
     carried_ = nullptr;
-    router_.up(mouse::left, 0, pointer_.x, pointer_.y);
+    router_.up({.button = mouse::left, .at = pointer_});
 }
 
 void KeyboardCarry::cancel() {

@@ -8,7 +8,7 @@ namespace lumenary {
 Picture::Picture(int width, int height, std::vector<std::uint32_t> argb, std::string sourcePath) {
     if (width <= 0 || height <= 0 || argb.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
         throw std::invalid_argument("picture pixel buffer does not match its size");
-    const bool opaque = std::ranges::all_of(argb, [](std::uint32_t p) { return p >> 24 == 0xff; });
+    const bool opaque = std::all_of(argb.begin(), argb.end(), [](std::uint32_t p) { return p >> 24 == 0xff; });
     auto owner = std::make_shared<const std::vector<std::uint32_t>>(std::move(argb));
     data_ = std::make_shared<const Data>(Data{width, height, {owner, owner->data()}, opaque, std::move(sourcePath)});
 }

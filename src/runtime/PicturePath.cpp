@@ -18,7 +18,7 @@ namespace {
 }
 
 bool sameIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
 }
 
 std::vector<std::string> splitElements(std::string_view written) {
@@ -78,7 +78,7 @@ fs::path resolvePicturePath(const fs::path& programFolder, std::string_view writ
     std::error_code ec;
     const fs::path real = fs::weakly_canonical(current, ec);
     const fs::path root = fs::weakly_canonical(programFolder, ec);
-    auto [rootEnd, realIt] = std::ranges::mismatch(root, real);
+    auto [rootEnd, realIt] = std::mismatch(root.begin(), root.end(), real.begin(), real.end());
     if (ec || rootEnd != root.end()) refuse(written, "the path leads out of the program's folder");
     if (!fs::is_regular_file(real, ec)) refuse(written, "it is not a file");
     return real;

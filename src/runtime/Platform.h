@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Picture.h"
+#include "PictureFile.h"
 #include "Twips.h"
 
 #include <cstdint>
@@ -39,9 +40,9 @@ public:
     // Reports an error that no screen handled: the user is told, and it is written to stderr.
     virtual void reportError(const std::string& message) = 0;
 
-    // Decodes a picture file's bytes, already checked to be a JPEG, GIF or BMP of sensible size.
-    // Throws RuntimeError naming `displayPath` when the bytes cannot be decoded.
-    virtual Picture decodePicture(std::span<const std::uint8_t> bytes, const std::string& displayPath) = 0;
+    // Decodes a picture file's bytes, already checked to be a picture of that format and of
+    // sensible size. Throws RuntimeError naming `displayPath` when the bytes cannot be decoded.
+    virtual Picture decodePicture(std::span<const std::uint8_t> bytes, PictureFormat format, const std::string& displayPath) = 0;
 };
 
 }  // namespace lumenary

@@ -72,7 +72,7 @@ void Runtime::show(Form& form) {
 }
 
 void Runtime::unload(Form& form) {
-    auto it = std::ranges::find_if(loaded_, [&](const Entry& e) { return e.form.get() == &form; });
+    auto it = std::find_if(loaded_.begin(), loaded_.end(), [&](const Entry& e) { return e.form.get() == &form; });
     if (it == loaded_.end()) return;
     form.loaded_ = false;
     form.visible_ = false;
@@ -100,11 +100,6 @@ std::vector<Form*> Runtime::loadedForms() const {
     return forms;
 }
 
-void Runtime::setMousePointer(int pointer) {
-    mousePointer_ = pointer;
-    platform_.setMousePointer(pointer);
-}
-
 Picture Runtime::loadPicture(std::string_view path) {
     if (path.empty()) return {};
     const std::string shown(path);
@@ -121,8 +116,8 @@ Picture Runtime::loadPicture(std::string_view path) {
     std::ifstream in(file, std::ios::binary);
     if (!in) throw RuntimeError("Cannot load picture \"" + shown + "\": the file cannot be opened");
     const std::vector<std::uint8_t> bytes = sizeError ? readAll(in) : readAll(in, bytesOnDisk);
-    checkPictureFile(bytes, shown);
-    Picture picture = platform_.decodePicture(bytes, shown);
+    const PictureHeader header = checkPictureFile(bytes, shown);
+    Picture picture = platform_.decodePicture(bytes, header.format, shown);
     if (!sizeError && !timeError) pictures_[shown] = {bytesOnDisk, modified, Picture::Weak(picture)};
     return picture;
 }
@@ -139,8 +134,7 @@ void ShellExecute(const Form* owner, const std::string& operation, const std::st
 namespace Screen {
 Twips Width() { return Runtime::current().platform().desktopSize().Width; }
 Twips Height() { return Runtime::current().platform().desktopSize().Height; }
-void setMousePointer(int pointer) { Runtime::current().setMousePointer(pointer); }
-int MousePointer() { return Runtime::current().mousePointer(); }
+void setMousePointer(int pointer) { Runtime::current().platform().setMousePointer(pointer); }
 }  // namespace Screen
 
 }  // namespace lumenary

@@ -68,9 +68,6 @@ public:
     }
     void collectUnloaded();
 
-    void setMousePointer(int pointer);
-    int mousePointer() const { return mousePointer_; }
-
     // A JPEG, GIF or BMP picture by path relative to the program's folder; "" gives no picture.
     Picture loadPicture(std::string_view path);
 
@@ -101,7 +98,6 @@ private:
     std::vector<Form*> visible_;
     bool ended_ = false;
     int exitStatus_ = 0;
-    int mousePointer_ = 0;
 };
 
 // The calls screens make, named as the screens' own code names them.
@@ -118,7 +114,6 @@ namespace Screen {
 Twips Width();
 Twips Height();
 void setMousePointer(int pointer);
-int MousePointer();
 inline constexpr int defaultPointer = 0;
 inline constexpr int busyPointer = 11;
 }  // namespace Screen

@@ -38,6 +38,14 @@ struct TwipsPoint {
     Twips y = 0;
 };
 
+// A box: its top-left corner and its size.
+struct TwipsRect {
+    Twips left = 0;
+    Twips top = 0;
+    Twips width = 0;
+    Twips height = 0;
+};
+
 struct TwipsSize {
     Twips Width = 0;
     Twips Height = 0;

@@ -16,18 +16,10 @@ namespace {
 // assistive technology would be told as "event name".
 class AccessibilityTest : public WindowTest {
 protected:
-    static inline std::vector<std::string> events;
-
-    AccessibilityTest() {
-        events.clear();
-        AccessibleControls::alsoTell([](QAccessibleEvent* event) {
-            events.push_back(std::to_string(event->type()) + " " + event->accessibleInterface()->text(QAccessible::Name).toStdString());
-        });
+    AccessibilityTest() { qt.listening = true; }
+    bool told(QAccessible::Event type, const std::string& name) const {
+        return std::ranges::count(qt.told, std::to_string(type) + " " + name) == 1;
     }
-    ~AccessibilityTest() override {
-        AccessibleControls::alsoTell(nullptr);
-    }
-    static bool told(QAccessible::Event type, const std::string& name) { return std::ranges::count(events, std::to_string(type) + " " + name) == 1; }
     QAccessibleInterface* accessibleOf(const Form& form) {
         windows.sync();
         return QAccessible::queryAccessibleInterface(&windowOf(form));
@@ -79,7 +71,7 @@ TEST_F(AccessibilityTest, EveryShownControlIsAChildWithTheRoleOfWhatItDoesItsCap
         SCOPED_TRACE(c.name);
         EXPECT_EQ(window->role(), QAccessible::Window);
         EXPECT_EQ(window->text(QAccessible::Name).toStdString(), runtime.visibleForms().back()->Caption);
-        EXPECT_EQ(window->childCount(), std::ranges::count_if(controlsOf(*runtime.visibleForms().back()), &Control::isShown));
+        EXPECT_EQ(window->childCount(), std::ranges::count_if(runtime.visibleForms().back()->everyControl(), &Control::isShown));
         QAccessibleInterface* found = child(window, c.name, c.role);
         EXPECT_TRUE(window->rect().contains(found->rect())) << "inside its window";
         EXPECT_EQ(window->childAt(found->rect().center().x(), found->rect().center().y()), found);
@@ -93,7 +85,7 @@ TEST_F(AccessibilityTest, PicturesAreNamedNeutrallyAndAnswersAreToldAsTheyAppear
     runtime.dispatch(show<phaseslab>);
     phaseslab& moon = runtime.form<phaseslab>();
     QAccessibleInterface* window = accessibleOf(moon);
-    EXPECT_TRUE(events.empty()) << "a screen appearing is no change to its controls";
+    EXPECT_TRUE(qt.told.empty()) << "a screen appearing is no change to its controls";
     for (int i = 0; i < moon.itemCount(); ++i) {
         const QString name = child(window, "Moon picture " + std::to_string(i + 1), graphic)->text(QAccessible::Name);
         for (int answer = 0; answer < moon.itemCount(); ++answer) EXPECT_FALSE(name.contains(QString::fromStdString(moon.Label2[answer].Caption)));

@@ -6,9 +6,10 @@
 #include "framework/Titlefrm.h"
 #include "menus/TopicMenus.h"
 #include "menus/intro0.h"
-#include "runtime/qt/FormDamage.h"
-#include "runtime/qt/QtFonts.h"
-#include "runtime/qt/QtPictureDecoder.h"
+#include "qt/painting/FormPainter.h"
+#include "runtime/FormChanges.h"
+#include "qt/painting/QtFonts.h"
+#include "qt/pictures/QtPictureDecoder.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -239,10 +240,10 @@ TEST_P(FocusRing, AfterTabAWhiteRingWithABlackOneInsideSurroundsTheFocusAndTheDa
                          QPoint(r.center().x(), r.bottom() + out), QPoint(r.right() + out, r.center().y())})
             EXPECT_EQ(keyboardUser.pixelColor(p), expected) << out << " pixels out";
     }
-    FormDamage damage;
-    damage.changes(*s, m);
+    FormChanges changes;
+    changes.since(*s);
     s->keyPress(Key::Tab);
-    const QRegion repainted = damage.changes(*s, m);
+    const QRegion repainted = FormPainter::changedArea(changes.since(*s), m);
     const QRect next = pixelsOf(*s->focused(), m).adjusted(-reach, -reach, reach, reach);
     EXPECT_TRUE((QRegion(ring) + next - repainted).isEmpty()) << "the old ring's place and the new one's are repainted";
 }
@@ -253,7 +254,7 @@ INSTANTIATE_TEST_SUITE_P(Screens, CaptionFit, ::testing::ValuesIn(everyScreen())
 TEST_P(CaptionFit, EveryCaptionFitsItsBoxInsideItsBorder) {
     platform.draws.assign(10, 0.5f);  // for a question screen's pick
     runtime.dispatch(GetParam().show);
-    for (const Control* c : controlsOf(*runtime.visibleForms().back())) {
+    for (const Control* c : runtime.visibleForms().back()->everyControl()) {
         const auto* label = c->kind() == ControlKind::Label ? static_cast<const Label*>(c) : nullptr;
         if (!label || label->Caption.empty()) continue;
         const QRect room = QRect(QPoint(0, 0), pixelsOf(*label).size()).adjusted(0, 0, 0, 2) - (label->BorderStyle ? QMargins(2, 2, 2, 2) : QMargins());

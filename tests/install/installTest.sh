@@ -72,7 +72,7 @@ commandline)
   startX 1280x1024x24
   status=0; "$program" --activity nosuch 2>"$work/errors" || status=$?
   [[ $status -eq 2 ]] || fail "an unknown activity ends with status $status"
-  grep -q "phaseslab, weatherlab, newtonmeter, magnets" "$work/errors" || fail "the accepted names are not shown"
+  grep -q "newtonmeter, phaseslab, weatherlab, magnets" "$work/errors" || fail "the accepted names are not shown"
   [[ -z $(xdotool search --onlyvisible --name '.' 2>/dev/null) ]] || fail "a window opened"
 
   launch --activity weatherlab

@@ -64,8 +64,8 @@ INSTANTIATE_TEST_SUITE_P(Boards, Labelling, ::testing::ValuesIn(boards), [](cons
 TEST_P(Labelling, OpensWithEveryNameAtHomeInFrontOfAllElseAndItsOwnTargetByItsPicture) {
     ASSERT_EQ(s.itemCount(), n);
     EXPECT_EQ(s.Caption, GetParam().caption);
-    const auto& stack = s.stackOf(nullptr);
-    const auto position = [&](const Control& c) { return std::ranges::find(stack, &c) - stack.begin(); };
+    const std::vector<Control*> stack = s.everyControl();
+    const auto position = [&](const Control& c) { return std::find(stack.begin(), stack.end(), &c) - stack.begin(); };
     std::set<std::string> names;
     for (int i = 0; i < n; ++i) {
         SCOPED_TRACE(i);

@@ -1,6 +1,6 @@
 #include "ScreenTest.h"
 #include "runtime/PictureFile.h"
-#include "runtime/qt/QtPictureDecoder.h"
+#include "qt/pictures/QtPictureDecoder.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -181,7 +181,7 @@ TEST_F(PictureLoadingTest, PathsResolveInsideTheProgramFolderRegardlessOfCaseAnd
     for (const QColor c : {QColor::fromRgb(jpeg.pixel(60, 16)), QColor::fromRgb(runtime.loadPicture("Images\\red.gif").pixel(0, 0))})
         EXPECT_TRUE(std::abs(c.red() - 200) < 12 && std::abs(c.green() - 40) < 12) << c.name().toStdString();
     const std::string png = encoded(rows, "PNG");  // the program's icon, the one PNG it reads
-    EXPECT_EQ(decodePictureWithQt({reinterpret_cast<const std::uint8_t*>(png.data()), png.size()}, "icon").pixel(19, 9), rows.pixel(19, 9));
+    EXPECT_EQ(decodePictureWithQt({reinterpret_cast<const std::uint8_t*>(png.data()), png.size()}, "png", "icon").pixel(19, 9), rows.pixel(19, 9));
     fs::remove(outside);
 }
 

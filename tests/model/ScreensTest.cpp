@@ -19,9 +19,8 @@ bool within(const Control* hit, const Control& control) {
 // The pointer on `hit` reaches `control`: it is the control, lies inside it, or is stacked in front of it.
 bool reaches(const Form& form, const Control* hit, const Control& control) {
     if (within(hit, control)) return true;
-    while (hit && hit->container() != control.container()) hit = hit->container();
-    const auto& stack = form.stackOf(control.container());
-    return hit && std::ranges::find(stack, hit) > std::ranges::find(stack, &control);
+    const std::vector<Control*> paintOrder = form.everyControl();
+    return hit && std::find(paintOrder.begin(), paintOrder.end(), hit) > std::find(paintOrder.begin(), paintOrder.end(), &control);
 }
 
 class EveryScreen : public ScreenTest, public ::testing::WithParamInterface<ScreenKind> {};
@@ -44,7 +43,7 @@ TEST_P(EveryScreen, OpensCentredWithItsControlsInItsWindowEachTakingThePointerWh
     }
     const TwipsSize client = screen.clientSize();
     const TwipsMapping mapping;
-    for (const Control* c : controlsOf(screen)) {
+    for (const Control* c : screen.everyControl()) {
         const Twips left = c->absoluteLeft(), top = c->absoluteTop();
         if (c->Visible) {  // within a few pixels: the title screen's frame hides its top edge above the window
             EXPECT_GE(std::min(left, top), -90) << describe(*c);

@@ -1,5 +1,5 @@
 #include "ScreenTest.h"
-#include "framework/CommandLine.h"
+#include "app/CommandLine.h"
 #include "runtime/PicturePath.h"
 #include "runtime/ProgramFolder.h"
 #include "runtime/RuntimeError.h"
@@ -33,9 +33,9 @@ TEST_P(StartUp, TheCommandLineStartsWhatATeacherAskedForOrSaysWhatIsAccepted) {
         return;
     }
     EXPECT_EQ(read.options->fullScreen, launch.fullScreen);
-    EXPECT_STREQ(read.options->activity ? read.options->activity->name : "", launch.activity);
+    EXPECT_STREQ(read.options->activity ? read.options->activity->name() : "", launch.activity);
     platform.draws = {0.5f};
-    runtime.dispatch(read.options->activity ? read.options->activity->open : startOnTitleScreen);
+    runtime.dispatch([&] { read.options->activity ? read.options->activity->open() : startOnTitleScreen(); });
     EXPECT_EQ(shownScreens(), launch.shown);
     EXPECT_TRUE(platform.errors.empty());
 }

@@ -1,7 +1,7 @@
 #include "PaintedForm.h"
 
 #include "runtime/Form.h"
-#include "runtime/qt/FormPainter.h"
+#include "qt/painting/FormPainter.h"
 
 #include <QPainter>
 

@@ -17,15 +17,15 @@ namespace lumenary::testing {
 namespace fs = std::filesystem;
 
 void ScreenTest::press(Form& form, Twips x, Twips y, int button) {
-    runtime.dispatch([&] { form.mouseDown(button, 0, x, y); });
+    runtime.dispatch([&] { form.mouseDown({.button = button, .buttons = button, .at = {x, y}}); });
 }
 
 void ScreenTest::moveTo(Form& form, Twips x, Twips y, int buttons) {
-    runtime.dispatch([&] { form.mouseMove(buttons, 0, x, y); });
+    runtime.dispatch([&] { form.mouseMove({.buttons = buttons, .at = {x, y}}); });
 }
 
 void ScreenTest::release(Form& form, Twips x, Twips y, int button) {
-    runtime.dispatch([&] { form.mouseUp(button, 0, x, y); });
+    runtime.dispatch([&] { form.mouseUp({.button = button, .at = {x, y}}); });
 }
 
 void ScreenTest::click(const Control& control) {
@@ -60,15 +60,6 @@ const std::vector<ScreenKind>& everyScreen() {
         {"newtonmeter", show<newtonmeter>, true}, {"magnets", show<magnets>, true}, {"magnets2", show<magnets2>, true},
     };
     return screens;
-}
-
-std::vector<const Control*> controlsOf(const Form& form, const Frame* frame) {
-    std::vector<const Control*> all;
-    for (const Control* c : form.stackOf(frame)) {
-        all.push_back(c);
-        if (c->kind() == ControlKind::Frame) std::ranges::copy(controlsOf(form, static_cast<const Frame*>(c)), std::back_inserter(all));
-    }
-    return all;
 }
 
 ProgramFolderCopy::ProgramFolderCopy() {

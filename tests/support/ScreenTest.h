@@ -56,8 +56,6 @@ struct ScreenKind {
     bool standard;
 };
 const std::vector<ScreenKind>& everyScreen();
-// A form's controls, back to front, each frame followed by its children.
-std::vector<const Control*> controlsOf(const Form& form, const Frame* frame = nullptr);
 
 // A copy of the built program folder that a test may break, removed afterwards.
 class ProgramFolderCopy {

@@ -1,7 +1,7 @@
 #include "TestPlatform.h"
 
 #include "runtime/RuntimeError.h"
-#include "runtime/qt/QtPictureDecoder.h"
+#include "qt/pictures/QtPictureDecoder.h"
 
 #include <stdexcept>
 
@@ -14,12 +14,12 @@ float TestPlatform::rnd() {
     return next;
 }
 
-Picture TestPlatform::decodePicture(std::span<const std::uint8_t> bytes, const std::string& displayPath) {
+Picture TestPlatform::decodePicture(std::span<const std::uint8_t> bytes, PictureFormat format, const std::string& displayPath) {
     if (failingDecodes > 0) {
         --failingDecodes;
         throw RuntimeError("Cannot load picture \"" + displayPath + "\": scripted failure");
     }
-    return decodePictureWithQt(bytes, displayPath);
+    return decodePictureWithQt(bytes, qtFormatName(format), displayPath);
 }
 
 }  // namespace lumenary::testing

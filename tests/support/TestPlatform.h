@@ -42,7 +42,7 @@ public:
     }
     void reportError(const std::string& message) override { errors.push_back(message); }
     Picture applicationIcon() override { return Picture(16, 16, std::vector<std::uint32_t>(256, 0xff0000ffu), "icon"); }
-    Picture decodePicture(std::span<const std::uint8_t> bytes, const std::string& displayPath) override;
+    Picture decodePicture(std::span<const std::uint8_t> bytes, PictureFormat format, const std::string& displayPath) override;
 };
 
 }  // namespace lumenary::testing

@@ -1,10 +1,11 @@
 #pragma once
 
 #include "ScreenTest.h"
-#include "runtime/qt/FormWindow.h"
-#include "runtime/qt/FormWindows.h"
-#include "runtime/qt/QtPlatform.h"
+#include "qt/window/FormWindow.h"
+#include "qt/window/FormWindows.h"
+#include "qt/window/QtPlatform.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMouseEvent>
 
@@ -12,10 +13,23 @@
 
 namespace lumenary::testing {
 
+// The program's own platform, with assistive technology listening when a test says so; what it
+// is told is kept, as "event name", since the offscreen platform passes nothing on.
+class ListenedQtPlatform : public QtPlatform {
+public:
+    bool listening = false;
+    std::vector<std::string> told;
+
+    bool isAssistiveTechnologyActive() const override { return listening; }
+    void tellAssistiveTechnology(QAccessibleEvent& event) override {
+        told.push_back(std::to_string(event.type()) + " " + event.accessibleInterface()->text(QAccessible::Name).toStdString());
+    }
+};
+
 // The real windows of the shown screens, on Qt's offscreen platform.
 class WindowTest : public ScreenTest {
 protected:
-    QtPlatform qt;
+    ListenedQtPlatform qt;
     FormWindows windows{runtime, qt};
 
     ~WindowTest() override { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }

@@ -10,7 +10,7 @@ namespace lumenary {
 // A picture and the box it fills.
 struct PictureSpot {
     const char* file;
-    Twips left, top, width, height;
+    TwipsRect box;
 };
 
 // Drop target i, with the caption it holds in the design: the name that belongs on it, which

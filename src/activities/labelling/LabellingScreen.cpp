@@ -1,5 +1,6 @@
 #include "LabellingScreen.h"
 
+#include "framework/Hover.h"
 #include "framework/Module1.h"
 #include "runtime/ReadingOrder.h"
 #include "runtime/Runtime.h"
@@ -8,26 +9,16 @@ namespace lumenary {
 
 namespace {
 
-const Font boardFont{"Tahoma", 11.25f, true};
-const Font buttonFont{"Tahoma", 15.75f, true};
-
-Label& styleBoardLabel(Label& label, const Font& font, Twips left, Twips top, Twips width, Twips height) {
-    label.Font = font;
-    label.ForeColor = colors::yellow;
-    label.BackColor = colors::black;
-    label.Alignment = Alignment::Center;
-    label.BorderStyle = true;
-    label.Left = left, label.Top = top, label.Width = width, label.Height = height;
-    return label;
-}
+// Targets, home boxes and name labels; the label buttons are the same in a larger font.
+const LabelStyle boardStyle{.Font = {"Tahoma", 11.25f, true}, .ForeColor = colors::yellow, .BackColor = colors::black,
+                            .BorderStyle = true, .Alignment = Alignment::Center};
+const LabelStyle buttonStyle{.Font = {"Tahoma", 15.75f, true}, .ForeColor = colors::yellow, .BackColor = colors::black,
+                             .BorderStyle = true, .Alignment = Alignment::Center};
 
 Label& placeText(Label& label, const TextSpot& spot) {
-    label.Font = spot.font;
+    label.setStyle({.Font = spot.font, .ForeColor = colors::yellow, .BackStyle = backStyle::transparent, .Alignment = Alignment::Center});
+    label.setBounds(spot.box);
     label.Caption = spot.caption;
-    label.ForeColor = colors::yellow;
-    label.BackStyle = backStyle::transparent;
-    label.Alignment = Alignment::Center;
-    label.Left = spot.left, label.Top = spot.top, label.Width = spot.width, label.Height = spot.height;
     return label;
 }
 
@@ -62,17 +53,18 @@ LabellingScreen::LabellingScreen(std::string name, const LabellingBoard& board)
         const PictureSpot& spot = board.pictures[i];
         Image& picture = Image1.add(static_cast<int>(i));
         picture.Stretch = true;
-        picture.Left = spot.left, picture.Top = spot.top, picture.Width = spot.width, picture.Height = spot.height;
+        picture.setBounds(spot.box);
     }
     for (std::size_t i = 0; i < board.targets.size(); ++i) {
         const TargetSpot& spot = board.targets[i];
-        styleBoardLabel(Label1.add(static_cast<int>(i)), boardFont, spot.left, spot.top, board.labelWidth, board.labelHeight)
-            .Caption = spot.caption;
+        Label& target = Label1.add(static_cast<int>(i)).setStyle(boardStyle);
+        target.setBounds({spot.left, spot.top, board.labelWidth, board.labelHeight});
+        target.Caption = spot.caption;
     }
     for (std::size_t i = 0; i < board.homes.size(); ++i) {
         const HomeSpot& home = board.homes[i];
-        Label& box = styleBoardLabel(Label4.add(static_cast<int>(i)), boardFont, home.left, home.top,
-                                     board.designedHomeWidths[i], board.labelHeight);
+        Label& box = Label4.add(static_cast<int>(i)).setStyle(boardStyle);
+        box.setBounds({home.left, home.top, board.designedHomeWidths[i], board.labelHeight});
         box.BackStyle = backStyle::transparent;
         box.Visible = i == 0;
     }
@@ -80,16 +72,20 @@ LabellingScreen::LabellingScreen(std::string name, const LabellingBoard& board)
         const char* caption;
         Twips left, width;
     } buttons[] = {{"Exit", 10560, 1245}, {"Start Again", 3360, 2565}, {"Check Score", 6000, 2565}};
-    for (int i = 0; i < 3; ++i)
-        styleBoardLabel(Label3.add(i), buttonFont, buttons[i].left, 7920, buttons[i].width, 495).Caption = buttons[i].caption;
+    for (int i = 0; i < 3; ++i) {
+        Label& button = Label3.add(i).setStyle(buttonStyle);
+        button.setBounds({buttons[i].left, 7920, buttons[i].width, Module1::buttonHeight});
+        button.Caption = buttons[i].caption;
+    }
     Label3[checkScoreButton].Visible = false;
 
     // Name labels are drawn over everything they are dragged across, the higher index in front.
     if (!board.scoreLineInFrontOfLabels) ZOrder(Label5);
     for (std::size_t i = 0; i < board.homes.size(); ++i) {
         const HomeSpot& home = board.homes[i];
-        styleBoardLabel(Label2.add(static_cast<int>(i)), boardFont, home.left, home.top, board.labelWidth, board.labelHeight)
-            .Visible = i == 0;
+        Label& name = Label2.add(static_cast<int>(i)).setStyle(boardStyle);
+        name.setBounds({home.left, home.top, board.labelWidth, board.labelHeight});
+        name.Visible = i == 0;
     }
     if (board.scoreLineInFrontOfLabels) ZOrder(Label5);
 
@@ -225,10 +221,10 @@ std::string LabellingScreen::accessibleDescription(const Control& control) const
     return {};
 }
 
-void LabellingScreen::Label3_MouseMove(int index, int, int, Twips, Twips) { Label3[index].BackStyle = backStyle::opaque; }
+void LabellingScreen::Label3_MouseMove(int index, int, int, Twips, Twips) { showHover(Label3[index], true); }
 
 void LabellingScreen::Form_MouseMove(int, int, Twips, Twips) {
-    for (int i = 0; i < 3; ++i) Label3[i].BackStyle = backStyle::transparent;
+    for (int i = 0; i < 3; ++i) showHover(Label3[i], false);
 }
 
 }  // namespace lumenary

@@ -7,14 +7,14 @@ namespace {
 // clang-format off
 const PictureSpot pictures[] = {
 //   file                   Left   Top   Width  Height
-    {"Images\\phases0.jpg",  660, 1200,  2310, 1755},
-    {"Images\\phases1.jpg", 3300, 1200,  2310, 1755},
-    {"Images\\phases2.jpg", 5940, 1200,  2310, 1755},
-    {"Images\\phases3.jpg", 8580, 1200,  2310, 1755},
-    {"Images\\phases4.jpg",  660, 3840,  2310, 1755},
-    {"Images\\phases5.jpg", 3300, 3840,  2310, 1755},
-    {"Images\\phases6.jpg", 5940, 3840,  2310, 1755},
-    {"Images\\phases7.jpg", 8580, 3840,  2310, 1755},
+    {"Images\\phases0.jpg", { 660, 1200,  2310, 1755}},
+    {"Images\\phases1.jpg", {3300, 1200,  2310, 1755}},
+    {"Images\\phases2.jpg", {5940, 1200,  2310, 1755}},
+    {"Images\\phases3.jpg", {8580, 1200,  2310, 1755}},
+    {"Images\\phases4.jpg", { 660, 3840,  2310, 1755}},
+    {"Images\\phases5.jpg", {3300, 3840,  2310, 1755}},
+    {"Images\\phases6.jpg", {5940, 3840,  2310, 1755}},
+    {"Images\\phases7.jpg", {8580, 3840,  2310, 1755}},
 };
 
 // Target i lies under the picture whose phase is its caption.
@@ -50,9 +50,9 @@ const LabellingBoard board{
     .designedHomeWidths = homeWidths,
     .homeBoxTakesLabelWidth = false,
     .picturesBeforeFirstPass = true,
-    .title = {120, 240, 5985, 705, {"Times New Roman", 24, false}, "Label the phases of the Moon"},
+    .title = {{120, 240, 5985, 705}, {"Times New Roman", 24, false}, "Label the phases of the Moon"},
     .titleIndex = -1,
-    .scoreLine = {6480, 240, 5280, 585, {"Times New Roman", 24, false}, ""},
+    .scoreLine = {{6480, 240, 5280, 585}, {"Times New Roman", 24, false}, ""},
     .scoreLineInFrontOfLabels = true,
 };
 

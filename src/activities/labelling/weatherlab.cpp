@@ -8,15 +8,15 @@ namespace {
 // Picture i and target i need not match: target i holds the name of the planet it lies by.
 const PictureSpot pictures[] = {
 //   file                       Left   Top   Width  Height
-    {"Images\\jupitersm.jpg",   3600,  120,  2460, 2235},
-    {"Images\\mercurysm2.jpg",   420, 6720,   735,  720},
-    {"Images\\venussm.jpg",      600, 4920,  1110, 1065},
-    {"Images\\earthsm.jpg",      960, 3000,  1125, 1155},
-    {"Images\\saturn.jpg",      6120,  120,  4020, 2895},
-    {"Images\\marssm.jpg",      2670, 2040,   780,  750},
-    {"Images\\uranus.jpg",      9600, 1890,  1650, 1590},
-    {"Images\\neptune.jpg",    10200, 4080,  1650, 1620},
-    {"Images\\pluto.jpg",      10800, 6360,   630,  615},
+    {"Images\\jupitersm.jpg",   { 3600,  120,  2460, 2235}},
+    {"Images\\mercurysm2.jpg",  {  420, 6720,   735,  720}},
+    {"Images\\venussm.jpg",     {  600, 4920,  1110, 1065}},
+    {"Images\\earthsm.jpg",     {  960, 3000,  1125, 1155}},
+    {"Images\\saturn.jpg",      { 6120,  120,  4020, 2895}},
+    {"Images\\marssm.jpg",      { 2670, 2040,   780,  750}},
+    {"Images\\uranus.jpg",      { 9600, 1890,  1650, 1590}},
+    {"Images\\neptune.jpg",     {10200, 4080,  1650, 1620}},
+    {"Images\\pluto.jpg",       {10800, 6360,   630,  615}},
 };
 
 const TargetSpot targets[] = {
@@ -52,11 +52,11 @@ const LabellingBoard board{
     .designedHomeWidths = homeWidths,
     .homeBoxTakesLabelWidth = true,
     .picturesBeforeFirstPass = false,
-    .title = {2760, 4080, 6105, 1305, {"Times New Roman", 18, true},
+    .title = {{2760, 4080, 6105, 1305}, {"Times New Roman", 18, true},
               "Label these pictures of the planets. They are positioned from left to right in order of their "
               "distance from the Sun."},
     .titleIndex = 0,
-    .scoreLine = {3360, 5640, 5280, 705, {"Times New Roman", 26.25f, false}, ""},
+    .scoreLine = {{3360, 5640, 5280, 705}, {"Times New Roman", 26.25f, false}, ""},
     .scoreLineInFrontOfLabels = false,
 };
 

@@ -18,7 +18,7 @@ struct ButtonSpot {
 // arrives; then it takes the picture's own size, its corner staying put.
 struct PictureSlot {
     int index;
-    Twips left, top, width, height;
+    TwipsRect box;
 };
 
 // One drawn question: the picture to show and where, the question text (empty where the

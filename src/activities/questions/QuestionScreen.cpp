@@ -1,5 +1,6 @@
 #include "QuestionScreen.h"
 
+#include "framework/Hover.h"
 #include "framework/Module1.h"
 #include "runtime/Runtime.h"
 
@@ -10,19 +11,19 @@ namespace lumenary {
 namespace {
 
 constexpr Color questionScreenColor{39, 63, 137};
-constexpr Twips buttonHeight = 495;
 constexpr Twips choiceLefts[] = {1560, 4560, 7560};
 constexpr Twips choiceWidth = 2565;
-const Font buttonFont{"Tahoma", 15.75f, true};
 
-Label& styleButton(Label& label, const char* caption, Color backColor, Twips left, Twips top, Twips width) {
+// Label buttons are black boxes and choices blue ones, both of yellow bold Tahoma; texts are
+// yellow on the screen's own colour.
+LabelStyle buttonStyle(Color backColor) {
+    return {.Font = {"Tahoma", 15.75f, true}, .ForeColor = colors::yellow, .BackColor = backColor, .BorderStyle = true,
+            .Alignment = Alignment::Center};
+}
+
+Label& placeLabel(Label& label, const char* caption, const LabelStyle& style, TwipsRect box) {
+    label.setStyle(style).setBounds(box);
     label.Caption = caption;
-    label.Font = buttonFont;
-    label.ForeColor = colors::yellow;
-    label.BackColor = backColor;
-    label.BorderStyle = true;
-    label.Alignment = Alignment::Center;
-    label.Left = left, label.Top = top, label.Width = width, label.Height = buttonHeight;
     return label;
 }
 
@@ -38,23 +39,20 @@ QuestionScreen::QuestionScreen(std::string name, const QuestionBoard& board)
     Caption = board.windowCaption;
     for (const PictureSlot& slot : board.pictureSlots) {
         Image& image = Image1.add(slot.index);
-        image.Left = slot.left, image.Top = slot.top, image.Width = slot.width, image.Height = slot.height;
+        image.setBounds(slot.box);
     }
     for (std::size_t i = 0; i < board.buttons.size(); ++i) {
         const ButtonSpot& spot = board.buttons[i];
-        styleButton(Label3.add(static_cast<int>(i)), spot.caption, colors::black, spot.left, spot.top, spot.width);
+        placeLabel(Label3.add(static_cast<int>(i)), spot.caption, buttonStyle(colors::black),
+                    {spot.left, spot.top, spot.width, Module1::buttonHeight});
     }
     for (std::size_t i = 0; i < board.choices.size(); ++i)
-        styleButton(Label4.add(static_cast<int>(i)), board.choices[i], colors::blue, choiceLefts[i], board.choiceTop, choiceWidth);
+        placeLabel(Label4.add(static_cast<int>(i)), board.choices[i], buttonStyle(colors::blue),
+                    {choiceLefts[i], board.choiceTop, choiceWidth, Module1::buttonHeight});
     for (std::size_t i = 0; i < board.texts.size(); ++i) {
         const TextSpot& spot = board.texts[i];
-        Label& text = Label5.add(static_cast<int>(i));
-        text.Caption = spot.caption;
-        text.Font = spot.font;
-        text.ForeColor = colors::yellow;
-        text.BackStyle = backStyle::transparent;
-        text.Alignment = Alignment::Center;
-        text.Left = spot.left, text.Top = spot.top, text.Width = spot.width, text.Height = spot.height;
+        Label& text = placeLabel(Label5.add(static_cast<int>(i)), spot.caption, {.Font = spot.font, .ForeColor = colors::yellow,
+                                  .BackStyle = backStyle::transparent, .Alignment = Alignment::Center}, spot.box);
         text.Visible = i == questionText;
     }
 
@@ -130,10 +128,10 @@ std::string QuestionScreen::accessibleName(const Control& control) const {
     return control.name() == "Image1" ? board_.pictureName : Form::accessibleName(control);
 }
 
-void QuestionScreen::Label3_MouseMove(int index, int, int, Twips, Twips) { Label3[index].BackStyle = backStyle::opaque; }
+void QuestionScreen::Label3_MouseMove(int index, int, int, Twips, Twips) { showHover(Label3[index], true); }
 
 void QuestionScreen::Form_MouseMove(int, int, Twips, Twips) {
-    for (std::size_t i = 0; i < board_.buttons.size(); ++i) Label3[static_cast<int>(i)].BackStyle = backStyle::transparent;
+    for (std::size_t i = 0; i < board_.buttons.size(); ++i) showHover(Label3[static_cast<int>(i)], false);
 }
 
 }  // namespace lumenary

@@ -26,16 +26,16 @@ const char* const pairChoices[] = {"Attract", "Repel", "No Force"};
 
 const TextSpot pairTexts[] = {
 //   Left   Top   Width  Height  font
-    { 120, 6720,  4035, 1425, {"Times New Roman", 27.75f, false}, ""},
-    { 720,  120, 10185, 1665, {"Times New Roman", 26.25f, false},
+    {{ 120, 6720,  4035, 1425}, {"Times New Roman", 27.75f, false}, ""},
+    {{ 720,  120, 10185, 1665}, {"Times New Roman", 26.25f, false},
       "Will the magnets attract each other, repel each other or will there be no force between them?"},
-    {4680, 5880,  6105,  825, {"Times New Roman", 36, false}, "Correct!  Well Done"},
+    {{4680, 5880,  6105,  825}, {"Times New Roman", 36, false}, "Correct!  Well Done"},
 };
 
 const PictureSlot pairSlots[] = {
 //   index  Left   Top   Width  Height
-    {0,        0, 2400, 12000, 1125},  // wide pictures
-    {1,     3360, 1800,  4950, 2550},  // compact pictures
+    {0,    {   0, 2400, 12000, 1125}},  // wide pictures
+    {1,    {3360, 1800,  4950, 2550}},  // compact pictures
 };
 
 const struct { const char* picture; int slot; int correctChoice; } pairQuestions[] = {
@@ -84,13 +84,13 @@ const ButtonSpot materialButtons[] = {
 const char* const materialChoices[] = {"Attractive", "Repulsive", "No Force"};
 
 const TextSpot materialTexts[] = {
-    { 120, 6480,  4275, 1785, pairTexts[0].font, ""},
-    { 720,    0, 10185, 1305, pairTexts[1].font, "What force will there be between a magnet and a sheet of copper?"},
-    {4680, 6000,  6105,  825, pairTexts[2].font, pairTexts[2].caption},
+    {{ 120, 6480,  4275, 1785}, pairTexts[0].font, ""},
+    {{ 720,    0, 10185, 1305}, pairTexts[1].font, "What force will there be between a magnet and a sheet of copper?"},
+    {{4680, 6000,  6105,  825}, pairTexts[2].font, pairTexts[2].caption},
 };
 
 // One picture slot, shown all the time.
-const PictureSlot materialSlot[] = {{1, 1080, 1440, 9600, 3570}};
+const PictureSlot materialSlot[] = {{1, {1080, 1440, 9600, 3570}}};
 
 const struct { const char* picture; const char* question; int correctChoice; } materialQuestions[] = {
     {"Images\\magmetal1.bmp", "What force will there be between a magnet and a sheet of copper?",    magnets2::noForce},

@@ -14,11 +14,11 @@ const ButtonSpot buttons[] = {
 
 const TextSpot texts[] = {
 //   Left   Top   Width  Height  font
-    {5040, 4680, 5385, 1425, {"Times New Roman", 48, false}, ""},
-    {4800,  600, 5745, 2745, {"Times New Roman", 36, false}, "What is the weight of the ball bearing?"},
+    {{5040, 4680, 5385, 1425}, {"Times New Roman", 48, false}, ""},
+    {{4800,  600, 5745, 2745}, {"Times New Roman", 36, false}, "What is the weight of the ball bearing?"},
 };
 
-const PictureSlot meter[] = {{0, 1200, 120, 2115, 7200}};
+const PictureSlot meter[] = {{0, {1200, 120, 2115, 7200}}};
 // clang-format on
 
 // The meter for each whole-newton weight has its own picture, numbered with two digits.

@@ -20,6 +20,9 @@ public:
     bool TabStop = true;
 
     bool takesFocus() const override { return TabStop; }
+    std::string_view text() const override { return Caption; }
+    AccessibleRole role() const override { return AccessibleRole::Button; }
+    bool operator==(const CommandButton&) const = default;
 };
 
 }  // namespace lumenary

@@ -5,13 +5,19 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace lumenary {
 
+class ControlList;
 class Frame;
 class Form;
 
 enum class ControlKind { Label, Image, PictureBox, Frame, CommandButton };
+
+// What a control is to assistive technology: decided by what it does, not by how it looks.
+enum class AccessibleRole { Button, Text, Graphic, Group };
 
 // Mouse buttons as the handlers receive them: a bit set.
 namespace mouse {
@@ -51,8 +57,14 @@ public:
     bool Enabled = true;
     int TabIndex = 0;
 
+    void setBounds(const TwipsRect& box) { Left = box.left, Top = box.top, Width = box.width, Height = box.height; }
+    // The box in the form's client twips.
+    TwipsRect absoluteBounds() const { return {absoluteLeft(), absoluteTop(), Width, Height}; }
+
     // The point (x, y), in the container's twips, lies in this control's box.
     bool contains(Twips x, Twips y) const { return x >= Left && x < Left + Width && y >= Top && y < Top + Height; }
+    // The point, in the form's client twips, lies in this control's box and in every frame's that holds it.
+    bool covers(TwipsPoint point) const;
     // Visible and enabled, together with every frame that holds it.
     bool isReachable() const;
     // Visible, together with every frame that holds it.
@@ -61,6 +73,18 @@ public:
     Twips absoluteLeft() const;
     Twips absoluteTop() const;
     virtual bool takesFocus() const { return false; }
+    // Its caption, for the kinds that show one.
+    virtual std::string_view text() const { return {}; }
+    virtual AccessibleRole role() const = 0;
+    // The controls it holds, back to front: a frame's; none for the other kinds.
+    virtual const ControlList* children() const { return nullptr; }
+
+    // A copy of every property, children included, for telling later whether it still looks the same.
+    virtual std::unique_ptr<Control> clone() const = 0;
+    // Of the same kind, with every property equal.
+    virtual bool sameAs(const Control& other) const = 0;
+
+    bool operator==(const Control&) const = default;
 
 protected:
     explicit Control(ControlKind kind) : kind_(kind) {}
@@ -71,7 +95,6 @@ private:
     friend class Form;
     template <class>
     friend class ControlArray;
-    virtual std::unique_ptr<Control> clone() const = 0;
 
     ControlKind kind_;
     std::string name_;
@@ -81,19 +104,45 @@ private:
     std::shared_ptr<ControlEvents> events_ = std::make_shared<ControlEvents>();
 };
 
-// Gives a control kind its copy operation, used when a control array grows at run time.
+// Gives a control kind its copy and its comparison, both from the kind's own fields, so a new
+// field is copied and compared without anyone remembering to.
 template <class Derived, ControlKind Kind>
 class ControlOf : public Control {
 public:
     static constexpr ControlKind kindValue = Kind;
 
+    std::unique_ptr<Control> clone() const override { return std::make_unique<Derived>(static_cast<const Derived&>(*this)); }
+    bool sameAs(const Control& other) const override {
+        return other.kind() == Kind && static_cast<const Derived&>(*this) == static_cast<const Derived&>(other);
+    }
+
+    bool operator==(const ControlOf&) const = default;
+
 protected:
     ControlOf() : Control(Kind) {}
+};
+
+// Controls in stacking order, back to front, each owned here: a form's own, or a frame's.
+class ControlList {
+public:
+    ControlList() = default;
+    // A copy holds copies of the controls (see Control::clone).
+    ControlList(const ControlList& other);
+    ControlList& operator=(const ControlList& other);
+    ControlList(ControlList&&) = default;
+    ControlList& operator=(ControlList&&) = default;
+    bool operator==(const ControlList& other) const;
+
+    auto begin() const { return items_.begin(); }
+    auto end() const { return items_.end(); }
+    std::size_t size() const { return items_.size(); }
+
+    // At the front, or just in front of `after`.
+    Control& insert(std::unique_ptr<Control> control, const Control* after = nullptr);
+    void bringToFront(const Control& control);
 
 private:
-    std::unique_ptr<Control> clone() const override {
-        return std::make_unique<Derived>(static_cast<const Derived&>(*this));
-    }
+    std::vector<std::unique_ptr<Control>> items_;
 };
 
 }  // namespace lumenary

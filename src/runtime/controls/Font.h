@@ -9,6 +9,7 @@ struct Font {
     std::string Name = "Tahoma";
     float Size = 8.25f;
     bool Bold = false;
+    bool operator==(const Font&) const = default;
 };
 
 }  // namespace lumenary

@@ -4,7 +4,6 @@
 #include "Control.h"
 
 #include <optional>
-#include <vector>
 
 namespace lumenary {
 
@@ -14,12 +13,13 @@ class Frame : public ControlOf<Frame, ControlKind::Frame> {
 public:
     std::optional<Color> BackColor;
 
-    // Back to front.
-    const std::vector<Control*>& children() const { return children_; }
+    AccessibleRole role() const override { return AccessibleRole::Group; }
+    const ControlList* children() const override { return &children_; }
+    ControlList& children() { return children_; }
+    bool operator==(const Frame&) const = default;
 
 private:
-    friend class Form;
-    std::vector<Control*> children_;
+    ControlList children_;
 };
 
 }  // namespace lumenary

@@ -13,6 +13,8 @@ public:
 
     const lumenary::Picture& picture() const { return picture_; }
     void setPicture(lumenary::Picture picture);
+    AccessibleRole role() const override { return AccessibleRole::Graphic; }
+    bool operator==(const Image&) const = default;
 
 private:
     lumenary::Picture picture_;

@@ -15,6 +15,8 @@ public:
     bool TabStop = true;
 
     bool takesFocus() const override { return TabStop; }
+    AccessibleRole role() const override { return AccessibleRole::Graphic; }
+    bool operator==(const PictureBox&) const = default;
 };
 
 }  // namespace lumenary

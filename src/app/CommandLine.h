@@ -1,0 +1,26 @@
+#pragma once
+
+#include "framework/StartUp.h"
+
+#include <QStringList>
+
+#include <optional>
+
+namespace lumenary {
+
+// What the command line asks for: full screen, and an activity to start in.
+struct StartOptions {
+    bool fullScreen = false;
+    std::optional<ActivityStart> activity;
+};
+
+// Reads the command line in the desktop's conventions. --help and --version print and give
+// status 0; a mistake prints what is accepted and gives status 2. Either way the program then
+// ends at once, with no window; otherwise the options to start with.
+struct CommandLine {
+    std::optional<StartOptions> options;
+    int exitStatus = 0;
+};
+CommandLine readCommandLine(const QStringList& arguments);
+
+}  // namespace lumenary

@@ -1,0 +1,41 @@
+// Lumenary starts by loading and showing its title screen, or the activity the command line
+// names; everything after that happens in the screens' handlers, one event at a time.
+#include "app/CommandLine.h"
+#include "qt/painting/QtFonts.h"
+#include "qt/window/FormWindows.h"
+#include "qt/window/QtPlatform.h"
+#include "runtime/Runtime.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+#include <QThreadPool>
+
+int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("Lumenary"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LUMENARY_VERSION));
+    // Read before any window system is reached, so that --help and a mistake work anywhere.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const lumenary::CommandLine commandLine = lumenary::readCommandLine(arguments);
+    if (!commandLine.options) return commandLine.exitStatus;
+    const lumenary::StartOptions& options = *commandLine.options;
+
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    lumenary::QtPlatform platform;
+    lumenary::registerProgramFonts(platform.programFolder());
+    lumenary::Runtime runtime(platform);
+    lumenary::FormWindows windows(runtime, platform);
+    windows.setFullScreen(options.fullScreen);
+
+    runtime.dispatch([&] { options.activity ? options.activity->open() : lumenary::startOnTitleScreen(); });
+    windows.sync();
+    if (runtime.hasEnded()) return runtime.exitStatus();
+    const int status = QApplication::exec();
+    // Windows of the last screens were scheduled for deletion while the event loop ran.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // Qt converts large pictures on pool threads; let them finish before the process ends.
+    QThreadPool::globalInstance()->waitForDone();
+    return status;
+}
