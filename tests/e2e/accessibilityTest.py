@@ -58,6 +58,12 @@ try:
     lumenary = subprocess.Popen([program], env=env)
 
     press("OK")
+    # Tab reaches the menu entries, so they are focusable; the focus is on the exit button alone.
+    menu, entry = wait_for('the main menu', lambda: control("Menu 1", pyatspi.ROLE_PUSH_BUTTON))
+    assert entry.getState().contains(pyatspi.STATE_FOCUSABLE), "Menu 1 is not focusable"
+    focused = [c.name for c in children(menu) if c.getState().contains(pyatspi.STATE_FOCUSED)]
+    assert focused == ["Exit"], focused
+    assert not menu.getState().contains(pyatspi.STATE_FOCUSED), "the window claims the focus its exit button has"
     press("Menu 1")
     topic, _ = wait_for("the topic menu", lambda: control("Newton Meter", pyatspi.ROLE_PUSH_BUTTON))
     assert topic.name == "Corbelwick" and control("Menu 1", pyatspi.ROLE_LABEL)[0] == topic, topic.name
