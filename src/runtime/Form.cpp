@@ -22,26 +22,23 @@ TwipsSize Form::clientSize() const {
     return {Width - margins.horizontal(), Height - margins.vertical()};
 }
 
-std::string Form::describe(const Control& control) {
-    return control.Index() >= 0 ? control.name() + "(" + std::to_string(control.Index()) + ")" : control.name();
+std::string Form::describe(std::string_view name, int index) {
+    return index >= 0 ? std::string(name) + "(" + std::to_string(index) + ")" : std::string(name);
 }
 
-bool Form::hasControl(std::string_view name, int index) const {
+Control* Form::find(std::string_view name, int index) const {
     const std::vector<Control*> all = everyControl();
-    return std::any_of(all.begin(), all.end(), [&](const Control* c) { return c->name() == name && c->Index() == index; });
+    const auto found = std::find_if(all.begin(), all.end(), [&](const Control* c) { return c->name() == name && c->Index() == index; });
+    return found == all.end() ? nullptr : *found;
 }
 
 Control& Form::controlNamed(std::string_view name, int index) const {
-    for (Control* c : everyControl())
-        if (c->name() == name && c->Index() == index) return *c;
-    const std::string asked = index >= 0 ? std::string(name) + "(" + std::to_string(index) + ")" : std::string(name);
-    throw RuntimeError("Form " + name_ + " has no control named " + asked);
+    if (Control* found = find(name, index)) return *found;
+    throw RuntimeError("Form " + name_ + " has no control named " + describe(name, index));
 }
 
 Control& Form::adopt(std::unique_ptr<Control> control, std::string name, int index, Frame* container, const Control* stackAfter) {
-    if (hasControl(name, index))
-        throw RuntimeError("Form " + name_ + " already has a control " + name +
-                           (index >= 0 ? "(" + std::to_string(index) + ")" : std::string()));
+    if (find(name, index)) throw RuntimeError("Form " + name_ + " already has a control " + describe(name, index));
     control->name_ = std::move(name);
     control->index_ = index;
     control->container_ = container;
@@ -52,7 +49,6 @@ Control& Form::adopt(std::unique_ptr<Control> control, std::string name, int ind
 Control& Form::addCopy(const Control& original, int index, const Control& stackAfter) {
     std::unique_ptr<Control> copy = original.clone();
     copy->Visible = false;
-    copy->events_ = original.events_;
     return adopt(std::move(copy), original.name(), index, original.container(), &stackAfter);
 }
 

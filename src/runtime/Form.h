@@ -54,10 +54,10 @@ public:
     C& control(std::string_view name, int index = -1) const {
         Control& found = controlNamed(name, index);
         if (found.kind() != C::kindValue)
-            throw RuntimeError("Control " + describe(found) + " on form " + name_ + " is not of the kind asked for");
+            throw RuntimeError("Control " + describe(found.name(), found.Index()) + " on form " + name_ + " is not of the kind asked for");
         return static_cast<C&>(found);
     }
-    bool hasControl(std::string_view name, int index = -1) const;
+    bool hasControl(std::string_view name, int index = -1) const { return find(name, index) != nullptr; }
 
     // Creates a control at the front of its container's stacking order.
     template <class C>
@@ -130,7 +130,9 @@ private:
     void pressFocused();
     // A mouse press ends keyboard use: a carried control goes back, and the focus is not drawn.
     void takeMouse();
-    static std::string describe(const Control& control);
+    Control* find(std::string_view name, int index) const;
+    // "Label2(3)", or "Label1" outside a control array.
+    static std::string describe(std::string_view name, int index);
 
     std::string name_;
     std::uint64_t serial_;
