@@ -30,7 +30,7 @@ export XDG_RUNTIME_DIR="$xserver_dir"
 unset QT_QPA_PLATFORM
 
 echo "Start-up, 21 runs each (about half a minute)..." >&2
-"$bench/startup_bench" 21 build-bench/app/lumenary "$bench/bare_window" >>"$rows" 2>"$results/startup.log"
+"$bench/startup_bench" 21 build-bench/app/lumenary "$bench/plain_title" "$bench/bare_window" build-bench/app >>"$rows" 2>"$results/startup.log"
 echo "Screens, clicks and drags in process (a few minutes)..." >&2
 "$bench/lumenary_bench" --benchmark_color=false --rows="$results/in-process.tsv" >"$results/in-process.txt" 2>&1
 cat "$results/in-process.tsv" >>"$rows"

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make libx11-dev
-  qt6-base-dev qt6-svg-dev libgif-dev libjpeg-dev libfontconfig-dev
+  qt6-base-dev qt6-svg-dev libgif-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-wine
   xvfb xdotool imagemagick
