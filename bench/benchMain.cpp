@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 
 #include <fstream>
+#include <set>
 #include <vector>
 
 namespace lumenary::bench {
@@ -24,6 +25,13 @@ struct Entry {
 std::vector<Entry>& entries() {
     static std::vector<Entry> all;
     return all;
+}
+
+// The benchmarks a repetition of which stopped with SkipWithError: a median of the repetitions
+// left over would hide the fault, so they get none.
+std::set<std::string>& failed() {
+    static std::set<std::string> names;
+    return names;
 }
 
 double toSeconds(benchmark::TimeUnit unit) {
@@ -46,7 +54,7 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs)
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median" && !run.error_occurred)
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
                 medians_[run.run_name.function_name] = run.GetAdjustedRealTime() * toSeconds(run.time_unit);
     }
 
@@ -59,6 +67,7 @@ public:
 
 private:
     std::string medianOf(const std::string& name, benchmark::TimeUnit unit) const {
+        if (failed().contains(name)) return "failed";
         const auto found = medians_.find(name);
         return found == medians_.end() ? "not run" : shown(found->second, unit);
     }
@@ -92,7 +101,13 @@ benchmark::internal::Benchmark* summarised(const std::string& name, std::functio
                                            const std::string& baseline, const std::string& target,
                                            benchmark::TimeUnit unit) {
     entries().push_back({name, baseline, target, unit});
-    return benchmark::RegisterBenchmark(name.c_str(), std::move(run))
+    // Asked of the benchmark's state, which Google Benchmark 1.7 and 1.8 name alike (a reported
+    // run's own flag is named differently in each).
+    auto noted = [name, run = std::move(run)](benchmark::State& state) {
+        run(state);
+        if (state.error_occurred()) failed().insert(name);
+    };
+    return benchmark::RegisterBenchmark(name.c_str(), std::move(noted))
         ->UseManualTime()
         ->Unit(unit)
         ->ReportAggregatesOnly(true);

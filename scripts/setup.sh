@@ -10,7 +10,7 @@ packages=(
   fonts-liberation2 fonts-wine
   xvfb xdotool imagemagick
   dbus-daemon at-spi2-core python3-pyatspi
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file lintian
 )
 
 missing=()

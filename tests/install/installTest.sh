@@ -5,9 +5,18 @@ check=$1 build=$2 id=$3
 work=$(mktemp -d)
 xvfb=
 started=()
-cleanup() { set +e; kill "${started[@]}" 2>/dev/null; sleep 0.2; [[ -n $xvfb ]] && kill "$xvfb" 2>/dev/null; rm -rf "$work"; }
+installed=
+cleanup() {
+  set +e
+  kill "${started[@]}" 2>/dev/null; sleep 0.2; [[ -n $xvfb ]] && kill "$xvfb" 2>/dev/null
+  # A package check that stopped half-way still takes its package off this machine.
+  [[ -n $installed ]] && aptGet purge lumenary >/dev/null 2>&1
+  rm -rf "$work"
+}
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; cat "$work/errors" >&2 2>/dev/null; exit 1; }
+# apt-get as CI runs it: no questions, and waiting for another apt or dpkg to finish rather than failing.
+aptGet() { DEBIAN_FRONTEND=noninteractive apt-get -y -q -o DPkg::Lock::Timeout=300 "$@"; }
 
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
@@ -40,7 +49,8 @@ case $check in
 install)
   for f in bin/lumenary share/lumenary/Images/phases3.jpg share/lumenary/newton/newton10.bmp \
            share/lumenary/opening/tessil00.gif share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
-           share/icons/hicolor/scalable/apps/$id.svg share/man/man1/lumenary.1 \
+           share/icons/hicolor/scalable/apps/$id.svg share/man/man1/lumenary.1.gz \
+           share/doc/lumenary/copyright share/doc/lumenary/changelog.gz \
            share/icons/hicolor/{48x48,64x64,128x128,256x256}/apps/$id.png; do
     [[ -f $prefix/$f ]] || fail "$f is not installed"
   done
@@ -63,9 +73,35 @@ package)
   done
   contents=$(dpkg-deb --contents "$deb")
   for f in ./usr/bin/lumenary ./usr/share/lumenary/Images/magnets1.bmp ./usr/share/applications/$id.desktop \
-           ./usr/share/icons/hicolor/256x256/apps/$id.png ./usr/share/man/man1/lumenary.1; do
+           ./usr/share/icons/hicolor/256x256/apps/$id.png ./usr/share/man/man1/lumenary.1.gz \
+           ./usr/share/doc/lumenary/copyright ./usr/share/doc/lumenary/changelog.gz; do
     grep -q " $f\$" <<<"$contents" || fail "the package lacks $f"
   done
+  version=$(dpkg-deb --field "$deb" Version)
+  latest=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/lumenary/changelog.gz | gzip -dc | sed -n 1p)
+  [[ $latest == "lumenary ($version) "* ]] || fail "the changelog's latest entry is \"$latest\", not version $version"
+
+  # Debian's own checks of a package: no error and no warning.
+  lintian --tag-display-limit 0 --fail-on error,warning "$deb" >"$work/lintian" 2>&1 ||
+    fail "lintian: $(cat "$work/lintian")"
+  ! grep -E '^[EW]: ' "$work/lintian" || fail "lintian reports errors or warnings"
+
+  # Installed with apt-get, it runs, and removed, it leaves none of its files behind.
+  if [[ $(id -u) -ne 0 ]]; then
+    echo "install check package: not root, so the package is not installed, started and removed here"
+  elif dpkg-query -W -f='${Status}' lumenary 2>/dev/null | grep -q ' installed$'; then
+    echo "install check package: lumenary is already installed on this machine and is left as it is, not installed over"
+  else
+    files=$(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\.||')
+    installed=yes
+    aptGet install --no-install-recommends --no-remove "$deb" >"$work/apt" 2>&1 || fail "apt-get install: $(cat "$work/apt")"
+    while read -r f; do [[ -f $f ]] || fail "$f is not installed"; done <<<"$files"
+    [[ $(cd / && /usr/bin/lumenary --version) == "Lumenary $version" ]] || fail "the installed lumenary --version"
+    aptGet purge lumenary >"$work/apt" 2>&1 || fail "apt-get purge: $(cat "$work/apt")"
+    installed=
+    while read -r f; do [[ ! -e $f ]] || fail "$f is left after the package is removed"; done <<<"$files"
+    for d in /usr/share/lumenary /usr/share/doc/lumenary; do [[ ! -e $d ]] || fail "$d is left after the package is removed"; done
+  fi
   ;;
 commandline)
   [[ $("$program" --version) == "Lumenary 0.1" ]] || fail "--version"
