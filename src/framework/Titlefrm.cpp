@@ -48,7 +48,8 @@ Titlefrm::Titlefrm()
       Command2(titleButton(*this, "Command2", &Frame1, "Exit", 2760, 5)),
       Picture1(add<PictureBox>("Picture1", -1, &Frame1)) {
     const FrameMargins margins = Runtime::current().platform().frameMargins();
-    Caption = " ";
+    // Assigned as one character: GCC 12 at -O3 mistakes the literal's copy for an overlapping one.
+    Caption.assign(1, ' ');
     Icon = Runtime::current().platform().applicationIcon();
     BackColor = colors::silver;
     Width = clientWidth + margins.horizontal();

@@ -4,28 +4,28 @@
 #include <QFontDatabase>
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
-#include <utility>
+#include <iterator>
 
 namespace lumenary {
 
 void registerProgramFonts(const std::filesystem::path& programFolder) {
-    // Each font, and the system folder its package puts it in. Fontconfig already knows the
-    // fonts in the system's font folders, and registering one again costs a parse of its file at
-    // start-up; Wine's Tahoma lies outside them, so it comes from the program's own copy, or
-    // Wine's folder where the program has none.
-    const QString ownFonts = QString::fromStdString((programFolder / "fonts").string());
-    const QString wine = QStringLiteral("/usr/share/wine/fonts"), liberation = QStringLiteral("/usr/share/fonts/truetype/liberation2");
-    const std::pair<QString, QString> wanted[] = {
-        {"tahoma.ttf", wine}, {"tahomabd.ttf", wine}, {"LiberationSerif-Regular.ttf", liberation}, {"LiberationSerif-Bold.ttf", liberation},
-        {"LiberationSans-Regular.ttf", liberation}, {"LiberationSans-Bold.ttf", liberation}};
-    for (const auto& [file, systemFolder] : wanted) {
-        if (systemFolder == liberation && QFile::exists(QDir(systemFolder).filePath(file))) continue;
-        for (const QString& folder : {ownFonts, systemFolder}) {
-            const QString path = QDir(folder).filePath(file);
-            if (QFile::exists(path) && QFontDatabase::addApplicationFont(path) >= 0) break;
-        }
+    // Fontconfig knows the Liberation fonts where their package puts them (a folder of its own
+    // name on Debian 12, "liberation" on Debian 13), and registering one again costs a parse of
+    // its file at start-up: the program's copy serves only where the system has none. Wine's
+    // Tahoma lies outside fontconfig's folders, so it comes from the program's copy or Wine's.
+    const QDir own(QString::fromStdString((programFolder / "fonts").string()));
+    const QDir systemFolders[] = {QDir(QStringLiteral("/usr/share/fonts/truetype/liberation2")),
+                                  QDir(QStringLiteral("/usr/share/fonts/truetype/liberation"))};
+    for (const char* file : {"LiberationSerif-Regular.ttf", "LiberationSerif-Bold.ttf", "LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf"}) {
+        const auto known = [&](const QDir& folder) { return folder.exists(QString::fromLatin1(file)); };
+        if (std::none_of(std::begin(systemFolders), std::end(systemFolders), known))
+            QFontDatabase::addApplicationFont(own.filePath(QString::fromLatin1(file)));
     }
+    for (const char* file : {"tahoma.ttf", "tahomabd.ttf"})
+        if (QFontDatabase::addApplicationFont(own.filePath(QString::fromLatin1(file))) < 0)
+            QFontDatabase::addApplicationFont(QDir(QStringLiteral("/usr/share/wine/fonts")).filePath(QString::fromLatin1(file)));
 }
 
 QFont toQFont(const Font& font) {
