@@ -264,13 +264,16 @@ TEST_P(CaptionFit, EveryCaptionFitsItsBoxInsideItsBorder) {
 }
 
 TEST_F(PaintTest, TheScreensFontsResolveToTheProgramsOwnFacesSizedInTwips) {
-    const std::pair<Font, const char*> fonts[] = {
-        {{"Tahoma", 18, true}, "tahoma"}, {{"Times New Roman", 26.25f, true}, "liberation serif"}, {{"Arial", 12, false}, "liberation sans"}};
-    for (const auto& [font, family] : fonts) {
+    // A point is 20 twips and a design pixel 15.
+    const std::tuple<Font, const char*, int> fonts[] = {{{"Tahoma", 18, true}, "tahoma", 24},
+                                                         {{"Times New Roman", 26.25f, true}, "liberation serif", 35},
+                                                         {{"Arial", 12, false}, "liberation sans", 16},
+                                                         {{"Tahoma", 8.25f, false}, "tahoma", 11}};
+    for (const auto& [font, family, pixels] : fonts) {
         const QRawFont raw = QRawFont::fromFont(toQFont(font));
         EXPECT_EQ(raw.familyName().toLower().toStdString(), family);
         EXPECT_EQ(raw.weight(), font.Bold ? QFont::Bold : QFont::Normal) << family;
-        EXPECT_EQ(QFontInfo(toQFont(font)).pixelSize(), std::lround(font.Size * 20 / 15)) << family;
+        EXPECT_EQ(QFontInfo(toQFont(font)).pixelSize(), pixels) << family << " " << font.Size;
     }
 }
 
