@@ -9,8 +9,6 @@
 
 namespace lumenary::testing {
 
-using namespace std::chrono_literals;
-
 bool XSession::waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (std::chrono::steady_clock::now() < deadline) {
@@ -60,14 +58,8 @@ QStringList XSession::windowsTitled(const QString& title) const {
 
 QString XSession::waitForWindow(const QString& title, const QString& replaced, std::chrono::milliseconds timeout) const {
     QString found;
-    waitUntil(
-        [&] {
-            const QStringList ids = windowsTitled(title);
-            found = ids.isEmpty() || ids.first() == replaced ? QString() : ids.first();
-            return !found.isEmpty();
-        },
-        timeout);
-    return found;
+    waitUntil([&] { return !(found = windowsTitled(title).value(0)).isEmpty() && found != replaced; }, timeout);
+    return found == replaced ? QString() : found;
 }
 
 bool XSession::waitForNoWindow(const QString& title, std::chrono::milliseconds timeout) const {
