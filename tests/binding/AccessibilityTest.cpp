@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QKeyEvent>
+#include <QTest>
 
 namespace lumenary::testing {
 namespace {
@@ -112,11 +113,15 @@ TEST_F(AccessibilityTest, PicturesAreNamedNeutrallyAndAnswersAreToldAsTheyAppear
 TEST_F(AccessibilityTest, TheFocusFollowsTheFormsAndInterfacesGoWithTheirForm) {
     runtime.dispatch(show<Titlefrm>);
     QAccessibleInterface* window = accessibleOf(runtime.form<Titlefrm>());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&windowOf(runtime.form<Titlefrm>())));
     QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, {});
     QApplication::sendEvent(window->object(), &tab);
     EXPECT_EQ(window->focusChild()->text(QAccessible::Name), "Exit");
     EXPECT_TRUE(window->focusChild()->state().focused);
+    EXPECT_FALSE(window->state().focused) << "not the window as well";
     EXPECT_TRUE(told(QAccessible::Focus, "Exit"));
+    runtime.form<Titlefrm>().setFocus(nullptr);
+    EXPECT_TRUE(window->state().focused) << "the window, while none of its controls has the focus";
 
     const QAccessible::Id ok = QAccessible::uniqueId(child(window, "OK", button));
     pressButton(child(window, "OK", button));
