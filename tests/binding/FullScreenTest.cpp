@@ -22,7 +22,7 @@ struct Fit {
     double scale, offsetX, offsetY;
 };
 // On a wide display the height decides the scale, on a tall one the width; the rest is margin,
-// in whole pixels.
+// rounded down to whole pixels.
 const Fit fits[] = {
     {{11880, 8490}, {1920, 1080}, 1080.0 / 566, 204, 0},
     {{11880, 8490}, {1584, 2001}, 2.0, 0, 434},
