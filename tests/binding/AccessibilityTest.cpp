@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QKeyEvent>
+#include <QTest>
 
 namespace lumenary::testing {
 namespace {
@@ -44,25 +45,26 @@ protected:
 constexpr auto button = QAccessible::PushButton, text = QAccessible::StaticText, graphic = QAccessible::Graphic;
 
 TEST_F(AccessibilityTest, EveryShownControlIsAChildWithTheRoleOfWhatItDoesItsCaptionAndItsState) {
+    // Focusable is what Tab stops at: buttons, label buttons and the labels a pupil can carry.
     const struct {
         void (*screen)();
         const char* name;
         QAccessible::Role role;
-        bool disabled;
+        bool disabled, focusable;
     } cases[] = {
-        {show<Titlefrm>, "OK", button, false},
-        {show<Titlefrm>, "Title picture", graphic, false},
-        {show<intro0>, "Lumenary", text, false},
-        {show<intro0>, "www.corbelwick.example", button, false},
-        {show<intro0>, "Corbelwick Learning logo", graphic, false},
-        {show<menu1>, "Menu 1", text, false},
-        {show<menu1>, "Energy Chains", button, true},
-        {show<menu1>, "Newton Meter", button, false},
-        {show<phaseslab>, "Label the phases of the Moon", text, false},
-        {show<phaseslab>, "Target 8", text, false},
-        {show<phaseslab>, "Full Moon", text, false},
-        {show<newtonmeter>, "Newton meter", graphic, false},
-        {show<magnets>, "Magnets", graphic, false},
+        {show<Titlefrm>, "OK", button, false, true},
+        {show<Titlefrm>, "Title picture", graphic, false, false},
+        {show<intro0>, "Lumenary", text, false, false},
+        {show<intro0>, "www.corbelwick.example", button, false, true},
+        {show<intro0>, "Corbelwick Learning logo", graphic, false, false},
+        {show<menu1>, "Menu 1", text, false, false},
+        {show<menu1>, "Energy Chains", button, true, false},
+        {show<menu1>, "Newton Meter", button, false, true},
+        {show<phaseslab>, "Label the phases of the Moon", text, false, false},
+        {show<phaseslab>, "Target 8", text, false, false},
+        {show<phaseslab>, "Full Moon", text, false, true},
+        {show<newtonmeter>, "Newton meter", graphic, false, false},
+        {show<magnets>, "Magnets", graphic, false, false},
     };
     platform.draws = {0.5f, 0.5f};  // the question screens' first questions
     for (const auto& c : cases) {
@@ -77,6 +79,7 @@ TEST_F(AccessibilityTest, EveryShownControlIsAChildWithTheRoleOfWhatItDoesItsCap
         EXPECT_EQ(window->childAt(found->rect().center().x(), found->rect().center().y()), found);
         EXPECT_EQ(window->child(window->indexOfChild(found)), found);
         EXPECT_EQ(found->state().disabled, c.disabled);
+        EXPECT_EQ(found->state().focusable, c.focusable);
         EXPECT_EQ(found->actionInterface() != nullptr, c.role == button);
     }
 }
@@ -110,11 +113,15 @@ TEST_F(AccessibilityTest, PicturesAreNamedNeutrallyAndAnswersAreToldAsTheyAppear
 TEST_F(AccessibilityTest, TheFocusFollowsTheFormsAndInterfacesGoWithTheirForm) {
     runtime.dispatch(show<Titlefrm>);
     QAccessibleInterface* window = accessibleOf(runtime.form<Titlefrm>());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&windowOf(runtime.form<Titlefrm>())));
     QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, {});
     QApplication::sendEvent(window->object(), &tab);
     EXPECT_EQ(window->focusChild()->text(QAccessible::Name), "Exit");
     EXPECT_TRUE(window->focusChild()->state().focused);
+    EXPECT_FALSE(window->state().focused) << "not the window as well";
     EXPECT_TRUE(told(QAccessible::Focus, "Exit"));
+    runtime.form<Titlefrm>().setFocus(nullptr);
+    EXPECT_TRUE(window->state().focused) << "the window, while none of its controls has the focus";
 
     const QAccessible::Id ok = QAccessible::uniqueId(child(window, "OK", button));
     pressButton(child(window, "OK", button));

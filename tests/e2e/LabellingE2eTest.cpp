@@ -1,8 +1,6 @@
 #include "ScreenGeometry.h"
 #include "XSession.h"
 
-#include <QThread>
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -24,9 +22,9 @@ TEST(LabellingE2eTest, MoonLabelsDraggedOntoTheirTargetsFullScreenScoreEightOutO
     const QString id = x.waitForWindow("Phases of the Moon");
     ASSERT_FALSE(id.isEmpty());
     x.moveTo(atTwips(x.geometry(id), 6000, 600));
+    ASSERT_TRUE(x.waitForFocus(id));
     x.key("F11");
-    QThread::msleep(500);
-    ASSERT_EQ(x.geometry(id), display) << "the Moon screen fills the display";
+    ASSERT_TRUE(x.waitUntil([&] { return x.geometry(id) == display; })) << "the Moon screen fills the display";
     const Placement moon = fullScreen;
 
     // Each label's home and its own target; a 2085 x 375 label is held by its middle.
@@ -45,14 +43,13 @@ TEST(LabellingE2eTest, MoonLabelsDraggedOntoTheirTargetsFullScreenScoreEightOutO
             x.moveTo(moon.at(at.x(), at.y()));
         }
         x.release();
-        QThread::msleep(100);
     }
-    EXPECT_GT(yellowIn(x.screenshot(), checkScore), 30) << "Check Score appeared";
+    EXPECT_GT(yellowIn(x.waitForScreen([&](const QImage& s) { return yellowIn(s, checkScore) > 30; }), checkScore), 30)
+        << "Check Score appeared";
 
     x.click(moon.at(6000 + 1280, 7920 + 250));  // Check Score
     x.moveTo(moon.at(11500, 600));
-    QThread::msleep(200);
-    const QImage screen = x.screenshot();
+    const QImage screen = x.waitForScreen([&](const QImage& s) { return yellowIn(s, scoreLine) > 1000; });
     keep(screen, "moon-scored-full-screen");
     EXPECT_GT(yellowIn(screen, scoreLine), 1000) << "8 out of 8 correct is painted";
     EXPECT_EQ(screen.pixelColor(5, 540), QColor(0, 0, 0)) << "black margins";
@@ -61,10 +58,11 @@ TEST(LabellingE2eTest, MoonLabelsDraggedOntoTheirTargetsFullScreenScoreEightOutO
     x.click(moon.at(10560 + 620, 7920 + 250));  // Exit
     EXPECT_TRUE(x.waitForNoWindow("Phases of the Moon"));
     ASSERT_EQ(x.windowsTitled("Corbelwick").size(), 1) << "menu2 is uncovered";
-    EXPECT_EQ(x.geometry(x.windowsTitled("Corbelwick").first()), display) << "full screen holds for the menu";
+    const QString menu2 = x.windowsTitled("Corbelwick").first();
+    EXPECT_EQ(x.geometry(menu2), display) << "full screen holds for the menu";
+    ASSERT_TRUE(x.waitForFocus(menu2));
     x.key("F11");
-    QThread::msleep(500);
-    EXPECT_EQ(x.geometry(x.windowsTitled("Corbelwick").first()).size(), QSize(792, 566)) << "F11 again: back to the window";
+    EXPECT_TRUE(x.waitUntil([&] { return x.geometry(menu2).size() == QSize(792, 566); })) << "F11 again: back to the window";
 }
 
 }  // namespace

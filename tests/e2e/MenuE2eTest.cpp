@@ -3,14 +3,11 @@
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
 namespace lumenary::testing {
 namespace {
-
-bool isBlack(const QColor& c) { return c.red() < 20 && c.green() < 20 && c.blue() < 20; }
 
 TEST(MenuE2eTest, FromTheTitleScreenByKeyboardAndMouseThroughTheMenusAndTheWebAddressBackToItAndExit) {
     // The desktop's opener, replaced by one that notes what it is asked to open.
@@ -32,35 +29,40 @@ TEST(MenuE2eTest, FromTheTitleScreenByKeyboardAndMouseThroughTheMenusAndTheWebAd
     // a nominal 4-pixel border and 26-pixel title bar, centred as a whole.
     const QRect title = x.geometry(titleId);
     EXPECT_EQ(title, QRect(330, 178, 364, 438));
-    const QImage titleScreen = x.screenshot();
+    const QPoint sky = atTwips(title, 1000, 2400);
+    const QImage titleScreen = x.waitForScreen([&](const QImage& s) { return s.pixelColor(sky).lightness() < 120; });
     keep(titleScreen, "title-screen");
-    EXPECT_LT(titleScreen.pixelColor(atTwips(title, 1000, 2400)).lightness(), 120) << "the night sky of the title artwork";
-    // The one menu window that should be showing.
+    EXPECT_LT(titleScreen.pixelColor(sky).lightness(), 120) << "the night sky of the title artwork";
+    // The one menu window that should be showing, a fresh one for each screen.
+    QString menuId;
     const auto menu = [&] {
-        const QString id = x.waitForWindow("Corbelwick");
-        EXPECT_EQ(x.windowsTitled("Corbelwick").size(), 1) << "exactly one menu screen is visible";
-        return x.geometry(id);
+        menuId = x.waitForWindow("Corbelwick", menuId);
+        EXPECT_TRUE(x.waitUntil([&] { return x.windowsTitled("Corbelwick").size() == 1; })) << "exactly one menu screen is visible";
+        return x.geometry(menuId);
     };
+    ASSERT_TRUE(x.waitForFocus(titleId));
     x.key("Return");  // OK has the focus
     QRect window = menu();
     EXPECT_TRUE(x.windowsTitled(" ").isEmpty()) << "the title screen is gone";
     EXPECT_EQ(window, QRect(116, 114, 792, 566));
+    ASSERT_TRUE(x.waitForFocus(menuId));
     x.key("Tab Tab Tab Tab");  // from Exit, which has the focus, past the web address beside it to Menu 1, 2 and 3
-    QImage screen = x.screenshot();
+    const QPoint ring = atTwips(window, 9600 + 1100, 2400 + 750 * 2) - QPoint(0, 2);
+    QImage screen = x.waitForScreen([&](const QImage& s) { return s.pixelColor(ring) == QColor(Qt::white); });
     keep(screen, "keyboard-main-menu");
-    EXPECT_EQ(screen.pixelColor(atTwips(window, 9600 + 1100, 2400 + 750 * 2) - QPoint(0, 2)), QColor(Qt::white)) << "the ring round Menu 3";
+    EXPECT_EQ(screen.pixelColor(ring), QColor(Qt::white)) << "the ring round Menu 3";
     x.key("Return");
     window = menu();
-    screen = x.screenshot();
+    const QPoint lesson = atTwips(window, 3892.5 + 60, 2650);
+    screen = x.waitForScreen([&](const QImage& s) { return isBlack(s.pixelColor(lesson)); });
     keep(screen, "menu3");
-    EXPECT_TRUE(isBlack(screen.pixelColor(atTwips(window, 3892.5 + 60, 2650)))) << "its lessons are black boxes";
+    EXPECT_TRUE(isBlack(screen.pixelColor(lesson))) << "its lessons are black boxes";
     x.click(atTwips(window, 60 + 900, 7950 + 250));  // Exit, to the main menu
     window = menu();
 
     x.click(atTwips(window, 8520 + 3315 / 2, 7800 + 187));  // the web address
     QFile recorded(record);
-    for (int i = 0; i < 100 && !recorded.exists(); ++i) QThread::msleep(100);
-    ASSERT_TRUE(recorded.open(QIODevice::ReadOnly)) << "the opener was never run";
+    ASSERT_TRUE(x.waitUntil([&] { return recorded.exists(); }) && recorded.open(QIODevice::ReadOnly)) << "the opener was never run";
     EXPECT_EQ(QString::fromUtf8(recorded.readAll()).trimmed(), "http://www.corbelwick.example");
     x.click(atTwips(window, 60 + 900, 7950 + 250));  // Exit, to the title screen
     EXPECT_TRUE(x.waitForNoWindow("Corbelwick"));

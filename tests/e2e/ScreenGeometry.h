@@ -7,7 +7,6 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
-#include <QThread>
 
 namespace lumenary::testing {
 
@@ -37,6 +36,8 @@ inline int yellowIn(const QImage& screen, const QRect& area) {
     return count;
 }
 
+inline bool isBlack(const QColor& c) { return c.red() < 20 && c.green() < 20 && c.blue() < 20; }
+
 // Keeps a screenshot beside the test binary, for a person to look at.
 inline void keep(const QImage& screen, const QString& name) { screen.save(QString(E2E_SCREENSHOT_DIR "/") + name + ".png"); }
 
@@ -45,10 +46,9 @@ inline QRect openTopicMenu(const XSession& x, ProgramProcess& program, int entry
     const QString title = x.waitForWindow(" ");
     if (title.isEmpty()) throw std::runtime_error(program.standardError().toStdString());
     x.click(atTwips(x.geometry(title), 1320 + 667, 6000 - 90 + 187));
-    const QRect menu = x.geometry(x.waitForWindow("Corbelwick"));
-    x.click(atTwips(menu, 9600 + 1100, 2400 + 750 * entry + 250));
-    QThread::msleep(300);
-    return x.geometry(x.waitForWindow("Corbelwick"));
+    const QString main = x.waitForWindow("Corbelwick");
+    x.click(atTwips(x.geometry(main), 9600 + 1100, 2400 + 750 * entry + 250));
+    return x.geometry(x.waitForWindow("Corbelwick", main));  // the topic menu, in a window of its own
 }
 
 }  // namespace lumenary::testing

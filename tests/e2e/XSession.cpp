@@ -9,12 +9,7 @@
 
 namespace lumenary::testing {
 
-using namespace std::chrono_literals;
-
-namespace {
-
-template <class Condition>
-bool waitUntil(Condition condition, std::chrono::milliseconds timeout) {
+bool XSession::waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (std::chrono::steady_clock::now() < deadline) {
         if (condition()) return true;
@@ -22,8 +17,6 @@ bool waitUntil(Condition condition, std::chrono::milliseconds timeout) {
     }
     return condition();
 }
-
-}  // namespace
 
 XSession::XSession(QSize screen) : server_(std::make_unique<QProcess>()) {
     server_->setStandardErrorFile(QProcess::nullDevice());  // its notes on the displays it passed over
@@ -63,15 +56,18 @@ QStringList XSession::windowsTitled(const QString& title) const {
     return QString(run("xdotool", {"search", "--onlyvisible", "--name", pattern})).split('\n', Qt::SkipEmptyParts);
 }
 
-QString XSession::waitForWindow(const QString& title, std::chrono::milliseconds timeout) const {
-    QStringList found;
-    waitUntil([&] { return !(found = windowsTitled(title)).isEmpty(); }, timeout);
-    if (!found.isEmpty()) QThread::msleep(300);  // let the first paint land
-    return found.isEmpty() ? QString() : found.first();
+QString XSession::waitForWindow(const QString& title, const QString& replaced, std::chrono::milliseconds timeout) const {
+    QString found;
+    waitUntil([&] { return !(found = windowsTitled(title).value(0)).isEmpty() && found != replaced; }, timeout);
+    return found == replaced ? QString() : found;
 }
 
 bool XSession::waitForNoWindow(const QString& title, std::chrono::milliseconds timeout) const {
     return waitUntil([&] { return windowsTitled(title).isEmpty(); }, timeout);
+}
+
+bool XSession::waitForFocus(const QString& windowId, std::chrono::milliseconds timeout) const {
+    return waitUntil([&] { return QString(run("xdotool", {"getwindowfocus"})).trimmed() == windowId; }, timeout);
 }
 
 QRect XSession::geometry(const QString& windowId) const {
@@ -81,21 +77,24 @@ QRect XSession::geometry(const QString& windowId) const {
     return QRect(shell["X"], shell["Y"], shell["WIDTH"], shell["HEIGHT"]);
 }
 
-// Each step waits a moment for the program to take it in.
-void XSession::moveTo(QPoint point) const { run("xdotool", {"mousemove", QString::number(point.x()), QString::number(point.y()), "sleep", "0.06"}); }
-void XSession::press() const { run("xdotool", {"mousedown", "1", "sleep", "0.06"}); }
-void XSession::release() const { run("xdotool", {"mouseup", "1", "sleep", "0.06"}); }
-void XSession::key(const QString& keys) const {
-    run("xdotool", QStringList{"key", "--delay", "60"} + keys.split(' ', Qt::SkipEmptyParts) + QStringList{"sleep", "0.3"});
-}
+// --sync: until the X server has moved the pointer.
+void XSession::moveTo(QPoint point) const { run("xdotool", {"mousemove", "--sync", QString::number(point.x()), QString::number(point.y())}); }
+void XSession::press() const { run("xdotool", {"mousedown", "1"}); }
+void XSession::release() const { run("xdotool", {"mouseup", "1"}); }
+void XSession::key(const QString& keys) const { run("xdotool", QStringList{"key"} + keys.split(' ', Qt::SkipEmptyParts)); }
 void XSession::click(QPoint point) const {
     moveTo(point);
-    press();
-    run("xdotool", {"mouseup", "1", "sleep", "0.36"});
+    run("xdotool", {"click", "1"});
 }
 
 QImage XSession::screenshot() const {
     return QImage::fromData(run("import", {"-window", "root", "png:-"}), "PNG").convertToFormat(QImage::Format_RGB32);
+}
+
+QImage XSession::waitForScreen(const std::function<bool(const QImage&)>& shows, std::chrono::milliseconds timeout) const {
+    QImage screen;
+    waitUntil([&] { return shows(screen = screenshot()); }, timeout);
+    return screen;
 }
 
 ProgramProcess::ProgramProcess(const XSession& session, const QString& programFolder, const QProcessEnvironment& extra) {

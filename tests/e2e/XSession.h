@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -30,11 +31,17 @@ public:
 
     // The ids of visible windows whose title is exactly `title`.
     QStringList windowsTitled(const QString& title) const;
-    // Waits until a visible window has this title; its id, or empty after the timeout.
-    QString waitForWindow(const QString& title, std::chrono::milliseconds timeout = std::chrono::seconds(20)) const;
+    // Waits until a visible window has this title, other than the window `replaced` (a screen
+    // opened in place of another with the same title); its id, or empty after the timeout.
+    QString waitForWindow(const QString& title, const QString& replaced = {}, std::chrono::milliseconds timeout = std::chrono::seconds(20)) const;
     bool waitForNoWindow(const QString& title, std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
+    // Waits until the keyboard goes to this window.
+    bool waitForFocus(const QString& windowId, std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
     QRect geometry(const QString& windowId) const;
 
+    // The pointer and keys, as a person's hand uses them. Each returns once the X server has
+    // taken the input; the program takes it in its own time, so a test then waits for what it
+    // expects to see (a window, a pixel) before it looks.
     void moveTo(QPoint point) const;
     void press() const;
     void release() const;
@@ -43,6 +50,10 @@ public:
     void key(const QString& keys) const;
 
     QImage screenshot() const;
+    // Screenshots until one shows what `shows` looks for, or the timeout; the last one taken.
+    QImage waitForScreen(const std::function<bool(const QImage&)>& shows, std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
+    // Asks again every 50 ms until the condition holds or the timeout; whether it held.
+    static bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = std::chrono::seconds(10));
 
 private:
     // Runs an X tool to completion; what it printed.

@@ -4,7 +4,6 @@
 #include "menus/TopicMenus.h"
 #include "runtime/RuntimeError.h"
 
-#include <cstdio>
 #include <filesystem>
 
 namespace lumenary::testing {
@@ -35,17 +34,29 @@ protected:
     }
 };
 
-class NewtonMeterWeights : public QuestionTest, public ::testing::WithParamInterface<int> {};
+struct Reading {
+    int weight;
+    const char* picture;
+    const char* answer;
+};
+// clang-format off
+const Reading readings[] = {
+    {1, "newton\\newton01.bmp", "1 Newton"},  {2, "newton\\newton02.bmp", "2 Newtons"}, {3, "newton\\newton03.bmp", "3 Newtons"},
+    {4, "newton\\newton04.bmp", "4 Newtons"}, {5, "newton\\newton05.bmp", "5 Newtons"}, {6, "newton\\newton06.bmp", "6 Newtons"},
+    {7, "newton\\newton07.bmp", "7 Newtons"}, {8, "newton\\newton08.bmp", "8 Newtons"}, {9, "newton\\newton09.bmp", "9 Newtons"},
+    {10, "newton\\newton10.bmp", "10 Newtons"},
+};
+// clang-format on
+
+class NewtonMeterWeights : public QuestionTest, public ::testing::WithParamInterface<Reading> {};
 
 TEST_P(NewtonMeterWeights, EachWeightShowsItsOwnMeterAtItsSizeAndAnswerOnlyOnAnswer) {
-    const int weight = GetParam();
+    const int weight = GetParam().weight;
     newtonmeter& meter = open<newtonmeter>(weight - 1, 10);
-    char file[32];
-    std::snprintf(file, sizeof file, "newton\\newton%02d.bmp", weight);
     const Image& picture = shownPicture(meter);
-    EXPECT_EQ(picture.picture().sourcePath(), file);
+    EXPECT_EQ(picture.picture().sourcePath(), GetParam().picture);
     EXPECT_EQ(std::tuple(picture.Left, picture.Top, picture.Width, picture.Height), std::tuple(1200, 120, 2115, 7200));
-    EXPECT_EQ(meter.Label5[QuestionScreen::answerText].Caption, std::to_string(weight) + (weight == 1 ? " Newton" : " Newtons"));
+    EXPECT_EQ(meter.Label5[QuestionScreen::answerText].Caption, GetParam().answer);
     EXPECT_FALSE(answerShown(meter));
     click(meter.Label3[QuestionScreen::answerButton]);
     click(meter.Label3[QuestionScreen::answerButton]);
@@ -55,7 +66,8 @@ TEST_P(NewtonMeterWeights, EachWeightShowsItsOwnMeterAtItsSizeAndAnswerOnlyOnAns
     EXPECT_EQ(meter.weight(), 11 - weight);
     EXPECT_EQ(platform.reseeds, 2) << "reseeded from the clock before every draw";
 }
-INSTANTIATE_TEST_SUITE_P(OneToTen, NewtonMeterWeights, ::testing::Range(1, 11));
+INSTANTIATE_TEST_SUITE_P(OneToTen, NewtonMeterWeights, ::testing::ValuesIn(readings),
+                         [](const auto& info) { return std::to_string(info.param.weight); });
 
 struct MagnetsRow {
     bool materials;  // section 2

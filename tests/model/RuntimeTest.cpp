@@ -18,7 +18,35 @@ protected:
     LogForm& screen = runtime.form<LogForm>();
 };
 
-TEST_F(RuntimeTest, TheFrontmostReachableControlUnderThePointerGetsTheMoveRelativeToItself) {
+// Where the pointer is, who receives it: controls back to front, frames' children just after
+// their frame, and the hidden or disabled passed over.
+struct Hit {
+    Twips x, y;
+    const char* receiver;  // as logged, with coordinates relative to it
+    bool frameDisabled = false, frameHidden = false;
+};
+// clang-format off
+const Hit hits[] = {
+    {600, 700, "front b0 100,200"},      // over the one behind
+    {100, 100, "back b0 0,0"},           // its first twip, under a hidden and a disabled control
+    {1499, 1499, "front b0 999,999"},    // its last twip
+    {1500, 1200, "form b0 1500,1200"},   // a twip beyond
+    {1200, 1500, "form b0 1200,1500"},
+    {2200, 200, "picture b0 200,200"},
+    {4100, 1100, "inside b0 0,0"},       // in a frame
+    {4050, 1050, "frame b0 50,50"},
+    {4500, 1500, "over b0 100,100"},     // stacked after the frame, so in front of its children
+    {6600, 1200, "overhang b0 100,200"},
+    {7200, 1200, "form b0 7200,1200"},   // a child's part outside its frame is not there
+    {4100, 1100, "form b0 4100,1100", true},
+    {4100, 1100, "form b0 4100,1100", false, true},
+};
+// clang-format on
+
+class HitTest : public RuntimeTest, public ::testing::WithParamInterface<Hit> {};
+INSTANTIATE_TEST_SUITE_P(Points, HitTest, ::testing::ValuesIn(hits));
+
+TEST_P(HitTest, TheFrontmostReachableControlUnderThePointerGetsTheMoveRelativeToItself) {
     screen.place<Label>("back", 100, 100, 1000, 1000);
     screen.place<Label>("front", 500, 500, 1000, 1000);
     screen.place<Label>("hidden", 0, 0, 3000, 3000).Visible = false;
@@ -26,78 +54,88 @@ TEST_F(RuntimeTest, TheFrontmostReachableControlUnderThePointerGetsTheMoveRelati
     screen.place<Image>("picture", 2000, 0, 500, 500);
     Frame& frame = screen.place<Frame>("frame", 4000, 1000, 3000, 3000);
     screen.place<Label>("inside", 100, 100, 500, 500, &frame);
-    const std::pair<Twips, Twips> points[] = {{600, 700}, {200, 300}, {100, 100}, {150, 150}, {1499, 1499}, {1500, 1200},
-                                              {1200, 1500}, {2200, 200}, {4100, 1100}, {4600, 1600}, {4050, 1050}};
-    for (const auto& [x, y] : points) moveTo(screen, x, y);
-    frame.Enabled = false;
-    moveTo(screen, 4200, 1200);
-    frame.Enabled = true, frame.Visible = false;
-    moveTo(screen, 4200, 1200);
-    EXPECT_EQ(screen.take(),
-              "Move front b0 100,200; Move back b0 100,200; Move back b0 0,0; Move back b0 50,50; Move front b0 999,999; "
-              "Move form b0 1500,1200; Move form b0 1200,1500; Move picture b0 200,200; Move inside b0 0,0; Move frame b0 600,600; "
-              "Move frame b0 50,50; Move form b0 4200,1200; Move form b0 4200,1200; ");
+    screen.place<Label>("overhang", 2500, 0, 1000, 500, &frame);
+    screen.place<Label>("over", 4400, 1400, 300, 300);
+    frame.Enabled = !GetParam().frameDisabled, frame.Visible = !GetParam().frameHidden;
+    moveTo(screen, GetParam().x, GetParam().y);
+    EXPECT_EQ(screen.take(), "Move " + std::string(GetParam().receiver) + "; ");
 }
 
-TEST_F(RuntimeTest, ThePressedControlKeepsTheMouseTillAllButtonsAreUpAndALeftReleaseOnItClicksIt) {
-    Label& source = screen.place<Label>("source", 0, 0, 1000, 1000);
+TEST_F(RuntimeTest, ThePressedControlKeepsTheMouseUntilEveryButtonIsUp) {
+    screen.place<Label>("source", 0, 0, 1000, 1000);
     screen.place<Label>("other", 2000, 0, 1000, 1000);
     press(screen, 500, 500);
     moveTo(screen, 2500, 500, mouse::left);
-    press(screen, 2500, 500, mouse::right);
-    release(screen, 2600, 600, mouse::left);
+    EXPECT_EQ(screen.take(), "Down source b1 500,500; Move source b1 2500,500; ");
+    runtime.dispatch([&] {
+        screen.mouseDown({.button = mouse::right, .buttons = mouse::left | mouse::right, .at = {2500, 500}});
+        screen.mouseMove({.buttons = mouse::left | mouse::right, .at = {2500, 600}});
+        screen.mouseUp({.button = mouse::left, .buttons = mouse::right, .at = {2600, 600}});
+    });
+    EXPECT_EQ(screen.take(), "Down source b2 2500,500; Move source b3 2500,600; Up source b1 2600,600; ")
+        << "a press or a release gives its button, a move every button held";
     moveTo(screen, 2700, 700, mouse::right);
     release(screen, 2700, 700, mouse::right);
     moveTo(screen, 2500, 500);
-    press(screen, 5000, 5000);  // the bare background has the mouse now
+    EXPECT_EQ(screen.take(), "Move source b2 2700,700; Up source b2 2700,700; Move other b0 500,500; ");
+    press(screen, 5000, 5000);
     moveTo(screen, 2500, 500, mouse::left);
-    release(screen, 2500, 500);
-    EXPECT_EQ(screen.take(), "Down source b1 500,500; Move source b1 2500,500; Down source b2 2500,500; Up source b1 2600,600; "
-                             "Move source b2 2700,700; Up source b2 2700,700; Move other b0 500,500; Move form b1 2500,500; ");
-    // Released on its first and last twip, just beyond them, with the right button, after being disabled.
-    const std::pair<Twips, Twips> releases[] = {{0, 0}, {999, 999}, {1000, 500}, {500, 1000}, {-1, 500}, {500, -1}};
-    for (const auto& [x, y] : releases) {
-        press(screen, 500, 500);
-        release(screen, x, y);
-        screen.log += "/ ";
-    }
-    press(screen, 500, 500, mouse::right);
-    release(screen, 500, 500, mouse::right);
-    source.events()->MouseUp = [&](int, int, int, Twips, Twips) { source.Enabled = false; };
-    press(screen, 500, 500);
-    release(screen, 500, 500);
-    EXPECT_EQ(screen.take(), "Down source b1 500,500; Up source b1 0,0; Click source; / Down source b1 500,500; Up source b1 999,999; "
-                             "Click source; / Down source b1 500,500; Up source b1 1000,500; / Down source b1 500,500; "
-                             "Up source b1 500,1000; / Down source b1 500,500; Up source b1 -1,500; / Down source b1 500,500; "
-                             "Up source b1 500,-1; / Down source b2 500,500; Up source b2 500,500; Down source b1 500,500; ");
+    EXPECT_EQ(screen.take(), "Move form b1 2500,500; ") << "the bare background keeps the mouse pressed on it";
 }
 
-TEST_F(RuntimeTest, StackingFollowsCreationAndZOrderAndArrayElementsAreHiddenCopiesStackedAfterTheHighest) {
+struct Release {
+    Twips x, y;
+    int button;
+    bool disabledOnUp;
+    bool clicks;
+};
+// On its first and last twip, just beyond them, with the right button, after being disabled.
+const Release releases[] = {{0, 0, mouse::left, false, true},     {999, 999, mouse::left, false, true},
+                            {1000, 500, mouse::left, false, false}, {500, 1000, mouse::left, false, false},
+                            {-1, 500, mouse::left, false, false},   {500, -1, mouse::left, false, false},
+                            {500, 500, mouse::right, false, false}, {500, 500, mouse::left, true, false}};
+
+class ClickTest : public RuntimeTest, public ::testing::WithParamInterface<Release> {};
+INSTANTIATE_TEST_SUITE_P(Releases, ClickTest, ::testing::ValuesIn(releases));
+
+TEST_P(ClickTest, ALeftPressAndReleaseOnTheSameReachableControlClicksIt) {
+    Label& source = screen.place<Label>("source", 0, 0, 1000, 1000);
+    if (GetParam().disabledOnUp) source.events()->MouseUp = [&](int, int, int, Twips, Twips) { source.Enabled = false; };
+    press(screen, 500, 500, GetParam().button);
+    release(screen, GetParam().x, GetParam().y, GetParam().button);
+    EXPECT_EQ(screen.take().ends_with("Click source; "), GetParam().clicks);
+}
+
+TEST_F(RuntimeTest, ZOrderBringsAControlToTheFrontAndMovingItKeepsItsPlace) {
     Label& first = screen.place<Label>("first", 0, 0, 1000, 1000);
     screen.place<Label>("second", 0, 0, 1000, 1000);
+    moveTo(screen, 10, 10);
+    screen.ZOrder(first);
+    moveTo(screen, 10, 10);
+    first.Left = 5;
+    moveTo(screen, 10, 10);
+    EXPECT_EQ(screen.take(), "Move second b0 10,10; Move first b0 10,10; Move first b0 5,10; ");
+}
+
+TEST_F(RuntimeTest, ALoadedArrayElementIsAHiddenCopyOfElementZeroStackedJustAfterTheHighest) {
     ControlArray<Label> entries(screen, "entry");
     Label& zero = entries.add(0);
-    zero.Caption = "zero", zero.Top = 2000, zero.Width = 2000, zero.Height = 500, zero.BackStyle = backStyle::transparent;
+    zero.Caption = "zero", zero.BackStyle = backStyle::transparent;
+    zero.setBounds({0, 2000, 2000, 500});
     Label& cover = screen.place<Label>("cover", 0, 2000, 2000, 500);
     std::vector<int> clicked;
     entries.events().Click = [&](int index) { clicked.push_back(index); };
     Label& one = entries.Load(1);
-    EXPECT_EQ(std::tuple(one.Visible, one.Index(), one.Caption, one.BackStyle, &entries[1], &screen.controlNamed("entry", 1)),
-              std::tuple(false, 1, "zero", backStyle::transparent, &one, static_cast<Control*>(&one)));
+    EXPECT_EQ(std::tuple(one.Visible, one.Index(), one.Caption, one.BackStyle, one.Top), std::tuple(false, 1, "zero", backStyle::transparent, 2000));
+    EXPECT_EQ(&screen.controlNamed("entry", 1), &one);
     one.Visible = true;
-    for (int i = 0; i < 3; ++i) {
-        moveTo(screen, 10, 10);
-        if (i == 0) screen.ZOrder(first);
-        if (i == 1) first.Left = 5;  // moving keeps its place in the stack
-    }
-    click(one);  // under the cover: it was stacked just after element 0
+    click(one);
+    EXPECT_EQ(screen.take(), "Down cover b1 1000,250; Up cover b1 1000,250; Click cover; ") << "the cover is in front of both";
     screen.ZOrder(one);
-    click(zero);  // element 1 lies over it now
+    click(zero);
     one.Visible = cover.Visible = false;
     click(zero);
-    EXPECT_EQ(screen.take(), "Move second b0 10,10; Move first b0 10,10; Move first b0 5,10; Down cover b1 1000,250; "
-                             "Up cover b1 1000,250; Click cover; ");
-    EXPECT_EQ(clicked, (std::vector<int>{1, 0}));
+    EXPECT_EQ(clicked, (std::vector<int>{1, 0})) << "the element in front, then the one behind, share the handler";
 }
 
 TEST_F(RuntimeTest, AskingForWhatAFormLacksIsARuntimeErrorNamingIt) {
@@ -114,7 +152,6 @@ TEST_F(RuntimeTest, AskingForWhatAFormLacksIsARuntimeErrorNamingIt) {
     };
     EXPECT_EQ(&screen.control<Label>("plain"), &screen.controlNamed("plain"));
     EXPECT_EQ(error([&] { screen.control<Image>("plain"); }), "Control plain on form LogForm is not of the kind asked for");
-    EXPECT_EQ(error([&] { screen.control<Image>("entry", 0); }), "Control entry(0) on form LogForm is not of the kind asked for");
     EXPECT_EQ(error([&] { screen.controlNamed("cmdgo"); }), "Form LogForm has no control named cmdgo");
     EXPECT_EQ(error([&] { screen.controlNamed("entry", 3); }), "Form LogForm has no control named entry(3)");
     EXPECT_EQ(error([&] { screen.add<Label>("entry", 0); }), "Form LogForm already has a control entry(0)");
