@@ -188,7 +188,8 @@ PictureHeader checkPictureFile(Bytes bytes, const std::string& path) {
     if (header.width > maxPictureSide || header.height > maxPictureSide ||
         static_cast<std::int64_t>(header.width) * header.height > maxPicturePixels)
         reject(path, "absurd dimensions " + std::to_string(header.width) + " x " + std::to_string(header.height) +
-                         " pixels (a picture may be at most " + std::to_string(maxPictureSide) + " pixels on a side)");
+                         " pixels (a picture may be at most " + std::to_string(maxPictureSide) + " pixels on a side and " +
+                         std::to_string(maxPicturePixels) + " in all)");
     return header;
 }
 

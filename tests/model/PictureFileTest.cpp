@@ -321,7 +321,7 @@ TEST(PictureFileTest, HeadersAreReadAndBadFilesRefusedWithTheReason) {
                              segment(0xCC, "ef") + segment(0xB0, "gh") + segment(0xDB, std::string(9, '\x01'));
     const std::string cut = "the file is cut short ", noFrame = "the JPEG has no readable frame header (malformed or cut short)";
     const std::string bmp24 = bmpFile({}), rle4 = bmpFile({.bits = 4, .compression = 2});
-    const std::string absurd = "absurd dimensions ", atMost = " pixels (a picture may be at most 16384 pixels on a side)";
+    const std::string absurd = "absurd dimensions ", atMost = " pixels (a picture may be at most 16384 pixels on a side and 8388608 in all)";
     const std::pair<std::string, std::string> cases[] = {
         {jpeg(jfif, 0xC0, 300, 513), "0: 300 x 513"},
         {jpeg("", 0xC2, 17, 9) + std::string(4, '\0'), "0: 17 x 9"},
@@ -339,9 +339,10 @@ TEST(PictureFileTest, HeadersAreReadAndBadFilesRefusedWithTheReason) {
         {gifFile(true, true).substr(0, 12), cut + "(incomplete GIF header)"},
         {gifFile(true, false, 1).substr(0, 13 + 48 + 5), cut + "(the GIF has no end marker)"},
         {[] { std::string g = gifFile(false, false); return g.erase(g.size() - 2, 1); }(), cut + "(the GIF has no end marker)"},  // its data never ends
-        {gif(16384, 2441), "1: 16384 x 2441"},
+        {gif(16384, 512), "1: 16384 x 512"},
         {gif(1, 16385), absurd + "1 x 16385" + atMost},
-        {gif(8000, 8000), absurd + "8000 x 8000" + atMost},
+        {gif(16384, 513), absurd + "16384 x 513" + atMost},
+        {gif(4097, 2048), absurd + "4097 x 2048" + atMost},
         {gif(0, 10), "the picture has no size"},
         {bmpFile({}, le(40, 4) + le(300, 4) + le(-2, 4)), cut + "(the BMP pixel data is incomplete)"},
         {bmp24.substr(0, bmp24.size() - 1), cut + "(the BMP pixel data is incomplete)"},
@@ -409,7 +410,7 @@ TEST_F(PictureLoadingTest, PathsResolveInsideTheProgramFolderRegardlessOfCase) {
         {"Pictures\\exit.jpg", "the folder \"Pictures\" does not exist"},
         {"Images\\huge.jpg", "the file is too large"},
         {"Images\\garbled.jpg", "it is malformed (Unable to read image data)"},
-        {"Images\\absurd.gif", "absurd dimensions 16000 x 16000 pixels (a picture may be at most 16384 pixels on a side)"},
+        {"Images\\absurd.gif", "absurd dimensions 16000 x 16000 pixels (a picture may be at most 16384 pixels on a side and 8388608 in all)"},
     };
     for (const auto& [path, expected] : cases) {
         try {
