@@ -31,7 +31,11 @@ void noteSignal(int) {
 }  // namespace
 
 void endOnTerminationSignals(QCoreApplication& app) {
-    if (::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+    if (::pipe(signalPipe) != 0) return;
+    for (const int end : signalPipe) {
+        ::fcntl(end, F_SETFD, FD_CLOEXEC);
+        ::fcntl(end, F_SETFL, O_NONBLOCK);
+    }
     auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
     QObject::connect(notifier, &QSocketNotifier::activated, &app, [] { QCoreApplication::exit(0); });
     struct sigaction action {};
