@@ -1,6 +1,7 @@
 // Lumenary starts by loading and showing its title screen, or the activity the command line
 // names; everything after that happens in the screens' handlers, one event at a time.
 #include "app/CommandLine.h"
+#include "app/SessionEnd.h"
 #include "qt/painting/QtFonts.h"
 #include "qt/window/FormWindows.h"
 #include "qt/window/QtPlatform.h"
@@ -20,7 +21,9 @@ int main(int argc, char* argv[]) {
     if (!commandLine.options) return commandLine.exitStatus;
     const lumenary::StartOptions& options = *commandLine.options;
 
+    lumenary::endWhenTheDisplayIsLost();
     QApplication app(argc, argv);
+    lumenary::endOnTerminationSignals(app);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     lumenary::QtPlatform platform;

@@ -5,6 +5,7 @@
 #include <QThread>
 
 #include <map>
+#include <signal.h>
 #include <stdexcept>
 
 namespace lumenary::testing {
@@ -97,11 +98,12 @@ QImage XSession::waitForScreen(const std::function<bool(const QImage&)>& shows, 
     return screen;
 }
 
-ProgramProcess::ProgramProcess(const XSession& session, const QString& programFolder, const QProcessEnvironment& extra) {
+ProgramProcess::ProgramProcess(const XSession& session, const QString& programFolder, const QProcessEnvironment& extra,
+                               const QStringList& arguments) {
     QProcessEnvironment env = session.environment();
     for (const QString& key : extra.keys()) env.insert(key, extra.value(key));
     process_.setProcessEnvironment(env);
-    process_.start(QDir(programFolder).filePath("lumenary"), {});
+    process_.start(QDir(programFolder).filePath("lumenary"), arguments);
     if (!process_.waitForStarted(10000)) throw std::runtime_error("the program did not start");
 }
 
@@ -111,6 +113,8 @@ ProgramProcess::~ProgramProcess() {
         process_.waitForFinished(5000);
     }
 }
+
+void ProgramProcess::sendSignal(int signal) const { ::kill(static_cast<pid_t>(process_.processId()), signal); }
 
 std::optional<int> ProgramProcess::waitForExit(std::chrono::milliseconds timeout) {
     if (!process_.waitForFinished(static_cast<int>(timeout.count()))) return std::nullopt;

@@ -66,8 +66,11 @@ private:
 // The built program running on an X session.
 class ProgramProcess {
 public:
-    ProgramProcess(const XSession& session, const QString& programFolder, const QProcessEnvironment& extra = {});
+    ProgramProcess(const XSession& session, const QString& programFolder, const QProcessEnvironment& extra = {},
+                   const QStringList& arguments = {});
     ~ProgramProcess();
+
+    void sendSignal(int signal) const;
 
     // Waits for the program to end by itself; its exit status, or nothing after the timeout.
     std::optional<int> waitForExit(std::chrono::milliseconds timeout = std::chrono::seconds(20));

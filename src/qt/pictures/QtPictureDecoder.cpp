@@ -7,7 +7,9 @@
 #include <QImage>
 #include <QImageReader>
 
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace lumenary {
 
@@ -20,6 +22,32 @@ Picture sharing(QImage image, const std::string& displayPath) {
     auto owner = std::make_shared<const QImage>(std::move(image).convertToFormat(opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32));
     const std::shared_ptr<const std::uint32_t> pixels(owner, reinterpret_cast<const std::uint32_t*>(owner->constBits()));
     return Picture(owner->width(), owner->height(), pixels, opaque, displayPath);
+}
+
+// Qt's BMP reader knows the info headers of 12, 40, 64, 108 and 124 bytes. The OS/2 2.x header
+// cut to 16 bytes is the start of the 40-byte one, and the V2 and V3 headers (52 and 56 bytes,
+// with the colour masks) the start of the 108-byte V4 one; every field they leave out is zero.
+// Such a file is handed over with its header padded by those zeros: a copy of the file, empty
+// when it needs none.
+std::vector<std::uint8_t> withHeaderQtReads(std::span<const std::uint8_t> bytes) {
+    constexpr std::size_t fileHeader = 14;
+    if (bytes.size() < fileHeader + 4 || bytes[0] != 'B' || bytes[1] != 'M') return {};
+    const std::size_t size = bytes[14] | bytes[15] << 8 | bytes[16] << 16 | std::size_t(bytes[17]) << 24;
+    const std::size_t padded = size == 16 ? 40 : size == 52 || size == 56 ? 108 : 0;
+    if (!padded || bytes.size() < fileHeader + size) return {};
+    std::vector<std::uint8_t> copy(bytes.begin(), bytes.begin() + fileHeader + size);
+    copy.resize(fileHeader + padded);
+    copy.insert(copy.end(), bytes.begin() + fileHeader + size, bytes.end());
+    copy[14] = static_cast<std::uint8_t>(padded);
+    const auto shiftField = [&](std::size_t at) {  // file size and pixel offset move with the padding
+        std::uint32_t value = copy[at] | copy[at + 1] << 8 | copy[at + 2] << 16 | std::uint32_t(copy[at + 3]) << 24;
+        if (value < fileHeader + size || value > UINT32_MAX - padded) return;
+        value += static_cast<std::uint32_t>(padded - size);
+        for (int i = 0; i < 4; ++i) copy[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    };
+    shiftField(2);
+    shiftField(10);
+    return copy;
 }
 
 }  // namespace
@@ -39,6 +67,8 @@ QByteArray qtFormatName(PictureFormat format) {
 }
 
 Picture decodePictureWithQt(std::span<const std::uint8_t> bytes, const QByteArray& format, const std::string& displayPath) {
+    const std::vector<std::uint8_t> padded = format == "bmp" ? withHeaderQtReads(bytes) : std::vector<std::uint8_t>();
+    if (!padded.empty()) bytes = padded;
     QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
