@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cmath>
 
@@ -74,14 +75,17 @@ TEST(FaultsE2eTest, APictureReplacedDuringTheLessonIsShownNewNotFromItsStaleShar
     ASSERT_TRUE(QImageWriter(logo, "jpeg").write(replacement));
     x.key("Return");
     ASSERT_FALSE(x.waitForWindow("Corbelwick").isEmpty());
-    const QImage screen = x.screenshot();
-    keep(screen, "replaced-logo");
     const double scale = 1080.0 / 566;
     const Placement menu{{static_cast<int>(std::floor((1920 - 792 * scale) / 2)), 0}, scale};
-    for (const QPoint p : {menu.at(180 + 200, 5700 + 200), menu.at(180 + 750, 5700 + 1042), menu.at(180 + 1300, 5700 + 1885)}) {
-        const QColor c = screen.pixelColor(p);
-        EXPECT_TRUE(c.red() > 200 && c.green() < 30 && c.blue() > 200) << c.name().toStdString() << " at " << p.x() << ", " << p.y();
-    }
+    const QPoint logoPoints[] = {menu.at(180 + 200, 5700 + 200), menu.at(180 + 750, 5700 + 1042), menu.at(180 + 1300, 5700 + 1885)};
+    const auto magenta = [](QColor c) { return c.red() > 200 && c.green() < 30 && c.blue() > 200; };
+    // The window appears before its first paint lands: wait for the logo, then judge it.
+    const QImage screen = x.waitForScreen([&](const QImage& shot) {
+        return std::all_of(std::begin(logoPoints), std::end(logoPoints), [&](QPoint p) { return magenta(shot.pixelColor(p)); });
+    });
+    keep(screen, "replaced-logo");
+    for (const QPoint p : logoPoints)
+        EXPECT_TRUE(magenta(screen.pixelColor(p))) << screen.pixelColor(p).name().toStdString() << " at " << p.x() << ", " << p.y();
 }
 
 }  // namespace
