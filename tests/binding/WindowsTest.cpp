@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 
@@ -82,6 +83,21 @@ TEST_F(WindowsTest, EachShownScreenHasAWindowPlacedTitledAndPaintedAsItsFormSays
     EXPECT_NE(window("Corbelwick"), w) << "a fresh window for a fresh screen";
     QCoreApplication::processEvents();
     EXPECT_EQ(QApplication::activeWindow(), window("Corbelwick")) << "and it is the active one";
+}
+
+// Until it is deleted, a window may still be sent a key, a click or its close box in the moment
+// after its screen has gone: they reach no screen.
+TEST_F(WindowsTest, InputReachingAWindowAfterItsScreenHasGoneChangesNothing) {
+    start(show<Titlefrm>);
+    const QPointer<QWidget> title = window(" ");
+    key(title, Qt::Key_Space);  // OK, which has the focus
+    ASSERT_TRUE(title);
+    key(title, Qt::Key_Space);
+    click(title, {100, 400});
+    title->close();
+    EXPECT_EQ(shownScreens(), "intro0");
+    EXPECT_EQ(shownWindows().size(), 1u);
+    EXPECT_TRUE(platform.errors.empty());
 }
 
 TEST_F(WindowsTest, MouseInputReachesTheFormInTwipsWithItsButtonsAndKeysAndTheCloseBoxUnloads) {
