@@ -34,6 +34,7 @@ TEST(FaultsE2eTest, WhenTheDisplayGoesAwayTheProgramEndsWithinASecondSayingSoInO
     QTemporaryDir runtimeDir;  // private, as a session's is: Qt has nothing to say at start-up
     QProcessEnvironment env;
     env.insert("XDG_RUNTIME_DIR", runtimeDir.path());
+    env.insert("LC_ALL", "C.UTF-8");  // nor about the locale (Qt 6.8 warns of a non-UTF-8 one)
     ProgramProcess lumenary(*x, LUMENARY_APP_DIR, env);
     ASSERT_FALSE(x->waitForWindow(" ").isEmpty()) << lumenary.standardError().toStdString();
     x.reset();  // the X server ends, as when a projector's session is torn down
