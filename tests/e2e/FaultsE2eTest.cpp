@@ -1,18 +1,12 @@
-#include "ScreenGeometry.h"
-#include "ScreenTest.h"
 #include "XSession.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
-#include <QImageWriter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <csignal>
-#include <cmath>
 
 namespace lumenary::testing {
 namespace {
@@ -62,33 +56,6 @@ TEST_P(TerminationSignalTest, EndsTheProgramAtOnceWithSuccess) {
 }
 INSTANTIATE_TEST_SUITE_P(Signals, TerminationSignalTest, ::testing::Values(SIGTERM, SIGINT),
                          [](const auto& info) { return info.param == SIGTERM ? "SIGTERM" : "SIGINT"; });
-
-// Full screen the main menu paints its logo from the sharper copy beside it (logo2@2x.jpg). A
-// logo replaced while the program runs is shown as it is now, not from those older copies.
-TEST(FaultsE2eTest, APictureReplacedDuringTheLessonIsShownNewNotFromItsStaleSharperCopies) {
-    const ProgramFolderCopy folder;
-    const QString logo = QString::fromStdString((folder.path() / "Images" / "logo2.jpg").string());
-    const QSize size = QImageReader(logo).size();
-    XSession x({1920, 1080});
-    ProgramProcess lumenary(x, QString::fromStdString(folder.path().string()), {}, {"--fullscreen"});
-    ASSERT_FALSE(x.waitForWindow(" ").isEmpty()) << lumenary.standardError().toStdString();
-    QImage replacement(size, QImage::Format_RGB32);
-    replacement.fill(QColor(230, 0, 230));
-    ASSERT_TRUE(QImageWriter(logo, "jpeg").write(replacement));
-    x.key("Return");
-    ASSERT_FALSE(x.waitForWindow("Corbelwick").isEmpty());
-    const double scale = 1080.0 / 566;
-    const Placement menu{{static_cast<int>(std::floor((1920 - 792 * scale) / 2)), 0}, scale};
-    const QPoint logoPoints[] = {menu.at(180 + 200, 5700 + 200), menu.at(180 + 750, 5700 + 1042), menu.at(180 + 1300, 5700 + 1885)};
-    const auto magenta = [](QColor c) { return c.red() > 200 && c.green() < 30 && c.blue() > 200; };
-    // The window appears before its first paint lands: wait for the logo, then judge it.
-    const QImage screen = x.waitForScreen([&](const QImage& shot) {
-        return std::all_of(std::begin(logoPoints), std::end(logoPoints), [&](QPoint p) { return magenta(shot.pixelColor(p)); });
-    });
-    keep(screen, "replaced-logo");
-    for (const QPoint p : logoPoints)
-        EXPECT_TRUE(magenta(screen.pixelColor(p))) << screen.pixelColor(p).name().toStdString() << " at " << p.x() << ", " << p.y();
-}
 
 }  // namespace
 }  // namespace lumenary::testing

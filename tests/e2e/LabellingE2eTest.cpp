@@ -52,17 +52,12 @@ TEST(LabellingE2eTest, MoonLabelsDraggedOntoTheirTargetsFullScreenScoreEightOutO
     const QImage screen = x.waitForScreen([&](const QImage& s) { return yellowIn(s, scoreLine) > 1000; });
     keep(screen, "moon-scored-full-screen");
     EXPECT_GT(yellowIn(screen, scoreLine), 1000) << "8 out of 8 correct is painted";
-    EXPECT_EQ(screen.pixelColor(5, 540), QColor(0, 0, 0)) << "black margins";
-    EXPECT_GT(screen.pixelColor(moon.at(660 + 1155, 3840 + 877)).lightness(), 150) << "the Full Moon at its scaled place";
 
     x.click(moon.at(10560 + 620, 7920 + 250));  // Exit
     EXPECT_TRUE(x.waitForNoWindow("Phases of the Moon"));
     ASSERT_EQ(x.windowsTitled("Corbelwick").size(), 1) << "menu2 is uncovered";
     const QString menu2 = x.windowsTitled("Corbelwick").first();
     EXPECT_EQ(x.geometry(menu2), display) << "full screen holds for the menu";
-    ASSERT_TRUE(x.waitForFocus(menu2));
-    x.key("F11");
-    EXPECT_TRUE(x.waitUntil([&] { return x.geometry(menu2).size() == QSize(792, 566); })) << "F11 again: back to the window";
 }
 
 }  // namespace

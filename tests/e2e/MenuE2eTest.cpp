@@ -25,14 +25,9 @@ TEST(MenuE2eTest, FromTheTitleScreenByKeyboardAndMouseThroughTheMenusAndTheWebAd
     ProgramProcess program(x, LUMENARY_APP_DIR, env);
     const QString titleId = x.waitForWindow(" ");
     ASSERT_FALSE(titleId.isEmpty()) << program.standardError().toStdString();
-    // A 1024 x 768 desktop is 15360 x 11520 twips; the window is 5460 x 6570 twips inside
-    // a nominal 4-pixel border and 26-pixel title bar, centred as a whole.
+    // Where windows are placed and what they paint is the binding tests' business; here, a
+    // person's keys and clicks through the real display.
     const QRect title = x.geometry(titleId);
-    EXPECT_EQ(title, QRect(330, 178, 364, 438));
-    const QPoint sky = atTwips(title, 1000, 2400);
-    const QImage titleScreen = x.waitForScreen([&](const QImage& s) { return s.pixelColor(sky).lightness() < 120; });
-    keep(titleScreen, "title-screen");
-    EXPECT_LT(titleScreen.pixelColor(sky).lightness(), 120) << "the night sky of the title artwork";
     // The one menu window that should be showing, a fresh one for each screen.
     QString menuId;
     const auto menu = [&] {
@@ -43,8 +38,6 @@ TEST(MenuE2eTest, FromTheTitleScreenByKeyboardAndMouseThroughTheMenusAndTheWebAd
     ASSERT_TRUE(x.waitForFocus(titleId));
     x.key("Return");  // OK has the focus
     QRect window = menu();
-    EXPECT_TRUE(x.windowsTitled(" ").isEmpty()) << "the title screen is gone";
-    EXPECT_EQ(window, QRect(116, 114, 792, 566));
     ASSERT_TRUE(x.waitForFocus(menuId));
     x.key("Tab Tab Tab Tab");  // from Exit, which has the focus, past the web address beside it to Menu 1, 2 and 3
     const QPoint ring = atTwips(window, 9600 + 1100, 2400 + 750 * 2) - QPoint(0, 2);
@@ -53,10 +46,6 @@ TEST(MenuE2eTest, FromTheTitleScreenByKeyboardAndMouseThroughTheMenusAndTheWebAd
     EXPECT_EQ(screen.pixelColor(ring), QColor(Qt::white)) << "the ring round Menu 3";
     x.key("Return");
     window = menu();
-    const QPoint lesson = atTwips(window, 3892.5 + 60, 2650);
-    screen = x.waitForScreen([&](const QImage& s) { return isBlack(s.pixelColor(lesson)); });
-    keep(screen, "menu3");
-    EXPECT_TRUE(isBlack(screen.pixelColor(lesson))) << "its lessons are black boxes";
     x.click(atTwips(window, 60 + 900, 7950 + 250));  // Exit, to the main menu
     window = menu();
 
