@@ -1,4 +1,4 @@
-#include "ClassroomDisplay.h"
+#include "WindowTest.h"
 #include "LogForm.h"
 #include "PaintedForm.h"
 #include "activities/labelling/phaseslab.h"
@@ -52,8 +52,7 @@ TEST_P(MoonRound, SnapsAndScoresTheSameInTheWindowAndFullScreen) {
     for (int i = 0; i < 8; ++i) {
         const Label& target = moon.Label1[targetOf[i]];
         drag(window, centre(moon.Label2[i]), centre(target) + QPointF(i % 2 ? 300 : -300, i % 3 ? 120 : -90));
-        EXPECT_EQ(moon.Label2[i].Left, target.Left) << i;
-        EXPECT_EQ(moon.Label2[i].Top, target.Top) << i;
+        EXPECT_EQ(std::tuple(moon.Label2[i].Left, moon.Label2[i].Top), std::tuple(target.Left, target.Top)) << i;
     }
     ASSERT_TRUE(moon.Label3[LabellingScreen::checkScoreButton].Visible);
     drag(window, centre(moon.Label3[LabellingScreen::checkScoreButton]), centre(moon.Label3[LabellingScreen::checkScoreButton]));
@@ -74,8 +73,7 @@ INSTANTIATE_TEST_SUITE_P(WindowAndFullScreen, MoonRound, ::testing::Bool());
 TEST_F(FullScreen, FullScreenHoldsForScreensOpenedLaterAndF11OrEscReturnsToTheWindowOnceNoLabelIsCarried) {
     intro0& menu = open<intro0>(false);
     QTest::keyClick(&windowOf(menu), Qt::Key_F11);
-    EXPECT_TRUE(windows.isFullScreen());
-    EXPECT_EQ(windowOf(menu).geometry(), QRect(0, 0, 1901, 1359));
+    EXPECT_EQ(std::tuple(windows.isFullScreen(), windowOf(menu).geometry()), std::tuple(true, QRect(0, 0, 1901, 1359)));
     runtime.dispatch([] { form<phaseslab>().Show(); });
     windows.sync();
     EXPECT_TRUE(windowOf(runtime.form<phaseslab>()).isFullScreen()) << "a screen opened meanwhile opens full screen";
@@ -85,12 +83,10 @@ TEST_F(FullScreen, FullScreenHoldsForScreensOpenedLaterAndF11OrEscReturnsToTheWi
     QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
     QApplication::sendEvent(&board, &held);
     QTest::keyClick(&board, Qt::Key_Escape);
-    EXPECT_TRUE(windows.isFullScreen()) << "Esc first puts back the label the keyboard carries, which a held Enter did not put down";
-    EXPECT_FALSE(runtime.form<phaseslab>().isCarrying());
+    EXPECT_EQ(std::tuple(windows.isFullScreen(), runtime.form<phaseslab>().isCarrying()), std::tuple(true, false))
+        << "Esc first puts back the label the keyboard carries, which a held Enter did not put down";
     QTest::keyClick(&board, Qt::Key_Escape);
-    EXPECT_FALSE(windows.isFullScreen());
-    EXPECT_EQ(windowOf(menu).size(), QSize(792, 566));
-    EXPECT_EQ(windowOf(menu).mapping().scale, 1.0);
+    EXPECT_EQ(std::tuple(windows.isFullScreen(), windowOf(menu).size(), windowOf(menu).mapping().scale), std::tuple(false, QSize(792, 566), 1.0));
     runtime.dispatch([] { Unload(form<phaseslab>()); });
     windows.sync();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&windowOf(menu)));

@@ -54,12 +54,10 @@ bool black(QColor c) { return neutral(c) && c.red() < 60; }
 // The colour of each ring of a control's edge, outermost first, at the middle of each side.
 void expectEdge(const QImage& image, const Control& c, const std::vector<QColor>& topLeft, const std::vector<QColor>& bottomRight) {
     const QRect r = pixelsOf(c);
-    for (int i = 0; i < int(topLeft.size()); ++i) {
-        EXPECT_EQ(image.pixelColor(r.center().x(), r.top() + i), topLeft[i]) << c.name() << " top, ring " << i;
-        EXPECT_EQ(image.pixelColor(r.left() + i, r.center().y()), topLeft[i]) << c.name() << " left, ring " << i;
-        EXPECT_EQ(image.pixelColor(r.center().x(), r.bottom() - i), bottomRight[i]) << c.name() << " bottom, ring " << i;
-        EXPECT_EQ(image.pixelColor(r.right() - i, r.center().y()), bottomRight[i]) << c.name() << " right, ring " << i;
-    }
+    for (int i = 0; i < int(topLeft.size()); ++i)
+        for (const auto& [side, p] : {std::pair{"top", QPoint(r.center().x(), r.top() + i)}, {"left", QPoint(r.left() + i, r.center().y())},
+                                      {"bottom", QPoint(r.center().x(), r.bottom() - i)}, {"right", QPoint(r.right() - i, r.center().y())}})
+            EXPECT_EQ(image.pixelColor(p), *side == 't' || *side == 'l' ? topLeft[i] : bottomRight[i]) << c.name() << " " << side << ", ring " << i;
 }
 
 // The largest channel difference over `area` between the painting and a picture drawn with its
@@ -77,10 +75,7 @@ int mismatch(const QImage& image, const Picture& picture, QPoint at, const QRect
 
 class PaintTest : public ScreenTest {
 protected:
-    PaintTest() {
-        static const bool registered = (registerProgramFonts(LUMENARY_APP_DIR), true);
-        (void)registered;
-    }
+    PaintTest() { [[maybe_unused]] static const bool registered = (registerProgramFonts(LUMENARY_APP_DIR), true); }
     // How much more ink a label's text has in bold than in the regular face.
     static double boldWeight(Label& label, bool (*ink)(QColor)) {
         const int bold = inkIn(paintForm(label.form()), pixelsOf(label), ink).count;

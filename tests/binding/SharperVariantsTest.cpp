@@ -1,4 +1,4 @@
-#include "ClassroomDisplay.h"
+#include "WindowTest.h"
 #include "PaintedForm.h"
 #include "activities/labelling/phaseslab.h"
 #include "qt/pictures/PictureVariants.h"

@@ -1,4 +1,4 @@
-#include "ClassroomDisplay.h"
+#include "WindowTest.h"
 #include "activities/labelling/phaseslab.h"
 #include "menus/intro0.h"
 
@@ -39,8 +39,7 @@ TEST_F(TouchAndMouse, OneFingerDragsATapClicksAndASecondFingerChangesNothing) {
     QTest::touchEvent(&window, screen).stationary(0).release(1, point({11000, 8000}));
     EXPECT_NEAR(moon.Label2[6].Left + moon.Label2[6].Width / 2, to.x(), 20) << "the label follows the first finger";
     QTest::touchEvent(&window, screen).release(0, point(to));
-    EXPECT_EQ(moon.Label2[6].Left, moon.Label1[6].Left);
-    EXPECT_EQ(moon.Label2[6].Top, moon.Label1[6].Top);
+    EXPECT_EQ(std::tuple(moon.Label2[6].Left, moon.Label2[6].Top), std::tuple(moon.Label1[6].Left, moon.Label1[6].Top));
 
     const QPoint exit = point(centre(moon.Label3[LabellingScreen::exitButton]));
     QTest::touchEvent(&window, screen).press(0, exit);

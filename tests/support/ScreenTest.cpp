@@ -8,13 +8,7 @@
 #include "menus/TopicMenus.h"
 #include "menus/intro0.h"
 
-#include <algorithm>
-
-#include <random>
-
 namespace lumenary::testing {
-
-namespace fs = std::filesystem;
 
 void ScreenTest::press(Form& form, Twips x, Twips y, int button) {
     runtime.dispatch([&] { form.mouseDown({.button = button, .buttons = button, .at = {x, y}}); });
@@ -40,17 +34,13 @@ void ScreenTest::hover(const Control& control) {
     moveTo(control.form(), control.absoluteLeft() + control.Width / 2, control.absoluteTop() + control.Height / 2);
 }
 
-std::string ScreenTest::shownScreens() const {
+static std::string names(const auto& forms) {
     std::string names;
-    for (const Form* form : runtime.visibleForms()) names += (names.empty() ? "" : " ") + form->name();
+    for (const Form* form : forms) names += (names.empty() ? "" : " ") + form->name();
     return names;
 }
-
-std::string ScreenTest::loadedScreens() const {
-    std::string names;
-    for (const Form* form : runtime.loadedForms()) names += (names.empty() ? "" : " ") + form->name();
-    return names;
-}
+std::string ScreenTest::shownScreens() const { return names(runtime.visibleForms()); }
+std::string ScreenTest::loadedScreens() const { return names(runtime.loadedForms()); }
 
 const std::vector<ScreenKind>& everyScreen() {
     static const std::vector<ScreenKind> screens = {
@@ -60,17 +50,6 @@ const std::vector<ScreenKind>& everyScreen() {
         {"newtonmeter", show<newtonmeter>, true}, {"magnets", show<magnets>, true}, {"magnets2", show<magnets2>, true},
     };
     return screens;
-}
-
-ProgramFolderCopy::ProgramFolderCopy() {
-    std::random_device seed;
-    path_ = fs::temp_directory_path() / ("lumenary-test-" + std::to_string(seed()));
-    fs::copy(LUMENARY_APP_DIR, path_, fs::copy_options::recursive);
-}
-
-ProgramFolderCopy::~ProgramFolderCopy() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
 }
 
 }  // namespace lumenary::testing

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -60,15 +61,13 @@ const std::vector<ScreenKind>& everyScreen();
 // A copy of the built program folder that a test may break, removed afterwards.
 class ProgramFolderCopy {
 public:
-    ProgramFolderCopy();
-    ~ProgramFolderCopy();
+    ProgramFolderCopy() { std::filesystem::copy(LUMENARY_APP_DIR, path_, std::filesystem::copy_options::recursive); }
+    ~ProgramFolderCopy() { std::error_code ignored; std::filesystem::remove_all(path_, ignored); }
     ProgramFolderCopy(const ProgramFolderCopy&) = delete;
-    ProgramFolderCopy& operator=(const ProgramFolderCopy&) = delete;
-
     const std::filesystem::path& path() const { return path_; }
 
 private:
-    std::filesystem::path path_;
+    const std::filesystem::path path_ = std::filesystem::temp_directory_path() / ("lumenary-test-" + std::to_string(std::random_device{}()));
 };
 
 }  // namespace lumenary::testing
