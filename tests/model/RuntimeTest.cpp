@@ -246,11 +246,6 @@ TEST_F(RuntimeTest, AnImageTakesItsPicturesSizeUnlessStretched) {
     EXPECT_EQ(std::tuple(natural.Width, natural.Height, stretched.Width, stretched.Height), std::tuple(60.0f, 45.0f, 100.0f, 100.0f));
 }
 
-// The runtime in hand is the current one, and one gone leaves room for the next.
-TEST(RuntimeLifetime, ARuntimeGoneLeavesRoomForTheNext) {
-    for (int i = 0; i < 2; ++i) { TestPlatform platform; Runtime runtime(platform); EXPECT_EQ(&Runtime::current(), &runtime); }
-}
-
 TEST(SeededRandomTest, DrawsSpreadOverTheHalfOpenUnitIntervalAndRepeatOnlyForTheSameHundredth) {
     SeededRandom random;
     const auto draws = [&](double seconds) {

@@ -11,16 +11,11 @@ namespace lumenary::testing {
 namespace {
 
 std::string describe(const Control& c) { return c.name() + "(" + std::to_string(c.Index()) + ")"; }
-bool within(const Control* hit, const Control& control) {
-    for (const Control* c = hit; c; c = c->container())
-        if (c == &control) return true;
-    return false;
-}
+bool within(const Control* hit, const Control& control) { return hit && (hit == &control || within(hit->container(), control)); }
 // The pointer on `hit` reaches `control`: it is the control, lies inside it, or is stacked in front of it.
 bool reaches(const Form& form, const Control* hit, const Control& control) {
-    if (within(hit, control)) return true;
-    const std::vector<Control*> paintOrder = form.everyControl();
-    return hit && std::find(paintOrder.begin(), paintOrder.end(), hit) > std::find(paintOrder.begin(), paintOrder.end(), &control);
+    const std::vector<Control*> order = form.everyControl();
+    return within(hit, control) || (hit && std::ranges::find(order, hit) > std::ranges::find(order, &control));
 }
 
 class EveryScreen : public ScreenTest, public ::testing::WithParamInterface<ScreenKind> {};
@@ -78,8 +73,7 @@ TEST_F(TitleScreenTest, WhenTheArtworkFailsOnceTheFallbackIsAStandardScreenShowi
     Titlefrm& title = open<Titlefrm>();
     EXPECT_EQ(std::pair(title.Width, title.Height), std::pair(12000.0f, 9000.0f));
     EXPECT_EQ(std::pair(title.Left + title.Width / 2, title.Top + title.Height / 2), std::pair(7680.0f, 5760.0f)) << "centred";
-    EXPECT_FALSE(title.Picture1.Picture.isEmpty()) << "the second attempt loaded it";
-    EXPECT_TRUE(platform.errors.empty());
+    EXPECT_FALSE(title.Picture1.Picture.isEmpty() || !platform.errors.empty()) << "the second attempt loaded it";
     Unload(title);
     ProgramFolderCopy copy;
     std::filesystem::remove(copy.path() / "opening" / "tessil00.gif");
@@ -150,9 +144,8 @@ TEST_F(SetupFormTest, AStatementNamingAMissingButtonOrFaceIsSkippedAloneAndCentr
     platform.desktop = {9600, 7200};
     const Form& screen = load({"cmdgo", "cmdexit"});
     EXPECT_EQ(std::pair(screen.Left, screen.Top), std::pair(-1200.0f, -900.0f)) << "centred on a desktop smaller than the screen";
-    EXPECT_TRUE(button(screen, "cmdgo").Picture.isEmpty());
-    EXPECT_EQ(std::pair(button(screen, "cmdgo").Top, button(screen, "cmdexit").Picture.isEmpty()), std::pair(button(screen, "cmdexit").Top, false));
-    EXPECT_TRUE(platform.errors.empty());
+    EXPECT_EQ(std::tuple(button(screen, "cmdgo").Picture.isEmpty(), button(screen, "cmdgo").Top, button(screen, "cmdexit").Picture.isEmpty(), platform.errors.size()),
+              std::tuple(true, button(screen, "cmdexit").Top, false, 0u));
 }
 
 }  // namespace
