@@ -34,12 +34,7 @@ protected:
         button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCoreApplication::processEvents();
     }
-    void drag(const Control& label, const Control& onto) {
-        press(label.form(), label.Left + label.Width / 2, label.Top + label.Height / 2);
-        moveTo(label.form(), onto.Left + label.Width / 2, onto.Top + label.Height / 2, mouse::left);
-        release(label.form(), onto.Left + label.Width / 2, onto.Top + label.Height / 2);
-        windows.sync();
-    }
+    void drag(const Control& label, const Control& onto) { dropOn(label, onto), windows.sync(); }
 };
 
 constexpr auto button = QAccessible::PushButton, text = QAccessible::StaticText, graphic = QAccessible::Graphic;

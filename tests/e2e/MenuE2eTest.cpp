@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 namespace lumenary::testing {
 namespace {
 
@@ -13,11 +15,8 @@ TEST(MenuE2eTest, FromTheTitleScreenByKeyboardAndMouseThroughTheMenusAndTheWebAd
     // The desktop's opener, replaced by one that notes what it is asked to open.
     QTemporaryDir bin;
     const QString record = bin.filePath("opened.txt");
-    QFile opener(bin.filePath("xdg-open"));
-    ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
-    opener.write(QString("#!/bin/sh\necho \"$@\" >> '%1'\n").arg(record).toUtf8());
-    opener.close();
-    opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    std::ofstream(bin.filePath("xdg-open").toStdString()) << "#!/bin/sh\necho \"$@\" >> '" << record.toStdString() << "'\n";
+    QFile::setPermissions(bin.filePath("xdg-open"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QProcessEnvironment env;
     env.insert("PATH", bin.path() + ":" + QProcessEnvironment::systemEnvironment().value("PATH"));
 

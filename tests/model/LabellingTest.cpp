@@ -38,15 +38,6 @@ protected:
         if (!screen) throw std::runtime_error("the screen did not open");
         return *screen;
     }
-    // Drags a name label as a pupil does (press on it, move with the left button, release) so
-    // that its top-left corner ends at (left, top) before the drop.
-    void dropAt(Label& label, Twips left, Twips top) {
-        Form& screen = label.form();
-        press(screen, label.Left + label.Width / 2, label.Top + label.Height / 2);
-        moveTo(screen, left + label.Width / 2, top + label.Height / 2, mouse::left);
-        release(screen, left + label.Width / 2, top + label.Height / 2);
-    }
-    void dropOn(Label& label, const Label& box) { dropAt(label, box.Left, box.Top); }
     static std::pair<Twips, Twips> at(const Label& label) { return {label.Left, label.Top}; }
     bool checkScoreShown() const { return s.Label3[LabellingScreen::checkScoreButton].Visible; }
     std::string score() {

@@ -101,12 +101,9 @@ std::string bmpFile(const Bmp& f, const std::string& alterHeader = {}) {
     if (f.header > 40) info += maskBytes;
     info.resize(f.header, '\0');
     if (f.header == 40 && bitFields) info += maskBytes.substr(0, 12);
-    std::string table;
-    for (int i = 0; i < paletteSize; ++i)
-        table += std::string{char(qBlue(palette[i % 16])), char(qGreen(palette[i % 16])), char(qRed(palette[i % 16]))} +
-                 (core ? "" : std::string(1, '\0'));
-    std::string rows;
-    if (f.compression == 1 || f.compression == 2) rows = rleRows(f);
+    std::string table;  // blue, green, red, and a fourth byte but in the core header
+    for (int i = 0; i < paletteSize; ++i) table += le(palette[i % 16], core ? 3 : 4);
+    std::string rows = f.compression == 1 || f.compression == 2 ? rleRows(f) : "";
     if (rows.empty())
         for (int r = 0; r < refHeight; ++r) {
             const int y = f.topDown ? r : refHeight - 1 - r;
@@ -118,10 +115,8 @@ std::string bmpFile(const Bmp& f, const std::string& alterHeader = {}) {
                 if (f.bits <= 8) {
                     bitBuffer = bitBuffer << f.bits | i, bitCount += f.bits;
                     if (bitCount == 8) row += char(bitBuffer), bitBuffer = 0, bitCount = 0;
-                } else if (f.bits == 24) {
-                    row += std::string{char(qBlue(palette[i])), char(qGreen(palette[i])), char(qRed(palette[i]))};
                 } else {
-                    row += le(packed(palette[i], masks, i == 1 && masks[3]), f.bits / 8);
+                    row += f.bits == 24 ? le(palette[i], 3) : le(packed(palette[i], masks, i == 1 && masks[3]), f.bits / 8);
                 }
             }
             if (bitCount) row += char(bitBuffer << (8 - bitCount));

@@ -30,16 +30,12 @@ const Hit hits[] = {
     {600, 700, "front b0 100,200"},      // over the one behind
     {100, 100, "back b0 0,0"},           // its first twip, under a hidden and a disabled control
     {1499, 1499, "front b0 999,999"},    // its last twip
-    {1500, 1200, "form b0 1500,1200"},   // a twip beyond
-    {1200, 1500, "form b0 1200,1500"},
-    {2200, 200, "picture b0 200,200"},
-    {4100, 1100, "inside b0 0,0"},       // in a frame
-    {4050, 1050, "frame b0 50,50"},
+    {1500, 1200, "form b0 1500,1200"}, {1200, 1500, "form b0 1200,1500"},  // a twip beyond
+    {2200, 200, "picture b0 200,200"}, {6600, 1200, "overhang b0 100,200"},
+    {4100, 1100, "inside b0 0,0"}, {4050, 1050, "frame b0 50,50"},  // in a frame
     {4500, 1500, "over b0 100,100"},     // stacked after the frame, so in front of its children
-    {6600, 1200, "overhang b0 100,200"},
     {7200, 1200, "form b0 7200,1200"},   // a child's part outside its frame is not there
-    {4100, 1100, "form b0 4100,1100", true},
-    {4100, 1100, "form b0 4100,1100", false, true},
+    {4100, 1100, "form b0 4100,1100", true}, {4100, 1100, "form b0 4100,1100", false, true},  // in a disabled or hidden frame
 };
 // clang-format on
 

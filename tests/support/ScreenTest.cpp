@@ -39,6 +39,12 @@ static std::string names(const auto& forms) {
     for (const Form* form : forms) names += (names.empty() ? "" : " ") + form->name();
     return names;
 }
+void ScreenTest::dropAt(const Control& control, Twips left, Twips top) {
+    press(control.form(), control.Left + control.Width / 2, control.Top + control.Height / 2);
+    moveTo(control.form(), left + control.Width / 2, top + control.Height / 2, mouse::left);
+    release(control.form(), left + control.Width / 2, top + control.Height / 2);
+}
+
 std::string ScreenTest::shownScreens() const { return names(runtime.visibleForms()); }
 std::string ScreenTest::loadedScreens() const { return names(runtime.loadedForms()); }
 

@@ -27,6 +27,10 @@ protected:
     void click(const Control& control);
     // Moves the pointer over the middle of a control with no button held.
     void hover(const Control& control);
+    // Drags a control as a pupil does (press on its middle, move with the left button, release)
+    // so that its top-left corner ends at (left, top), or on a box's, before the drop.
+    void dropAt(const Control& control, Twips left, Twips top);
+    void dropOn(const Control& control, const Control& box) { dropAt(control, box.Left, box.Top); }
 
     // Shows a screen as a handler would; the screen.
     template <class S>
