@@ -1,6 +1,7 @@
 #include "ScreenTest.h"
 #include "runtime/PictureFile.h"
 #include "qt/pictures/QtPictureDecoder.h"
+#include "runtime/RuntimeError.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -14,6 +15,7 @@
 #include <fstream>
 #include <functional>
 #include <random>
+#include <filesystem>
 
 namespace lumenary::testing {
 namespace {
@@ -310,11 +312,8 @@ TEST(PictureFileTest, HeadersAreReadAndBadFilesRefusedWithTheReason) {
         {jpeg(jfif, 0xC0, 300, 513), "0: 300 x 513"},
         {jpeg("", 0xC2, 17, 9) + std::string(4, '\0'), "0: 17 x 9"},
         {jpeg("\xFF\xD3\xFF\x01", 0xCF, 1, 2), "0: 1 x 2"},
-        {jpeg(segment(0xDA, "scan"), 0xC0, 1, 1), noFrame},
-        {jpeg("\xFF\xD8", 0xC0, 1, 1), noFrame},
-        {jpeg("\xFF\xD9", 0xC0, 1, 1), noFrame},
-        {jpeg(std::string("\xFF\xE0\x00\x01", 4), 0xC0, 1, 1), noFrame},
-        {jpeg("", 0xC0, 1, 1).substr(0, 10), noFrame},
+        {jpeg(segment(0xDA, "scan"), 0xC0, 1, 1), noFrame}, {jpeg("\xFF\xD8", 0xC0, 1, 1), noFrame}, {jpeg("\xFF\xD9", 0xC0, 1, 1), noFrame},
+        {jpeg(std::string("\xFF\xE0\x00\x01", 4), 0xC0, 1, 1), noFrame}, {jpeg("", 0xC0, 1, 1).substr(0, 10), noFrame},
         {std::string("\xFF\xD8\xFF\xC0\x00\x05\x08\x00\x01\x00\x01\x01\xFF\xD9", 14), noFrame},  // a frame header too short for its fields
         {jpeg("", 0xC0, 1, 1, "\xD9\xFF"), cut + "(the JPEG has no end marker)"},
         {jpeg("", 0xC0, 3, 2).substr(0, 11), cut + "(the JPEG has no end marker)"},
@@ -323,19 +322,14 @@ TEST(PictureFileTest, HeadersAreReadAndBadFilesRefusedWithTheReason) {
         {gifFile(true, true).substr(0, 12), cut + "(incomplete GIF header)"},
         {gifFile(true, false, 1).substr(0, 13 + 48 + 5), cut + "(the GIF has no end marker)"},
         {[] { std::string g = gifFile(false, false); return g.erase(g.size() - 2, 1); }(), cut + "(the GIF has no end marker)"},  // its data never ends
-        {gif(16384, 512), "1: 16384 x 512"},
-        {gif(1, 16385), absurd + "1 x 16385" + atMost},
-        {gif(16384, 513), absurd + "16384 x 513" + atMost},
-        {gif(4097, 2048), absurd + "4097 x 2048" + atMost},
-        {gif(0, 10), "the picture has no size"},
+        {gif(16384, 512), "1: 16384 x 512"}, {gif(1, 16385), absurd + "1 x 16385" + atMost}, {gif(16384, 513), absurd + "16384 x 513" + atMost},
+        {gif(4097, 2048), absurd + "4097 x 2048" + atMost}, {gif(0, 10), "the picture has no size"},
         {bmpFile({}, le(40, 4) + le(300, 4) + le(-2, 4)), cut + "(the BMP pixel data is incomplete)"},
-        {bmp24.substr(0, bmp24.size() - 1), cut + "(the BMP pixel data is incomplete)"},
-        {bmp24 + "trailing", "2: 7 x 10"},
+        {bmp24.substr(0, bmp24.size() - 1), cut + "(the BMP pixel data is incomplete)"}, {bmp24 + "trailing", "2: 7 x 10"},
         {rle4.substr(0, rle4.size() - 2), cut + "(the BMP pixel data is incomplete)"},
         {rle4.substr(0, rle4.size() - 2) + std::string("\x00\x02\x00\x01", 4), "2: 7 x 10"},  // moved up past the last row
         {bmpFile({.bits = 8}).substr(0, 54 + 1000), cut + "(the BMP palette is incomplete)"},
-        {bmpFile({.header = 124}).substr(0, 137), cut + "(incomplete BMP header)"},
-        {"BM" + std::string(15, '\0'), cut + "(incomplete BMP header)"},
+        {bmpFile({.header = 124}).substr(0, 137), cut + "(incomplete BMP header)"}, {"BM" + std::string(15, '\0'), cut + "(incomplete BMP header)"},
         {bmpFile({}, le(20, 4)), "unsupported BMP header (20 bytes)"},
         {bmpFile({.header = 12}, le(12, 4) + le(0, 2)), "the BMP header gives no valid size"},
         {bmpFile({}, le(40, 4) + le(-7, 4)), "the BMP header gives no valid size"},
@@ -347,8 +341,7 @@ TEST(PictureFileTest, HeadersAreReadAndBadFilesRefusedWithTheReason) {
         {bmpFile({.bits = 8, .colours = 257}), "the BMP palette is malformed (257 colours)"},
         {bmpFile({.header = 12}, le(12, 4) + le(40000, 2)), absurd + "40000 x 10" + atMost},
         {bmpFile({.bits = 8, .compression = 1}, le(40, 4) + le(16384, 4) + le(16384, 4)), absurd + "16384 x 16384" + atMost},
-        {"this is not a picture", "it is not a JPEG, GIF or BMP picture"},
-        {"", "the file is empty"},
+        {"this is not a picture", "it is not a JPEG, GIF or BMP picture"}, {"", "the file is empty"},
     };
     for (const auto& [bytes, expected] : cases) EXPECT_EQ(verdict(bytes), expected) << ::testing::PrintToString(bytes);
     EXPECT_EQ(verdict("\xFF\xD8\xFF", 2), "it is not a JPEG, GIF or BMP picture") << "two bytes are no JPEG";
@@ -379,14 +372,12 @@ TEST_F(PictureLoadingTest, PathsResolveInsideTheProgramFolderRegardlessOfCase) {
     std::ofstream(folder / "Images" / "huge.jpg") << jpeg;
     fs::resize_file(folder / "Images" / "huge.jpg", 65 * 1024 * 1024);  // sparse: nothing is written
     write("Images/absurd.gif", gif(16000, 16000));
+    const std::string absolute = "absolute paths are not allowed; pictures live in the program's folder";
 
     const std::pair<std::string, std::string> cases[] = {
         {"Images\\exit.jpg", "32"}, {"images\\EXIT.JPG", "32"}, {"IMAGES/Exit.Jpg", "32"}, {".\\Images\\\\exit.jpg", "32"},
         {"Images\\Two.bmp", "7"}, {"Images\\two.bmp", "3"},
-        {"\\etc\\passwd", "absolute paths are not allowed; pictures live in the program's folder"},
-        {"/etc/passwd", "absolute paths are not allowed; pictures live in the program's folder"},
-        {"C:\\exit.jpg", "absolute paths are not allowed; pictures live in the program's folder"},
-        {"C:", "absolute paths are not allowed; pictures live in the program's folder"},
+        {"\\etc\\passwd", absolute}, {"/etc/passwd", absolute}, {"C:\\exit.jpg", absolute}, {"C:", absolute},
         {"Images\\..\\..\\x.jpg", "the path climbs out of the program's folder"},
         {"Images\\link.jpg", "the path leads out of the program's folder"},
         {"Images\\dir.jpg", "it is not a file"},
@@ -422,6 +413,31 @@ TEST_F(PictureLoadingTest, FuzzFindingsAreRefusedOrPaintedNeverCrash) {
         }
     }
     EXPECT_GT(findings, 0);
+}
+
+using PictureCache = ScreenTest;
+
+// A picture a shown screen holds is not decoded again for another; one no screen holds any
+// more is freed, and read again when it is next shown. A file a teacher replaced meanwhile is
+// read afresh, and a broken replacement is reported, not hidden by the cache.
+TEST_F(PictureCache, ACachedPictureIsTheSamePictureAndAReplacedFileIsReadAgain) {
+    ProgramFolderCopy copy;
+    platform.folder = copy.path();
+    const Picture::Weak dropped(LoadPicture("Images\\next.jpg"));
+    EXPECT_TRUE(dropped.expired()) << "the cache keeps no picture alive";
+    EXPECT_EQ(LoadPicture("Images\\next.jpg").width(), 119);
+    const Picture first = LoadPicture("Images\\exit.jpg");
+    EXPECT_TRUE(LoadPicture("Images\\exit.jpg") == first) << "not decoded again";
+    EXPECT_EQ(first.width(), 119);
+
+    const auto exit = copy.path() / "Images" / "exit.jpg";
+    std::filesystem::copy_file(copy.path() / "Images" / "phases0.jpg", exit, std::filesystem::copy_options::overwrite_existing);
+    const Picture replaced = LoadPicture("Images\\exit.jpg");
+    EXPECT_FALSE(replaced == first);
+    EXPECT_EQ(replaced.width(), 154);
+
+    std::ofstream(exit, std::ios::trunc) << "\xFF\xD8\xFF broken";
+    EXPECT_THROW(LoadPicture("Images\\exit.jpg"), RuntimeError);
 }
 
 }  // namespace
