@@ -1,17 +1,18 @@
-#include "WindowTest.h"
 #include "LogForm.h"
 #include "PaintedForm.h"
+#include "WindowTest.h"
 #include "activities/labelling/phaseslab.h"
 #include "menus/intro0.h"
 #include "qt/painting/FormPainter.h"
-#include "runtime/controls/Label.h"
 #include "qt/pictures/PictureVariants.h"
+#include "runtime/controls/Label.h"
 
 #include <QImage>
 #include <QPainter>
+#include <QPointingDevice>
 #include <QScreen>
 #include <QTest>
-#include <QPointingDevice>
+
 #include <filesystem>
 
 namespace lumenary::testing {

@@ -1,6 +1,6 @@
 #include "ScreenTest.h"
-#include "runtime/PictureFile.h"
 #include "qt/pictures/QtPictureDecoder.h"
+#include "runtime/PictureFile.h"
 #include "runtime/RuntimeError.h"
 
 #include <QBuffer>
@@ -12,10 +12,10 @@
 #include <array>
 #include <bit>
 #include <climits>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <random>
-#include <filesystem>
 
 namespace lumenary::testing {
 namespace {
