@@ -1,5 +1,3 @@
-#include "LogForm.h"
-#include "PaintedForm.h"
 #include "WindowTest.h"
 #include "activities/labelling/phaseslab.h"
 #include "activities/questions/magnets.h"
@@ -184,19 +182,14 @@ TEST_F(AccessibilityTest, EveryShownControlIsAChildWithTheRoleOfWhatItDoesItsCap
         QAccessible::Role role;
         bool disabled, focusable;
     } cases[] = {
-        {show<Titlefrm>, "OK", button, false, true},
-        {show<Titlefrm>, "Title picture", graphic, false, false},
-        {show<intro0>, "Lumenary", text, false, false},
-        {show<intro0>, "www.corbelwick.example", button, false, true},
+        {show<Titlefrm>, "OK", button, false, true}, {show<Titlefrm>, "Title picture", graphic, false, false},
+        {show<intro0>, "Lumenary", text, false, false}, {show<intro0>, "www.corbelwick.example", button, false, true},
         {show<intro0>, "Corbelwick Learning logo", graphic, false, false},
-        {show<menu1>, "Menu 1", text, false, false},
-        {show<menu1>, "Energy Chains", button, true, false},
+        {show<menu1>, "Menu 1", text, false, false}, {show<menu1>, "Energy Chains", button, true, false},
         {show<menu1>, "Newton Meter", button, false, true},
-        {show<phaseslab>, "Label the phases of the Moon", text, false, false},
-        {show<phaseslab>, "Target 8", text, false, false},
+        {show<phaseslab>, "Label the phases of the Moon", text, false, false}, {show<phaseslab>, "Target 8", text, false, false},
         {show<phaseslab>, "Full Moon", text, false, true},
-        {show<newtonmeter>, "Newton meter", graphic, false, false},
-        {show<magnets>, "Magnets", graphic, false, false},
+        {show<newtonmeter>, "Newton meter", graphic, false, false}, {show<magnets>, "Magnets", graphic, false, false},
     };
     platform.draws = {0.5f, 0.5f};  // the question screens' first questions
     for (const auto& c : cases) {

@@ -1,4 +1,3 @@
-#include "LogForm.h"
 #include "ScreenTest.h"
 #include "runtime/ControlArray.h"
 #include "runtime/FormChanges.h"

@@ -290,11 +290,8 @@ INSTANTIATE_TEST_SUITE_P(Launches, StartUp, ::testing::Values(
     Launch{{"--activity=weatherlab", "--fullscreen"}, 0, true, "weatherlab", "menu2 weatherlab"},
     Launch{{"--activity", "newtonmeter"}, 0, false, "newtonmeter", "menu1 newtonmeter"},
     Launch{{"--activity", "magnets"}, 0, false, "magnets", "menu3 magnets"},
-    Launch{{"--activity", "nosuch"}, 2, false, "", ""},
-    Launch{{"--activity"}, 2, false, "", ""},
-    Launch{{"--bogus"}, 2, false, "", ""},
-    Launch{{"phaseslab"}, 2, false, "", ""},
-    Launch{{"--version"}, 0, false, "", ""}));
+    Launch{{"--activity", "nosuch"}, 2, false, "", ""}, Launch{{"--activity"}, 2, false, "", ""}, Launch{{"--bogus"}, 2, false, "", ""},
+    Launch{{"phaseslab"}, 2, false, "", ""}, Launch{{"--version"}, 0, false, "", ""}));
 
 TEST(ProgramFolder, BesideTheExecutableOrInstalledUnderShare) {
     const fs::path root = fs::temp_directory_path() / ("lumenary-folder-" + std::to_string(::getpid()));

@@ -1,16 +1,94 @@
 #pragma once
 
-#include "TestPlatform.h"
+#include "qt/pictures/QtPictureDecoder.h"
+#include "runtime/Form.h"
+#include "runtime/Platform.h"
 #include "runtime/Runtime.h"
+#include "runtime/RuntimeError.h"
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <filesystem>
 #include <random>
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace lumenary::testing {
+
+// A deterministic platform: a fixed desktop, scripted random draws, and a record of every
+// pointer change, shell call and error report. Pictures are real files decoded by the real
+// decoder, from the built program folder unless a test points elsewhere.
+class TestPlatform : public Platform {
+public:
+    struct ShellCall { const Form* owner; std::string operation, target; };
+
+    std::filesystem::path folder = LUMENARY_APP_DIR;
+    TwipsSize desktop{15360, 11520};
+    FrameMargins margins{60, 450, 60, 60};
+    std::deque<float> draws;
+    int reseeds = 0;
+    std::vector<int> pointerChanges;
+    std::vector<ShellCall> shellCalls;
+    std::vector<std::string> errors;
+    // The next this-many decodes fail as if the file were malformed.
+    int failingDecodes = 0;
+
+    std::filesystem::path programFolder() const override { return folder; }
+    TwipsSize desktopSize() const override { return desktop; }
+    FrameMargins frameMargins() const override { return margins; }
+    void setMousePointer(int pointer) override { pointerChanges.push_back(pointer); }
+    void randomize() override { ++reseeds; }
+    float rnd() override {
+        if (draws.empty()) throw std::logic_error("the test scripted no more random draws");
+        const float next = draws.front();
+        draws.pop_front();
+        return next;
+    }
+    void shellExecute(const Form* owner, const std::string& operation, const std::string& target) override {
+        shellCalls.push_back({owner, operation, target});
+    }
+    void reportError(const std::string& message) override { errors.push_back(message); }
+    Picture applicationIcon() override { return Picture(16, 16, std::vector<std::uint32_t>(256, 0xff0000ffu), "icon"); }
+    Picture decodePicture(std::span<const std::uint8_t> bytes, PictureFormat format, const std::string& displayPath) override {
+        if (failingDecodes > 0 && failingDecodes--) throw RuntimeError("Cannot load picture \"" + displayPath + "\": scripted failure");
+        return decodePictureWithQt(bytes, qtFormatName(format), displayPath);
+    }
+};
+
+// A form that logs every event its controls and its bare background receive, e.g.
+// "Down label b1 100,200; Click label; " (button bits, shift bits when any, relative twips).
+class LogForm : public Form {
+public:
+    LogForm() : Form("LogForm") {}
+
+    template <class C>
+    C& place(const std::string& name, Twips left, Twips top, Twips width, Twips height, Frame* frame = nullptr) {
+        C& made = add<C>(name, -1, frame);
+        made.Left = left, made.Top = top, made.Width = width, made.Height = height;
+        listen(made.events(), name);
+        return made;
+    }
+    void listen(const std::shared_ptr<ControlEvents>& events, const std::string& name) {
+        const auto note = [this, name](const char* what) {
+            return [this, name, what](int, int button, int shift, Twips x, Twips y) { write(what, name, button, shift, x, y); };
+        };
+        events->MouseDown = note("Down"), events->MouseMove = note("Move"), events->MouseUp = note("Up");
+        events->Click = [this, name](int) { log += "Click " + name + "; "; };
+    }
+    void Form_MouseMove(int button, int shift, Twips x, Twips y) override { write("Move", "form", button, shift, x, y); }
+    std::string take() { return std::exchange(log, {}); }
+
+    std::string log;
+
+private:
+    void write(const char* what, const std::string& name, int button, int shift, Twips x, Twips y) {
+        log += std::string(what) + " " + name + " b" + std::to_string(button) + (shift ? " s" + std::to_string(shift) : "") + " " +
+               std::to_string(int(x)) + "," + std::to_string(int(y)) + "; ";
+    }
+};
 
 // A fresh runtime on the test platform for each test, with the pointer moves a person makes.
 class ScreenTest : public ::testing::Test {

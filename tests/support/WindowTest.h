@@ -1,18 +1,34 @@
 #pragma once
 
 #include "ScreenTest.h"
+#include "qt/painting/FormPainter.h"
 #include "qt/window/FormWindow.h"
 #include "qt/window/FormWindows.h"
 #include "qt/window/QtPlatform.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QImage>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include <cstdlib>
 #include <stdexcept>
 
 namespace lumenary::testing {
+
+// A form's client area painted by the binding into an image, as its window would show it: at
+// the design size, or scaled up as on a projector or a high-density display.
+inline QImage paintForm(const Form& form, double scale = 1.0, double devicePixelRatio = 1.0, PictureVariants* variants = nullptr) {
+    const TwipsMapping mapping{scale};
+    QImage image(static_cast<int>(mapping.toPixels(form.clientSize().Width) * devicePixelRatio),
+                 static_cast<int>(mapping.toPixels(form.clientSize().Height) * devicePixelRatio), QImage::Format_RGB32);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::magenta);
+    QPainter painter(&image);
+    FormPainter(painter, mapping, variants).paint(form);
+    return image;
+}
 
 // The program's own platform, with assistive technology listening when a test says so; what it
 // is told is kept, as "event name", since the offscreen platform passes nothing on.
