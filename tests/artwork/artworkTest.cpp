@@ -217,8 +217,7 @@ TEST(ArtworkFiles, EveryPictureIsCataloguedOnceAndDecodesAtItsSizeAndFormatPassi
             ASSERT_FALSE(image.isNull()) << reader.errorString().toStdString();
             EXPECT_EQ(image.size(), QSize(family.width, family.height));
             QFile file(reader.fileName());
-            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-            const QByteArray bytes = file.readAll();
+            const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
             EXPECT_NO_THROW(checkPictureFile({reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())},
                                              path.toStdString()));
             // Its sharper variants are the same drawing at two and three times the resolution:

@@ -38,10 +38,7 @@ QRect pixelsOf(const Control& c, const TwipsMapping& m = {}) {
 }
 
 // Where the pixels of `area` that are ink lie, and how many there are.
-struct Ink {
-    QRect bounds;
-    int count = 0;
-};
+struct Ink { QRect bounds; int count = 0; };
 Ink inkIn(const QRect& area, const std::function<bool(QPoint)>& ink) {
     Ink found;
     for (int y = area.top(); y <= area.bottom(); ++y)
@@ -49,9 +46,7 @@ Ink inkIn(const QRect& area, const std::function<bool(QPoint)>& ink) {
             if (ink({x, y})) found.bounds |= QRect(x, y, 1, 1), ++found.count;
     return found;
 }
-Ink inkIn(const QImage& image, const QRect& area, bool (*colour)(QColor)) {
-    return inkIn(area, [&](QPoint p) { return colour(image.pixelColor(p)); });
-}
+Ink inkIn(const QImage& image, const QRect& area, bool (*colour)(QColor)) { return inkIn(area, [&](QPoint p) { return colour(image.pixelColor(p)); }); }
 bool yellow(QColor c) { return c.red() > 200 && c.green() > 200 && c.blue() < 80; }
 bool blue(QColor c) { return c.blue() > 200 && c.red() < 80 && c.green() < 80; }
 bool neutral(QColor c) { return std::abs(c.red() - c.green()) < 12 && std::abs(c.green() - c.blue()) < 12; }
@@ -207,11 +202,7 @@ TEST_F(PaintTest, MenuEntriesAreBorderedBoxesOfCentredBoldYellowTextGreyedWhenDi
     EXPECT_GT(inkIn(paintForm(planets), pixelsOf(planets.Label5), yellow).count, 200) << "the score line";
 }
 
-struct RingCase {
-    const char* name;
-    Form& (*open)();
-    double scale;
-};
+struct RingCase { const char* name; Form& (*open)(); double scale; };
 const RingCase ringCases[] = {{"OnBlackMoonScreen", shown<phaseslab>, 1}, {"OnBlueMenu", shown<menu2>, 1}, {"OnQuestionScreenScaled", shown<newtonmeter>, 2}};
 class FocusRing : public PaintTest, public ::testing::WithParamInterface<RingCase> {};
 INSTANTIATE_TEST_SUITE_P(Screens, FocusRing, ::testing::ValuesIn(ringCases), [](const auto& info) { return info.param.name; });
@@ -276,11 +267,7 @@ TEST_F(PaintTest, TheScreensFontsResolveToTheProgramsOwnFacesSizedInTwips) {
 
 using FullScreen = ClassroomDisplay;
 
-struct Fit {
-    TwipsSize client;
-    QSize display;
-    double scale, offsetX, offsetY;
-};
+struct Fit { TwipsSize client; QSize display; double scale, offsetX, offsetY; };
 // On a wide display the height decides the scale, on a tall one the width; the rest is margin,
 // rounded down to whole pixels.
 const Fit fits[] = {

@@ -36,10 +36,6 @@ protected:
         return shown;
     }
     static QWidget* window(const std::string& title) { return shownWindows().at(title); }
-    static void key(QWidget* w, int key, Qt::KeyboardModifiers keys = {}) {
-        QKeyEvent event(QEvent::KeyPress, key, keys);
-        QApplication::sendEvent(w, &event);
-    }
     static void click(QWidget* w, QPoint at) {
         mouse(*w, QEvent::MouseButtonPress, at, Qt::LeftButton);
         mouse(*w, QEvent::MouseButtonRelease, at, Qt::NoButton);
@@ -239,8 +235,7 @@ TEST_F(AccessibilityTest, TheFocusFollowsTheFormsAndInterfacesGoWithTheirForm) {
     runtime.dispatch(show<Titlefrm>);
     QAccessibleInterface* window = accessibleOf(runtime.form<Titlefrm>());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&windowOf(runtime.form<Titlefrm>())));
-    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, {});
-    QApplication::sendEvent(window->object(), &tab);
+    key(window->object(), Qt::Key_Tab);
     EXPECT_EQ(window->focusChild()->text(QAccessible::Name), "Exit");
     EXPECT_EQ(std::tuple(window->focusChild()->state().focused, child(window, "OK", button)->state().focused, window->state().focused),
               std::tuple(true, false, false)) << "the focused control alone, not another nor the window as well";

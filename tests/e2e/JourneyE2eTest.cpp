@@ -117,9 +117,7 @@ TEST(LabellingE2eTest, MoonLabelsDraggedOntoTheirTargetsFullScreenScoreEightOutO
 }
 
 // Clicks the middle of a 495-twip-high label button.
-void press(const XSession& x, const QRect& window, double left, double top, double width = 2565) {
-    x.click(atTwips(window, left + width / 2, top + 247));
-}
+void press(const XSession& x, const QRect& window, double left, double top, double width = 2565) { x.click(atTwips(window, left + width / 2, top + 247)); }
 
 // A newton meter read and answered, then a magnets question judged, each
 // activity left by Exit to its menu.

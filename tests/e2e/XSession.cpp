@@ -119,9 +119,6 @@ std::optional<int> ProgramProcess::waitForExit(std::chrono::milliseconds timeout
     return process_.exitCode();
 }
 
-QString ProgramProcess::standardError() {
-    errors_ += QString::fromUtf8(process_.readAllStandardError());
-    return errors_;
-}
+QString ProgramProcess::standardError() { return errors_ += QString::fromUtf8(process_.readAllStandardError()); }
 
 }  // namespace lumenary::testing

@@ -216,14 +216,8 @@ protected:
     // The clock-seeded draw that picks question `n` of `count`.
     void scriptQuestion(int n, int count = 8) { platform.draws.push_back((n + 0.5f) / count); }
     template <class Screen>
-    Screen& open(int question, int count = 8) {
-        scriptQuestion(question, count);
-        return ScreenTest::open<Screen>();
-    }
-    void newQuestion(QuestionScreen& s, int question, int count = 8) {
-        scriptQuestion(question, count);
-        click(s.Label3[QuestionScreen::newQuestionButton]);
-    }
+    Screen& open(int question, int count = 8) { return scriptQuestion(question, count), ScreenTest::open<Screen>(); }
+    void newQuestion(QuestionScreen& s, int question, int count = 8) { scriptQuestion(question, count), click(s.Label3[QuestionScreen::newQuestionButton]); }
     static bool answerShown(const QuestionScreen& s) { return s.Label5[QuestionScreen::answerText].Visible; }
     static bool praiseShown(const QuestionScreen& s) { return s.Label5[QuestionScreen::praiseText].Visible; }
     // The one picture showing; the test fails if there is not exactly one.
@@ -234,11 +228,7 @@ protected:
     }
 };
 
-struct Reading {
-    int weight;
-    const char* picture;
-    const char* answer;
-};
+struct Reading { int weight; const char* picture; const char* answer; };
 // clang-format off
 const Reading readings[] = {
     {1, "newton\\newton01.bmp", "1 Newton"},  {2, "newton\\newton02.bmp", "2 Newtons"}, {3, "newton\\newton03.bmp", "3 Newtons"},

@@ -213,14 +213,8 @@ class PictureLoadingTest : public ScreenTest {
 protected:
     fs::path folder = fs::temp_directory_path() / ("lumenary-pictures-" + std::to_string(std::random_device{}()));
 
-    PictureLoadingTest() {
-        fs::create_directories(folder / "Images" / "dir.jpg");
-        platform.folder = folder;
-    }
-    ~PictureLoadingTest() override {
-        fs::remove_all(folder);
-        fs::remove(folder.string() + "-outside.jpg");
-    }
+    PictureLoadingTest() { fs::create_directories(folder / "Images" / "dir.jpg"), platform.folder = folder; }
+    ~PictureLoadingTest() override { fs::remove_all(folder), fs::remove(folder.string() + "-outside.jpg"); }
     void write(const std::string& relative, const std::string& bytes) {
         std::ofstream(folder / relative, std::ios::binary) << bytes;
         // The fuzzer's seed corpus takes the test's pictures from here.

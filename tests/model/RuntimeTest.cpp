@@ -79,12 +79,7 @@ TEST_F(RuntimeTest, ThePressedControlKeepsTheMouseUntilEveryButtonIsUp) {
     EXPECT_EQ(screen.take(), "Move form b1 2500,500; ") << "the bare background keeps the mouse pressed on it";
 }
 
-struct Release {
-    Twips x, y;
-    int button;
-    bool disabledOnUp;
-    bool clicks;
-};
+struct Release { Twips x, y; int button; bool disabledOnUp, clicks; };
 // On its first and last twip, just beyond them, with the right button, after being disabled.
 const Release releases[] = {{0, 0, mouse::left, false, true},     {999, 999, mouse::left, false, true},
                             {1000, 500, mouse::left, false, false}, {500, 1000, mouse::left, false, false},
@@ -195,8 +190,7 @@ struct FailingLoad : Form {
 };
 
 TEST_F(RuntimeTest, ScreensLoadHiddenOnFirstReferenceShowInFrontAndUnloadEvenFromTheirOwnHandlers) {
-    EXPECT_FALSE(screen.isVisible());
-    EXPECT_EQ(&runtime.form<LogForm>(), &screen);
+    EXPECT_EQ(std::pair(&runtime.form<LogForm>(), screen.isVisible()), std::pair(&screen, false));
     screen.Show();
     runtime.form<Other>().Show();
     screen.Show();
@@ -212,10 +206,8 @@ TEST_F(RuntimeTest, ScreensLoadHiddenOnFirstReferenceShowInFrontAndUnloadEvenFro
     click(button);
     EXPECT_EQ(loadedScreens() + " / " + shownScreens(), "Other / Other");
     EXPECT_NE(runtime.form<LogForm>().serial(), serial) << "loaded afresh";
-    EXPECT_TRUE(runtime.form<LogForm>().isLoaded());
     EXPECT_TRUE(runtime.dispatch([] { End(); }));
-    EXPECT_EQ(std::tuple(runtime.hasEnded(), runtime.exitStatus(), loadedScreens() + shownScreens()), std::tuple(true, 0, ""));
-    EXPECT_TRUE(platform.errors.empty());
+    EXPECT_EQ(std::tuple(runtime.hasEnded(), runtime.exitStatus(), loadedScreens() + shownScreens(), platform.errors.size()), std::tuple(true, 0, "", 0u));
 }
 
 TEST_F(RuntimeTest, AnErrorLeavingAHandlerIsReportedAndEndsTheProgramWithFailure) {
@@ -287,11 +279,7 @@ const Picture dot(1, 1, {0xff00ff00u}, "dot");
 const std::string labelBox = "100,200 300x400; ", imageBox = "1000,0 300x300; ", boxBox = "2000,0 300x300; ",
                   buttonBox = "3000,0 300x300; ", otherBox = "4000,0 300x300; ", frameBox = "5000,1000 2000x2000; ";
 
-struct Change {
-    const char* name;
-    void (*apply)(Sample&);
-    std::string repainted;
-};
+struct Change { const char* name; void (*apply)(Sample&); std::string repainted; };
 // clang-format off
 const Change changes[] = {
     {"Nothing",            [](Sample&) {},                                       ""},

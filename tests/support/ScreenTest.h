@@ -98,16 +98,23 @@ protected:
 
     // Each input is one handled event, as the binding delivers it: errors that escape are
     // reported, and screens unloaded meanwhile are freed afterwards.
-    void press(Form& form, Twips x, Twips y, int button = mouse::left);
-    void moveTo(Form& form, Twips x, Twips y, int buttons = 0);
-    void release(Form& form, Twips x, Twips y, int button = mouse::left);
-    // Press and release in the middle of a control.
-    void click(const Control& control);
-    // Moves the pointer over the middle of a control with no button held.
-    void hover(const Control& control);
+    void press(Form& form, Twips x, Twips y, int button = mouse::left) {
+        runtime.dispatch([&] { form.mouseDown({.button = button, .buttons = button, .at = {x, y}}); });
+    }
+    void moveTo(Form& form, Twips x, Twips y, int buttons = 0) { runtime.dispatch([&] { form.mouseMove({.buttons = buttons, .at = {x, y}}); }); }
+    void release(Form& form, Twips x, Twips y, int button = mouse::left) { runtime.dispatch([&] { form.mouseUp({.button = button, .at = {x, y}}); }); }
+    // Press and release in the middle of a control; the pointer moved over its middle with no button held.
+    void click(const Control& c) { press(c.form(), middleX(c), middleY(c)), release(c.form(), middleX(c), middleY(c)); }
+    void hover(const Control& c) { moveTo(c.form(), middleX(c), middleY(c)); }
+    static Twips middleX(const Control& c) { return c.absoluteLeft() + c.Width / 2; }
+    static Twips middleY(const Control& c) { return c.absoluteTop() + c.Height / 2; }
     // Drags a control as a pupil does (press on its middle, move with the left button, release)
     // so that its top-left corner ends at (left, top), or on a box's, before the drop.
-    void dropAt(const Control& control, Twips left, Twips top);
+    void dropAt(const Control& c, Twips left, Twips top) {
+        press(c.form(), c.Left + c.Width / 2, c.Top + c.Height / 2);
+        moveTo(c.form(), left + c.Width / 2, top + c.Height / 2, mouse::left);
+        release(c.form(), left + c.Width / 2, top + c.Height / 2);
+    }
     void dropOn(const Control& control, const Control& box) { dropAt(control, box.Left, box.Top); }
 
     // Shows a screen as a handler would; the screen.
@@ -117,10 +124,14 @@ protected:
         return runtime.form<S>();
     }
 
-    // Names of the shown screens, back to front, e.g. "intro0 menu2".
-    std::string shownScreens() const;
-    // Names of every loaded screen in load order.
-    std::string loadedScreens() const;
+    // Names of the shown screens, back to front, e.g. "intro0 menu2", and of every loaded screen in load order.
+    std::string shownScreens() const { return names(runtime.visibleForms()); }
+    std::string loadedScreens() const { return names(runtime.loadedForms()); }
+    static std::string names(const std::vector<Form*>& forms) {
+        std::string names;
+        for (const Form* form : forms) names += (names.empty() ? "" : " ") + form->name();
+        return names;
+    }
 };
 
 // Shows a screen, as a handler does; `shown` gives it back too. For tables of screens.
@@ -133,11 +144,7 @@ Form& shown() {
 }
 
 // Every screen of the program: its name, how to show it, whether the standard set-up makes it.
-struct ScreenKind {
-    const char* name;
-    void (*show)();
-    bool standard;
-};
+struct ScreenKind { const char* name; void (*show)(); bool standard; };
 const std::vector<ScreenKind>& everyScreen();
 
 // A copy of the built program folder that a test may break, removed afterwards.

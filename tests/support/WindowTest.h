@@ -57,6 +57,10 @@ protected:
                 return *window;
         throw std::runtime_error("no window for " + form.name());
     }
+    static void key(QObject* w, int key, Qt::KeyboardModifiers keys = {}) {
+        QKeyEvent event(QEvent::KeyPress, key, keys);
+        QApplication::sendEvent(w, &event);
+    }
     static void mouse(QWidget& w, QEvent::Type type, QPoint at, Qt::MouseButtons held, Qt::MouseButton button = Qt::LeftButton,
                       Qt::KeyboardModifiers keys = {}) {
         QMouseEvent event(type, QPointF(at), QPointF(w.mapToGlobal(at)), button, held, keys);
