@@ -59,8 +59,7 @@ QStringList XSession::windowsTitled(const QString& title) const {
 
 QString XSession::waitForWindow(const QString& title, const QString& replaced, std::chrono::milliseconds timeout) const {
     QString found;
-    waitUntil([&] { return !(found = windowsTitled(title).value(0)).isEmpty() && found != replaced; }, timeout);
-    return found == replaced ? QString() : found;
+    return waitUntil([&] { return !(found = windowsTitled(title).value(0)).isEmpty() && found != replaced; }, timeout) ? found : QString();
 }
 
 bool XSession::waitForNoWindow(const QString& title, std::chrono::milliseconds timeout) const {
@@ -108,10 +107,8 @@ ProgramProcess::ProgramProcess(const XSession& session, const QString& programFo
 }
 
 ProgramProcess::~ProgramProcess() {
-    if (process_.state() != QProcess::NotRunning) {
-        process_.kill();
-        process_.waitForFinished(5000);
-    }
+    process_.kill();  // nothing, when it has ended
+    process_.waitForFinished(5000);
 }
 
 void ProgramProcess::sendSignal(int signal) const { ::kill(static_cast<pid_t>(process_.processId()), signal); }
@@ -122,9 +119,6 @@ std::optional<int> ProgramProcess::waitForExit(std::chrono::milliseconds timeout
     return process_.exitCode();
 }
 
-QString ProgramProcess::standardError() {
-    errors_ += QString::fromUtf8(process_.readAllStandardError());
-    return errors_;
-}
+QString ProgramProcess::standardError() { return errors_ += QString::fromUtf8(process_.readAllStandardError()); }
 
 }  // namespace lumenary::testing

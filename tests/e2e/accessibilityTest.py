@@ -57,20 +57,15 @@ try:
     env = dict(os.environ, DISPLAY=f":{display}", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
     lumenary = subprocess.Popen([program], env=env)
 
+    # What each control reports (role, states, the focus) is the binding tests' business; here,
+    # the road through the real bridge: the title screen's OK, Menu 1, and the topic menu it opens.
     press("OK")
-    # Tab reaches the menu entries, so they are focusable; the focus is on the exit button alone.
-    menu, entry = wait_for('the main menu', lambda: control("Menu 1", pyatspi.ROLE_PUSH_BUTTON))
-    assert entry.getState().contains(pyatspi.STATE_FOCUSABLE), "Menu 1 is not focusable"
-    focused = [c.name for c in children(menu) if c.getState().contains(pyatspi.STATE_FOCUSED)]
-    assert focused == ["Exit"], focused
-    assert not menu.getState().contains(pyatspi.STATE_FOCUSED), "the window claims the focus its exit button has"
     press("Menu 1")
-    topic, _ = wait_for("the topic menu", lambda: control("Newton Meter", pyatspi.ROLE_PUSH_BUTTON))
-    assert topic.name == "Corbelwick" and control("Menu 1", pyatspi.ROLE_LABEL)[0] == topic, topic.name
+    wait_for("the topic menu", lambda: control("Newton Meter", pyatspi.ROLE_PUSH_BUTTON))
 
     # Out again: the topic menu's exit, the main menu's, then the title screen's, which ends the program.
-    for exit_button, next_screen in (("Exit", "www.corbelwick.example"), ("Exit", "Cancel"), ("Exit", None)):
-        press(exit_button)
+    for next_screen in ("www.corbelwick.example", "Cancel", None):
+        press("Exit")
         if next_screen:
             wait_for(f'the screen with "{next_screen}"', lambda: control(next_screen, pyatspi.ROLE_PUSH_BUTTON))
     status = lumenary.wait(30)

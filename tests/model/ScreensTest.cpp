@@ -1,26 +1,30 @@
 #include "ScreenTest.h"
+#include "app/CommandLine.h"
 #include "framework/Module1.h"
 #include "framework/Titlefrm.h"
+#include "menus/TopicMenus.h"
 #include "menus/intro0.h"
+#include "runtime/PicturePath.h"
+#include "runtime/ProgramFolder.h"
 #include "runtime/controls/PictureBox.h"
 
 #include <algorithm>
+#include <array>
 #include <climits>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <unistd.h>
 
 namespace lumenary::testing {
 namespace {
 
 std::string describe(const Control& c) { return c.name() + "(" + std::to_string(c.Index()) + ")"; }
-bool within(const Control* hit, const Control& control) {
-    for (const Control* c = hit; c; c = c->container())
-        if (c == &control) return true;
-    return false;
-}
+bool within(const Control* hit, const Control& control) { return hit && (hit == &control || within(hit->container(), control)); }
 // The pointer on `hit` reaches `control`: it is the control, lies inside it, or is stacked in front of it.
 bool reaches(const Form& form, const Control* hit, const Control& control) {
-    if (within(hit, control)) return true;
-    const std::vector<Control*> paintOrder = form.everyControl();
-    return hit && std::find(paintOrder.begin(), paintOrder.end(), hit) > std::find(paintOrder.begin(), paintOrder.end(), &control);
+    const std::vector<Control*> order = form.everyControl();
+    return within(hit, control) || (hit && std::ranges::find(order, hit) > std::ranges::find(order, &control));
 }
 
 class EveryScreen : public ScreenTest, public ::testing::WithParamInterface<ScreenKind> {};
@@ -78,8 +82,7 @@ TEST_F(TitleScreenTest, WhenTheArtworkFailsOnceTheFallbackIsAStandardScreenShowi
     Titlefrm& title = open<Titlefrm>();
     EXPECT_EQ(std::pair(title.Width, title.Height), std::pair(12000.0f, 9000.0f));
     EXPECT_EQ(std::pair(title.Left + title.Width / 2, title.Top + title.Height / 2), std::pair(7680.0f, 5760.0f)) << "centred";
-    EXPECT_FALSE(title.Picture1.Picture.isEmpty()) << "the second attempt loaded it";
-    EXPECT_TRUE(platform.errors.empty());
+    EXPECT_FALSE(title.Picture1.Picture.isEmpty() || !platform.errors.empty()) << "the second attempt loaded it";
     Unload(title);
     ProgramFolderCopy copy;
     std::filesystem::remove(copy.path() / "opening" / "tessil00.gif");
@@ -150,9 +153,155 @@ TEST_F(SetupFormTest, AStatementNamingAMissingButtonOrFaceIsSkippedAloneAndCentr
     platform.desktop = {9600, 7200};
     const Form& screen = load({"cmdgo", "cmdexit"});
     EXPECT_EQ(std::pair(screen.Left, screen.Top), std::pair(-1200.0f, -900.0f)) << "centred on a desktop smaller than the screen";
-    EXPECT_TRUE(button(screen, "cmdgo").Picture.isEmpty());
-    EXPECT_EQ(std::pair(button(screen, "cmdgo").Top, button(screen, "cmdexit").Picture.isEmpty()), std::pair(button(screen, "cmdexit").Top, false));
-    EXPECT_TRUE(platform.errors.empty());
+    EXPECT_EQ(std::tuple(button(screen, "cmdgo").Picture.isEmpty(), button(screen, "cmdgo").Top, button(screen, "cmdexit").Picture.isEmpty(), platform.errors.size()),
+              std::tuple(true, button(screen, "cmdexit").Top, false, 0u));
+}
+
+class MenuTest : public ScreenTest {
+protected:
+    intro0& openMainMenu() {
+        EXPECT_EQ(open<Titlefrm>().Command1.Caption, "OK");
+        click(runtime.form<Titlefrm>().Command1);
+        return runtime.form<intro0>();
+    }
+    TopicMenu& shownMenu() {
+        auto* menu = dynamic_cast<TopicMenu*>(runtime.visibleForms().empty() ? nullptr : runtime.visibleForms().back());
+        if (!menu) throw std::runtime_error("no topic menu is in front: " + shownScreens());
+        return *menu;
+    }
+    // Five entries in a column from (left, top), evenly spaced and not overlapping.
+    static void expectColumn(const ControlArray<Label>& column, Twips left, Twips top) {
+        for (int i = 0; i < MenuFrame::menuEntries; ++i) {
+            EXPECT_EQ(std::tuple(column[i].Left, column[i].Top - top, column[i].Visible), std::tuple(left, i * (column[1].Top - top), true)) << i;
+            EXPECT_GT(column[1].Top - top, column[i].Height) << "not overlapping " << i;
+        }
+    }
+};
+
+// Each topic menu and the screens its activity entries open (none where a lesson has no activity yet).
+struct TopicCase {
+    const char* name;
+    int entry;  // in the main menu
+    std::array<const char*, 5> activities;
+};
+const TopicCase topics[] = {
+    {"menu1", 0, {nullptr, nullptr, nullptr, nullptr, "newtonmeter"}},
+    {"menu2", 1, {nullptr, nullptr, "phaseslab", "weatherlab", nullptr}},
+    {"menu3", 2, {nullptr, "magnets", nullptr, nullptr, nullptr}},
+    {"menu4", 3, {}},
+    {"menu5", 4, {}},
+};
+
+class TopicMenus : public MenuTest, public ::testing::WithParamInterface<TopicCase> {};
+INSTANTIATE_TEST_SUITE_P(Menus, TopicMenus, ::testing::ValuesIn(topics), [](const auto& info) { return info.param.name; });
+
+TEST_P(TopicMenus, ACentredHeadingLitTillTheBackgroundIsCrossedLessonsOpeningTheirActivitiesAndTheWayBack) {
+    intro0& main = openMainMenu();
+    const int entry = GetParam().entry, other = (entry + 1) % MenuFrame::menuEntries;
+    const std::string name = main.Label2[entry].Caption, otherName = main.Label2[other].Caption;
+    const Twips left = main.Label2[0].Left, top = main.Label2[0].Top;
+    const std::string background = main.Picture.sourcePath();
+    expectColumn(main.Label2, left, top);
+    EXPECT_EQ(main.Label2[intro0::webAddressEntry].BackStyle, backStyle::opaque) << "the web address is a box";
+    click(main.Label2[entry]);
+    EXPECT_EQ(loadedScreens(), GetParam().name) << "the main menu is gone";
+    TopicMenu& menu = shownMenu();
+    EXPECT_EQ(menu.Label1.Caption, name);
+    expectColumn(menu.Label2, left, top);
+    EXPECT_FALSE(menu.Label2.exists(MenuFrame::menuEntries));
+    expectColumn(menu.Label3, menu.Label3[0].Left, menu.Label3[0].Top);
+    const Twips middle = menu.Label1.Left + menu.Label1.Width / 2;
+    EXPECT_NEAR(middle, menu.clientSize().Width / 2, 75) << "in the middle of the window";
+    std::set<std::string> lessons;
+    for (int i = 0; i < MenuFrame::menuEntries; ++i) {
+        EXPECT_EQ(menu.Label3[i].Left + menu.Label3[i].Width / 2, middle) << i;
+        lessons.insert(menu.Label3[i].Caption);
+    }
+    EXPECT_EQ(std::tuple(lessons.size(), lessons.contains("")), std::tuple(5u, false)) << "five different lessons";
+    EXPECT_EQ(std::tuple(menu.Picture.sourcePath(), menu.Command1.Picture.sourcePath()), std::tuple(background, std::string("Images\\exit.jpg")))
+        << "the main menu's picture";
+
+    EXPECT_EQ(menu.Label1.BackStyle, backStyle::opaque);
+    for (int i : {0, 4}) {
+        hover(menu.Label2[i]);
+        EXPECT_EQ(menu.Label2[i].BackStyle, backStyle::opaque) << "lit under the pointer " << i;
+        moveTo(menu, 3000, 7000);  // the bare background
+        EXPECT_EQ(std::pair(menu.Label1.BackStyle, menu.Label2[i].BackStyle), std::pair(backStyle::transparent, backStyle::transparent)) << i;
+    }
+    hover(menu.Label1);
+    EXPECT_EQ(menu.Label1.BackStyle, backStyle::opaque);
+
+    platform.draws.assign(10, 0.5f);  // for a question screen's pick
+    for (int i = 0; i < MenuFrame::menuEntries; ++i) {
+        const char* activity = GetParam().activities[i];
+        EXPECT_EQ(menu.Label3[i].BackStyle, backStyle::opaque) << "lessons stay boxes " << i;
+        EXPECT_EQ(menu.Label3[i].Enabled, activity != nullptr) << i;
+        click(menu.Label3[i]);
+        EXPECT_EQ(shownScreens(), menu.name() + (activity ? " " + std::string(activity) : "")) << i;
+        if (activity) runtime.dispatch([&] { Unload(*runtime.visibleForms().back()); });
+    }
+
+    click(menu.Label2[entry]);
+    EXPECT_EQ(&shownMenu(), &menu) << "a menu's own entry does nothing";
+    click(menu.Label2[other]);
+    EXPECT_EQ(shownMenu().Label1.Caption, otherName);
+    EXPECT_EQ(runtime.loadedForms().size(), 2u) << loadedScreens() << ": the menu left is gone; the main menu lends its picture";
+    const auto hiddenMain = runtime.form<intro0>().serial();
+    click(shownMenu().Command1);
+    EXPECT_EQ(loadedScreens() + " / " + shownScreens(), "intro0 / intro0");
+    EXPECT_EQ(runtime.form<intro0>().serial(), hiddenMain) << "shown without loading it again";
+    click(runtime.form<intro0>().Command1);
+    EXPECT_EQ(loadedScreens() + " / " + shownScreens(), "Titlefrm / Titlefrm");
+    EXPECT_EQ(runtime.form<Titlefrm>().Command1.Caption, "Cancel");
+    click(runtime.form<Titlefrm>().Command1);
+    EXPECT_EQ(std::tuple(shownScreens(), platform.errors.size()), std::tuple(std::string("intro0"), 0u)) << "Cancel goes back to the main menu";
+}
+
+namespace fs = std::filesystem;
+
+struct Launch {
+    QStringList arguments;
+    int exitStatus;          // when the program ends at once
+    bool fullScreen;
+    const char* activity;    // "" for the title screen
+    const char* shown;       // the screens shown once started, back to front
+};
+
+class StartUp : public ScreenTest, public ::testing::WithParamInterface<Launch> {};
+
+TEST_P(StartUp, TheCommandLineStartsWhatATeacherAskedForOrSaysWhatIsAccepted) {
+    const Launch& launch = GetParam();
+    const CommandLine read = readCommandLine(QStringList{"lumenary"} + launch.arguments);
+    ASSERT_EQ(read.options.has_value(), *launch.shown != '\0');
+    if (!read.options) {
+        EXPECT_EQ(read.exitStatus, launch.exitStatus);
+        return;
+    }
+    EXPECT_EQ(std::tuple(read.options->fullScreen, std::string(read.options->activity ? read.options->activity->name() : "")),
+              std::tuple(launch.fullScreen, std::string(launch.activity)));
+    platform.draws = {0.5f};
+    runtime.dispatch([&] { read.options->activity ? read.options->activity->open() : startOnTitleScreen(); });
+    EXPECT_EQ(std::tuple(shownScreens(), platform.errors.size()), std::tuple(std::string(launch.shown), 0u));
+}
+INSTANTIATE_TEST_SUITE_P(Launches, StartUp, ::testing::Values(
+    Launch{{}, 0, false, "", "Titlefrm"},
+    Launch{{"--fullscreen"}, 0, true, "", "Titlefrm"},
+    Launch{{"--activity", "phaseslab"}, 0, false, "phaseslab", "menu2 phaseslab"},
+    Launch{{"--activity=weatherlab", "--fullscreen"}, 0, true, "weatherlab", "menu2 weatherlab"},
+    Launch{{"--activity", "newtonmeter"}, 0, false, "newtonmeter", "menu1 newtonmeter"},
+    Launch{{"--activity", "magnets"}, 0, false, "magnets", "menu3 magnets"},
+    Launch{{"--activity", "nosuch"}, 2, false, "", ""}, Launch{{"--activity"}, 2, false, "", ""}, Launch{{"--bogus"}, 2, false, "", ""},
+    Launch{{"phaseslab"}, 2, false, "", ""}, Launch{{"--version"}, 0, false, "", ""}));
+
+TEST(ProgramFolder, BesideTheExecutableOrInstalledUnderShare) {
+    const fs::path root = fs::temp_directory_path() / ("lumenary-folder-" + std::to_string(::getpid()));
+    for (const char* folder : {"app/images", "bin", "share/lumenary/Images"}) fs::create_directories(root / folder);
+    std::ofstream(root / "share/lumenary/Images/exit.jpg") << "x";
+
+    EXPECT_EQ(findProgramFolder(root / "app"), root / "app") << "a copied program folder, any case";
+    EXPECT_EQ(findProgramFolder(root / "bin"), root / "share" / "lumenary");
+    EXPECT_EQ(resolvePicturePath(root / "share" / "lumenary", "images\\EXIT.jpg"), fs::canonical(root / "share/lumenary/Images/exit.jpg"));
+    fs::remove_all(root);
 }
 
 }  // namespace

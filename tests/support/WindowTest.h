@@ -1,17 +1,34 @@
 #pragma once
 
 #include "ScreenTest.h"
+#include "qt/painting/FormPainter.h"
 #include "qt/window/FormWindow.h"
 #include "qt/window/FormWindows.h"
 #include "qt/window/QtPlatform.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QImage>
 #include <QMouseEvent>
+#include <QPainter>
 
+#include <cstdlib>
 #include <stdexcept>
 
 namespace lumenary::testing {
+
+// A form's client area painted by the binding into an image, as its window would show it: at
+// the design size, or scaled up as on a projector or a high-density display.
+inline QImage paintForm(const Form& form, double scale = 1.0, double devicePixelRatio = 1.0, PictureVariants* variants = nullptr) {
+    const TwipsMapping mapping{scale};
+    QImage image(static_cast<int>(mapping.toPixels(form.clientSize().Width) * devicePixelRatio),
+                 static_cast<int>(mapping.toPixels(form.clientSize().Height) * devicePixelRatio), QImage::Format_RGB32);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::magenta);
+    QPainter painter(&image);
+    FormPainter(painter, mapping, variants).paint(form);
+    return image;
+}
 
 // The program's own platform, with assistive technology listening when a test says so; what it
 // is told is kept, as "event name", since the offscreen platform passes nothing on.
@@ -40,11 +57,44 @@ protected:
                 return *window;
         throw std::runtime_error("no window for " + form.name());
     }
+    static void key(QObject* w, int key, Qt::KeyboardModifiers keys = {}) {
+        QKeyEvent event(QEvent::KeyPress, key, keys);
+        QApplication::sendEvent(w, &event);
+    }
     static void mouse(QWidget& w, QEvent::Type type, QPoint at, Qt::MouseButtons held, Qt::MouseButton button = Qt::LeftButton,
                       Qt::KeyboardModifiers keys = {}) {
         QMouseEvent event(type, QPointF(at), QPointF(w.mapToGlobal(at)), button, held, keys);
         QApplication::sendEvent(&w, &event);
     }
+};
+
+inline bool near(QColor a, QColor b, int tolerance = 24) {
+    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+// The real windows of the shown screens, as a pupil's hand reaches them.
+class ClassroomDisplay : public WindowTest {
+protected:
+    template <class F>
+    F& open(bool fullScreen) {
+        runtime.dispatch([] { form<F>().Show(); });
+        windows.setFullScreen(fullScreen);
+        windows.sync();
+        QCoreApplication::processEvents();  // the first paint
+        return runtime.form<F>();
+    }
+    // The window pixel of a point of the form, given in twips.
+    static QPoint at(const FormWindow& window, QPointF twips) {
+        return {window.mapping().toPixelX(twips.x()), window.mapping().toPixelY(twips.y())};
+    }
+    void drag(FormWindow& w, QPointF fromTwips, QPointF toTwips) {
+        mouse(w, QEvent::MouseButtonPress, at(w, fromTwips), Qt::LeftButton);
+        for (int step = 1; step <= 4; ++step) mouse(w, QEvent::MouseMove, at(w, fromTwips + (toTwips - fromTwips) * step / 4.0), Qt::LeftButton);
+        mouse(w, QEvent::MouseButtonRelease, at(w, toTwips), Qt::NoButton);
+        QCoreApplication::processEvents();  // the window repaints what changed
+    }
+    static QPointF centre(const Control& c) { return {c.Left + c.Width / 2, c.Top + c.Height / 2}; }
 };
 
 }  // namespace lumenary::testing

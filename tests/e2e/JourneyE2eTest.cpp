@@ -1,0 +1,214 @@
+// A person's journeys through the program on a real display: the menus by keyboard and mouse,
+// the Moon screen full screen, the question screens, and the faults a lesson may meet.
+#include "XSession.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <csignal>
+#include <fstream>
+
+namespace lumenary::testing {
+namespace {
+
+TEST(MenuE2eTest, FromTheTitleScreenByKeyboardAndMouseThroughTheMenusAndTheWebAddressBackToItAndExit) {
+    // The desktop's opener, replaced by one that notes what it is asked to open.
+    QTemporaryDir bin;
+    const QString record = bin.filePath("opened.txt");
+    std::ofstream(bin.filePath("xdg-open").toStdString()) << "#!/bin/sh\necho \"$@\" >> '" << record.toStdString() << "'\n";
+    QFile::setPermissions(bin.filePath("xdg-open"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QProcessEnvironment env;
+    env.insert("PATH", bin.path() + ":" + QProcessEnvironment::systemEnvironment().value("PATH"));
+
+    XSession x;
+    ProgramProcess program(x, LUMENARY_APP_DIR, env);
+    const QString titleId = x.waitForWindow(" ");
+    ASSERT_FALSE(titleId.isEmpty()) << program.standardError().toStdString();
+    // Where windows are placed and what they paint is the binding tests' business; here, a
+    // person's keys and clicks through the real display.
+    const QRect title = x.geometry(titleId);
+    // The one menu window that should be showing, a fresh one for each screen.
+    QString menuId;
+    const auto menu = [&] {
+        menuId = x.waitForWindow("Corbelwick", menuId);
+        EXPECT_TRUE(x.waitUntil([&] { return x.windowsTitled("Corbelwick").size() == 1; })) << "exactly one menu screen is visible";
+        return x.geometry(menuId);
+    };
+    ASSERT_TRUE(x.waitForFocus(titleId));
+    x.key("Return");  // OK has the focus
+    QRect window = menu();
+    ASSERT_TRUE(x.waitForFocus(menuId));
+    x.key("Tab Tab Tab Tab");  // from Exit, which has the focus, past the web address beside it to Menu 1, 2 and 3
+    const QPoint ring = atTwips(window, 9600 + 1100, 2400 + 750 * 2) - QPoint(0, 2);
+    QImage screen = x.waitForScreen([&](const QImage& s) { return s.pixelColor(ring) == QColor(Qt::white); });
+    keep(screen, "keyboard-main-menu");
+    EXPECT_EQ(screen.pixelColor(ring), QColor(Qt::white)) << "the ring round Menu 3";
+    x.key("Return");
+    window = menu();
+    x.click(atTwips(window, 60 + 900, 7950 + 250));  // Exit, to the main menu
+    window = menu();
+
+    x.click(atTwips(window, 8520 + 3315 / 2, 7800 + 187));  // the web address
+    QFile recorded(record);
+    ASSERT_TRUE(x.waitUntil([&] { return recorded.exists(); }) && recorded.open(QIODevice::ReadOnly)) << "the opener was never run";
+    EXPECT_EQ(QString::fromUtf8(recorded.readAll()).trimmed(), "http://www.corbelwick.example");
+    x.click(atTwips(window, 60 + 900, 7950 + 250));  // Exit, to the title screen
+    EXPECT_TRUE(x.waitForNoWindow("Corbelwick"));
+    ASSERT_EQ(x.geometry(x.waitForWindow(" ")), title);
+    x.click(atTwips(title, 2760 + 1335 / 2, 6000 - 90 + 375 / 2));  // Exit
+    EXPECT_EQ(program.waitForExit(), 0) << program.standardError().toStdString();
+}
+
+// A 1920 x 1080 whiteboard. In its window the Moon screen is 792 x 566 pixels; full screen
+// (F11), as a class sees it, it fills the display's height, centred between black margins.
+const QRect display(0, 0, 1920, 1080);
+const double fullScale = 1080.0 / 566;
+const Placement fullScreen{{static_cast<int>(std::floor((1920 - 792 * fullScale) / 2)), 0}, fullScale};
+
+TEST(LabellingE2eTest, MoonLabelsDraggedOntoTheirTargetsFullScreenScoreEightOutOfEight) {
+    XSession x(display.size());
+    ProgramProcess program(x, LUMENARY_APP_DIR);
+    const QRect menu = openTopicMenu(x, program, 1);
+    x.click(atTwips(menu, 6000, 2400 + 750 * 2 + 250));  // Phases of the Moon
+    const QString id = x.waitForWindow("Phases of the Moon");
+    ASSERT_FALSE(id.isEmpty());
+    x.moveTo(atTwips(x.geometry(id), 6000, 600));
+    ASSERT_TRUE(x.waitForFocus(id));
+    x.key("F11");
+    ASSERT_TRUE(x.waitUntil([&] { return x.geometry(id) == display; })) << "the Moon screen fills the display";
+    const Placement moon = fullScreen;
+
+    // Each label's home and its own target; a 2085 x 375 label is held by its middle.
+    const std::pair<QPointF, QPointF> moves[] = {
+        {{6120, 7320}, {3480, 3120}}, {{8400, 6720}, {8760, 3120}}, {{3840, 7320}, {3480, 5760}}, {{3840, 6720}, {6120, 3120}},
+        {{6120, 6720}, {8760, 5760}}, {{1560, 6720}, {6120, 5760}}, {{8400, 7320}, {840, 5760}},  {{1560, 7320}, {840, 3120}},
+    };
+    const QPointF middle(1042, 187);
+    const QRect checkScore = moon.area({6000 + 60, 7920 + 60, 2565 - 120, 495 - 120}), scoreLine = moon.area({6480, 240, 5280, 585});
+    for (const auto& [home, target] : moves) {
+        // Press, move there in steps as a hand does, let go.
+        x.moveTo(moon.at(home.x() + middle.x(), home.y() + middle.y()));
+        x.press();
+        for (int step = 1; step <= 5; ++step) {
+            const QPointF at = home + middle + (target - home) * step / 5.0;
+            x.moveTo(moon.at(at.x(), at.y()));
+        }
+        x.release();
+    }
+    EXPECT_GT(yellowIn(x.waitForScreen([&](const QImage& s) { return yellowIn(s, checkScore) > 30; }), checkScore), 30)
+        << "Check Score appeared";
+
+    x.click(moon.at(6000 + 1280, 7920 + 250));  // Check Score
+    x.moveTo(moon.at(11500, 600));
+    const QImage screen = x.waitForScreen([&](const QImage& s) { return yellowIn(s, scoreLine) > 1000; });
+    keep(screen, "moon-scored-full-screen");
+    EXPECT_GT(yellowIn(screen, scoreLine), 1000) << "8 out of 8 correct is painted";
+
+    x.click(moon.at(10560 + 620, 7920 + 250));  // Exit
+    EXPECT_TRUE(x.waitForNoWindow("Phases of the Moon"));
+    ASSERT_EQ(x.windowsTitled("Corbelwick").size(), 1) << "menu2 is uncovered";
+    const QString menu2 = x.windowsTitled("Corbelwick").first();
+    EXPECT_EQ(x.geometry(menu2), display) << "full screen holds for the menu";
+}
+
+// Clicks the middle of a 495-twip-high label button.
+void press(const XSession& x, const QRect& window, double left, double top, double width = 2565) { x.click(atTwips(window, left + width / 2, top + 247)); }
+
+// A newton meter read and answered, then a magnets question judged, each
+// activity left by Exit to its menu.
+TEST(QuestionE2eTest, ReadTheNewtonMeterThenJudgeTheMagnets) {
+    XSession x;
+    ProgramProcess program(x, LUMENARY_APP_DIR);
+    const QRect menu = openTopicMenu(x, program, 0);
+    x.click(atTwips(menu, 6000, 2400 + 750 * 4 + 250));  // Newton Meter
+    const QString meterId = x.waitForWindow("Newton Meter");
+    ASSERT_FALSE(meterId.isEmpty()) << program.standardError().toStdString();
+    const QRect meter = x.geometry(meterId);
+    const QRect meterAnswer = Placement{meter.topLeft()}.area({5040, 4680, 5385, 1425});
+    const QRect meterQuestion = Placement{meter.topLeft()}.area({4800, 600, 5745, 2745});
+    x.waitForScreen([&](const QImage& s) { return yellowIn(s, meterQuestion) > 300; });
+    press(x, meter, 6480, 3720);  // Answer
+    QImage screen = x.waitForScreen([&](const QImage& s) { return yellowIn(s, meterAnswer) > 300; });
+    keep(screen, "newton-answer");
+    EXPECT_GT(yellowIn(screen, meterAnswer), 300) << "e.g. \"7 Newtons\" is painted";
+    press(x, meter, 10560, 7920, 1245);  // Exit
+    ASSERT_TRUE(x.waitForNoWindow("Newton Meter"));
+
+    const QString menu1 = x.windowsTitled("Corbelwick").value(0);
+    x.click(atTwips(menu, 9600 + 1100, 2400 + 750 * 2 + 250));  // Menu 3
+    ASSERT_FALSE(x.waitForWindow("Corbelwick", menu1).isEmpty());
+    x.click(atTwips(menu, 6000, 2400 + 750 + 250));  // Repel or Attract?
+    const QString pairsId = x.waitForWindow("Repel or Attract?");
+    ASSERT_FALSE(pairsId.isEmpty());
+    const QRect pairs = x.geometry(pairsId);
+    const QRect answer = Placement{pairs.topLeft()}.area({120, 6720, 4035, 1425});
+    // No Force, never right for two magnets, is judged. Over the bare background the label
+    // buttons clear; resting on New Question lights it, and once it shows lit, the click before
+    // it has been painted too.
+    const QPoint newQuestionBox = atTwips(pairs, 4560 + 100, 7920 + 100);
+    x.moveTo(atTwips(pairs, 11500, 5000));
+    x.waitForScreen([&](const QImage& s) { return !isBlack(s.pixelColor(newQuestionBox)); });
+    press(x, pairs, 7560, 4800);
+    x.moveTo(atTwips(pairs, 4560 + 1280, 7920 + 247));
+    screen = x.waitForScreen([&](const QImage& s) { return isBlack(s.pixelColor(newQuestionBox)); });
+    keep(screen, "magnets-wrong");
+    EXPECT_GT(yellowIn(screen, answer), 200) << "the answer is revealed";
+
+    press(x, pairs, 10560, 7920, 1245);  // Exit
+    EXPECT_TRUE(x.waitForNoWindow("Repel or Attract?"));
+    EXPECT_EQ(x.windowsTitled("Corbelwick").size(), 1) << "menu3 is uncovered";
+}
+
+using namespace std::chrono_literals;
+
+// How many running processes are this program file: none once it has ended, threads and all.
+int processesOf(const QString& program) {
+    int count = 0;
+    const QString target = QFileInfo(program).canonicalFilePath();
+    for (const QString& pid : QDir("/proc").entryList(QDir::Dirs))
+        count += QFileInfo("/proc/" + pid + "/exe").symLinkTarget() == target;
+    return count;
+}
+const QString program = QDir(LUMENARY_APP_DIR).filePath("lumenary");
+
+TEST(FaultsE2eTest, WhenTheDisplayGoesAwayTheProgramEndsWithinASecondSayingSoInOneLine) {
+    auto x = std::make_unique<XSession>();
+    QTemporaryDir runtimeDir;  // private, as a session's is: Qt has nothing to say at start-up
+    QProcessEnvironment env;
+    env.insert("XDG_RUNTIME_DIR", runtimeDir.path());
+    env.insert("LC_ALL", "C.UTF-8");  // nor about the locale (Qt 6.8 warns of a non-UTF-8 one)
+    ProgramProcess lumenary(*x, LUMENARY_APP_DIR, env);
+    // A slow start (a busy machine, the sanitizers) is no fault here: allow it a minute.
+    ASSERT_FALSE(x->waitForWindow(" ", {}, 60s).isEmpty()) << lumenary.standardError().toStdString();
+    x.reset();  // the X server ends, as when a projector's session is torn down
+    const std::optional<int> status = lumenary.waitForExit(1s);
+    ASSERT_TRUE(status) << "still running a second after the display went";
+    EXPECT_GT(*status, 0) << "an error status, not a crash (-1) or success";
+    const QString said = lumenary.standardError();
+    EXPECT_EQ(said.count('\n'), 1) << said.toStdString();
+    EXPECT_TRUE(said.contains("display")) << said.toStdString();
+    EXPECT_EQ(processesOf(program), 0);
+}
+
+class TerminationSignalTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(TerminationSignalTest, EndsTheProgramAtOnceWithSuccess) {
+    XSession x;
+    ProgramProcess lumenary(x, LUMENARY_APP_DIR);
+    ASSERT_FALSE(x.waitForWindow(" ").isEmpty());
+    x.key("Return");  // into the lesson: the main menu
+    ASSERT_FALSE(x.waitForWindow("Corbelwick").isEmpty());
+    lumenary.sendSignal(GetParam());
+    EXPECT_EQ(lumenary.waitForExit(1s), 0) << lumenary.standardError().toStdString();
+    EXPECT_EQ(processesOf(program), 0);
+}
+INSTANTIATE_TEST_SUITE_P(Signals, TerminationSignalTest, ::testing::Values(SIGTERM, SIGINT),
+                         [](const auto& info) { return info.param == SIGTERM ? "SIGTERM" : "SIGINT"; });
+
+}  // namespace
+}  // namespace lumenary::testing

@@ -1,0 +1,379 @@
+#include "ScreenTest.h"
+#include "activities/labelling/phaseslab.h"
+#include "activities/labelling/weatherlab.h"
+#include "activities/questions/magnets.h"
+#include "activities/questions/newtonmeter.h"
+#include "menus/TopicMenus.h"
+#include "runtime/RuntimeError.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <ranges>
+#include <set>
+
+namespace lumenary::testing {
+namespace {
+
+struct Board {
+    const char* name;
+    Form& (*open)();
+    const char* caption;
+    int count;
+    // Which picture each name belongs by.
+    std::map<std::string, std::string> pictureOf;
+};
+const Board boards[] = {
+    {"Moon", shown<phaseslab>, "Phases of the Moon", 8,
+     {{"New Moon", "phases0"}, {"Waxing Crescent", "phases1"}, {"First Quarter", "phases2"}, {"Waxing Gibbous", "phases3"},
+      {"Full Moon", "phases4"}, {"Waning Gibbous", "phases5"}, {"Last Quarter", "phases6"}, {"Waning Crescent", "phases7"}}},
+    {"Planets", shown<weatherlab>, "Ordering the Planets", 9,
+     {{"Mercury", "mercury"}, {"Venus", "venus"}, {"Earth", "earth"}, {"Mars", "mars"}, {"Jupiter", "jupiter"}, {"Saturn", "saturn"},
+      {"Uranus", "uranus"}, {"Neptune", "neptune"}, {"Pluto", "pluto"}}},
+};
+
+class Labelling : public ScreenTest, public ::testing::WithParamInterface<Board> {
+protected:
+    LabellingScreen& s = open();
+    const int n = GetParam().count;
+
+    LabellingScreen& open() {
+        LabellingScreen* screen = nullptr;
+        runtime.dispatch([&] { screen = &static_cast<LabellingScreen&>(GetParam().open()); });
+        if (!screen) throw std::runtime_error("the screen did not open");
+        return *screen;
+    }
+    static std::pair<Twips, Twips> at(const Label& label) { return {label.Left, label.Top}; }
+    bool checkScoreShown() const { return s.Label3[LabellingScreen::checkScoreButton].Visible; }
+    std::string score() {
+        click(s.Label3[LabellingScreen::checkScoreButton]);
+        return s.Label5.Visible ? s.Label5.Caption : "hidden";
+    }
+};
+INSTANTIATE_TEST_SUITE_P(Boards, Labelling, ::testing::ValuesIn(boards), [](const auto& info) { return info.param.name; });
+
+TEST_P(Labelling, OpensWithEveryNameAtHomeInFrontOfAllElseAndItsOwnTargetByItsPicture) {
+    ASSERT_EQ(s.itemCount(), n);
+    EXPECT_EQ(s.Caption, GetParam().caption);
+    const std::vector<Control*> stack = s.everyControl();
+    const auto position = [&](const Control& c) { return std::find(stack.begin(), stack.end(), &c) - stack.begin(); };
+    std::set<std::string> names;
+    for (int i = 0; i < n; ++i) {
+        SCOPED_TRACE(i);
+        names.insert(s.Label2[i].Caption);
+        EXPECT_TRUE(s.Label2[i].Visible && s.Label4[i].Visible && s.Label1[i].Visible && s.Image1[i].Visible);
+        EXPECT_EQ(std::tuple(at(s.Label4[i]), s.Label4[i].Height), std::tuple(at(s.Label2[i]), s.Label2[i].Height)) << "resting in its home box";
+        EXPECT_EQ(std::tuple(s.Label1[i].Caption, s.Label1[i].BackStyle, s.Image1[i].picture().isEmpty()), std::tuple("", backStyle::transparent, false));
+        for (const Control* behind : std::initializer_list<const Control*>{&s.Image1[i], &s.Label1[i], &s.Label4[i], &s.Label3[i % 3], &s.Label7})
+            EXPECT_GT(position(s.Label2[i]), position(*behind)) << behind->name();
+        EXPECT_GT(position(s.Label2[i]), i > 0 ? position(s.Label2[i - 1]) : -1) << "the higher index in front";
+    }
+    EXPECT_EQ(names.size(), std::size_t(n));
+    EXPECT_FALSE(s.Label2.exists(n) || checkScoreShown() || s.Label5.Visible);
+    EXPECT_TRUE(s.Label3[LabellingScreen::exitButton].Visible && s.Label3[LabellingScreen::startAgainButton].Visible && s.Label7.Visible);
+    // The gap between two boxes, zero where they overlap.
+    const auto gap = [](const Control& a, const Control& b) {
+        return std::max({a.Left - (b.Left + b.Width), b.Left - (a.Left + a.Width), a.Top - (b.Top + b.Height), b.Top - (a.Top + a.Height), 0.0f});
+    };
+    for (int i = 0; i < n; ++i) {
+        const Label& target = s.Label1[i];
+        const auto nearest = std::ranges::min(std::views::iota(0, n), {}, [&](int p) { return gap(target, s.Image1[p]); });
+        const std::string& file = s.Image1[nearest].picture().sourcePath();
+        EXPECT_NE(file.find(GetParam().pictureOf.at(s.Label2[i].Caption)), std::string::npos) << s.Label2[i].Caption << " is by " << file;
+    }
+}
+
+TEST_P(Labelling, TheLeftButtonDragsTheLabelCentredUnderThePointerAndAnyReleaseDrops) {
+    Label& label = s.Label2[n - 1];
+    const auto home = at(label);
+    press(s, label.Left + 10, label.Top + 10, mouse::right);
+    moveTo(s, 5000, 4000, mouse::right);
+    EXPECT_EQ(at(label), home) << "the right button does not drag";
+    press(s, 5000, 4000, mouse::left);
+    moveTo(s, 5100, 4100, mouse::left | mouse::right);
+    EXPECT_EQ(at(label), home) << "nor two buttons together";
+    release(s, 5000, 4000, mouse::right);
+    moveTo(s, 11500, 600, mouse::left);  // far outside the label, which still has the mouse
+    EXPECT_EQ(at(label), std::pair(11500 - label.Width / 2, 600 - label.Height / 2));
+    release(s, 11500, 600);
+    EXPECT_EQ(at(label), std::pair(11500 - label.Width / 2, 600 - label.Height / 2)) << "no box is near";
+    label.Left = home.first + 200, label.Top = home.second + 100;
+    press(s, label.Left + 10, label.Top + 10, mouse::right);
+    release(s, label.Left + 10, label.Top + 10, mouse::right);
+    EXPECT_EQ(at(label), home) << "a right-button release snaps it home";
+}
+
+TEST_P(Labelling, ABoxCapturesALabelWithinStrictBoundsHalfABoxUpAndLeftToItsFarEdges) {
+    Label& box = s.Label1[0];
+    box.Left = 5000, box.Top = 500;  // clear of every other box's reach
+    Label& label = s.Label2[n - 1];
+    const Twips w = box.Width, h = box.Height;
+    const std::pair<Twips, Twips> bounds[] = {{5000 - w / 2, 500}, {5000 + w, 500}, {5000, 500 - h / 2}, {5000, 500 + h}};
+    const std::pair<Twips, Twips> inward[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+    for (int b = 0; b < 4; ++b) {
+        const auto [x, y] = bounds[b];
+        dropAt(label, x, y);
+        EXPECT_EQ(at(label), bounds[b]) << "the bound itself is outside, bound " << b;
+        dropAt(label, x + inward[b].first, y + inward[b].second);
+        EXPECT_EQ(at(label), std::pair(5000.0f, 500.0f)) << "a twip inside, bound " << b;
+    }
+}
+
+TEST_P(Labelling, APictureReplacedByOneOfAnotherSizeIsStretchedToItsBox) {
+    const Image& first = s.Image1[0];
+    const auto box = std::tuple(first.Left, first.Top, first.Width, first.Height);
+    std::string file = first.picture().sourcePath();
+    std::ranges::replace(file, '\\', '/');
+    ProgramFolderCopy copy;
+    std::filesystem::copy_file(copy.path() / "Images/exit.jpg", copy.path() / file, std::filesystem::copy_options::overwrite_existing);
+    platform.folder = copy.path();
+    Unload(s);
+    const Image& again = open().Image1[0];
+    EXPECT_EQ(again.picture().width(), 119) << "the replacement is shown";
+    EXPECT_EQ(std::tuple(again.Left, again.Top, again.Width, again.Height), box);
+}
+
+TEST_P(Labelling, CheckScoreAppearsWhenEveryLabelIsOnATargetAndCountsThoseOnTheirOwn) {
+    for (int i = 0; i < n; ++i) {
+        EXPECT_FALSE(checkScoreShown()) << i;
+        dropOn(s.Label2[i], s.Label1[(i + 1) % n]);
+    }
+    EXPECT_EQ(score(), "0 out of " + std::to_string(n) + " correct");
+    for (int i = 0; i < n - 1; ++i) dropOn(s.Label2[i], s.Label1[i]);
+    dropOn(s.Label2[n - 1], s.Label1[n - 2]);
+    EXPECT_EQ(score(), std::to_string(n - 1) + " out of " + std::to_string(n) + " correct") << "two on one target still count";
+    dropAt(s.Label2[n - 1], 5000, 8300);
+    EXPECT_TRUE(checkScoreShown()) << "Check Score stays once shown";
+    EXPECT_EQ(s.Label5.Caption, std::to_string(n - 1) + " out of " + std::to_string(n) + " correct");
+    dropOn(s.Label2[n - 1], s.Label1[n - 1]);
+    EXPECT_EQ(score(), std::to_string(n) + " out of " + std::to_string(n) + " correct");
+    // The buttons light up under the pointer and clear over the background.
+    moveTo(s, 11500, 1000);
+    for (int b = 0; b < 3; ++b) EXPECT_EQ(s.Label3[b].BackStyle, backStyle::transparent) << b;
+    for (int b = 0; b < 3; ++b) hover(s.Label3[b]);
+    hover(s.Image1[0]);
+    for (int b = 0; b < 3; ++b) EXPECT_EQ(s.Label3[b].BackStyle, backStyle::opaque) << b;
+
+    click(s.Label3[LabellingScreen::startAgainButton]);
+    EXPECT_FALSE(s.Label5.Visible || checkScoreShown());
+    for (int i = 0; i < n; ++i) EXPECT_EQ(at(s.Label2[i]), at(s.Label4[i])) << "home again " << i;
+    for (int i = 0; i < n - 1; ++i) dropOn(s.Label2[i], s.Label1[i]);
+    dropOn(s.Label2[n - 1], s.Label4[0]);
+    EXPECT_FALSE(checkScoreShown()) << "a label in a home box is not on a target";
+    dropOn(s.Label2[n - 1], s.Label1[0]);
+    EXPECT_TRUE(checkScoreShown()) << "two labels on one target complete the board";
+    click(s.Label3[LabellingScreen::exitButton]);
+    EXPECT_EQ(loadedScreens(), "");
+    EXPECT_TRUE(platform.errors.empty());
+}
+
+class KeyboardTest : public ScreenTest {
+protected:
+    void keys(Form& form, std::initializer_list<Key> pressed) {
+        for (Key key : pressed) runtime.dispatch([&] { form.keyPress(key); });
+    }
+    void tabTo(const Control& control) {
+        Form& form = control.form();
+        for (int i = 0; i < 30 && form.focused() != &control; ++i) keys(form, {Key::Tab});
+        ASSERT_EQ(form.focused(), &control) << control.name() << " is never reached by Tab";
+    }
+};
+
+TEST_F(KeyboardTest, EscapePutsACarriedLabelBackWhereItWasPickedUpAndTheHomeBoxIsTheLastStop) {
+    phaseslab& s = open<phaseslab>();
+    Label& label = s.Label2[0];
+    const auto at = [&] { return std::pair(label.Left, label.Top); };
+    const auto home = at();
+    EXPECT_FALSE(s.keyPress(Key::Escape)) << "nothing carried: Escape is the window's";
+    tabTo(label);
+    keys(s, {Key::Enter, Key::Right, Key::Right, Key::Tab});
+    EXPECT_EQ(s.focused(), &label) << "the focus stays with the label it carries";
+    EXPECT_TRUE(s.keyPress(Key::Escape));
+    EXPECT_EQ(at(), home);
+    keys(s, {Key::Enter, Key::Down, Key::Enter});
+    const auto onTarget = at();
+    EXPECT_EQ(onTarget, std::pair(s.Label1[7].Left, s.Label1[7].Top)) << "the first stop is the top left target";
+    keys(s, {Key::Enter, Key::Up, Key::Up, Key::Escape});
+    EXPECT_EQ(at(), onTarget) << "back on the target it was taken from";
+    keys(s, {Key::Enter, Key::Left, Key::Enter});
+    EXPECT_EQ(at(), home) << "from where it was picked up, back goes to its home box";
+    keys(s, {Key::Enter, Key::Right});
+    press(s, 100, 100);
+    release(s, 100, 100);
+    EXPECT_EQ(std::tuple(at(), s.isCarrying()), std::tuple(home, false)) << "a mouse press puts a carried label back";
+    const Label& front = s.Label2[7];
+    press(s, front.Left + 1, front.Top + 1);
+    const Twips middleX = home.first + front.Width / 2, middleY = home.second + front.Height / 2;
+    moveTo(s, middleX, middleY, mouse::left);
+    release(s, middleX, middleY);
+    ASSERT_EQ(std::pair(front.Left, front.Top), home);
+    keys(s, {Key::Enter, Key::Right});
+    EXPECT_NE(at(), home) << "the focused label is carried, though another lies in front of it";
+}
+
+class QuestionTest : public ScreenTest {
+protected:
+    // The clock-seeded draw that picks question `n` of `count`.
+    void scriptQuestion(int n, int count = 8) { platform.draws.push_back((n + 0.5f) / count); }
+    template <class Screen>
+    Screen& open(int question, int count = 8) { return scriptQuestion(question, count), ScreenTest::open<Screen>(); }
+    void newQuestion(QuestionScreen& s, int question, int count = 8) { scriptQuestion(question, count), click(s.Label3[QuestionScreen::newQuestionButton]); }
+    static bool answerShown(const QuestionScreen& s) { return s.Label5[QuestionScreen::answerText].Visible; }
+    static bool praiseShown(const QuestionScreen& s) { return s.Label5[QuestionScreen::praiseText].Visible; }
+    // The one picture showing; the test fails if there is not exactly one.
+    static const Image& shownPicture(const QuestionScreen& s) {
+        const bool first = s.Image1.exists(0) && s.Image1[0].Visible, second = s.Image1.exists(1) && s.Image1[1].Visible;
+        if (first == second) throw std::logic_error("not exactly one picture shows");
+        return s.Image1[first ? 0 : 1];
+    }
+};
+
+struct Reading { int weight; const char* picture; const char* answer; };
+// clang-format off
+const Reading readings[] = {
+    {1, "newton\\newton01.bmp", "1 Newton"},  {2, "newton\\newton02.bmp", "2 Newtons"}, {3, "newton\\newton03.bmp", "3 Newtons"},
+    {4, "newton\\newton04.bmp", "4 Newtons"}, {5, "newton\\newton05.bmp", "5 Newtons"}, {6, "newton\\newton06.bmp", "6 Newtons"},
+    {7, "newton\\newton07.bmp", "7 Newtons"}, {8, "newton\\newton08.bmp", "8 Newtons"}, {9, "newton\\newton09.bmp", "9 Newtons"},
+    {10, "newton\\newton10.bmp", "10 Newtons"},
+};
+// clang-format on
+
+class NewtonMeterWeights : public QuestionTest, public ::testing::WithParamInterface<Reading> {};
+
+TEST_P(NewtonMeterWeights, EachWeightShowsItsOwnMeterAtItsSizeAndAnswerOnlyOnAnswer) {
+    const int weight = GetParam().weight;
+    newtonmeter& meter = open<newtonmeter>(weight - 1, 10);
+    const Image& picture = shownPicture(meter);
+    EXPECT_EQ(picture.picture().sourcePath(), GetParam().picture);
+    EXPECT_EQ(std::tuple(picture.Left, picture.Top, picture.Width, picture.Height), std::tuple(1200, 120, 2115, 7200));
+    EXPECT_EQ(std::tuple(meter.Label5[QuestionScreen::answerText].Caption, answerShown(meter)), std::tuple(std::string(GetParam().answer), false));
+    click(meter.Label3[QuestionScreen::answerButton]);
+    click(meter.Label3[QuestionScreen::answerButton]);
+    EXPECT_TRUE(answerShown(meter));
+    newQuestion(meter, 10 - weight, 10);
+    EXPECT_EQ(std::tuple(answerShown(meter), meter.weight()), std::tuple(false, 11 - weight));
+    EXPECT_EQ(platform.reseeds, 2) << "reseeded from the clock before every draw";
+}
+INSTANTIATE_TEST_SUITE_P(OneToTen, NewtonMeterWeights, ::testing::ValuesIn(readings),
+                         [](const auto& info) { return std::to_string(info.param.weight); });
+
+struct MagnetsRow {
+    bool materials;  // section 2
+    int question;
+    const char* picture;
+    int slot;
+    const char* caption;  // section 2's question; section 1's never changes
+    int right;            // the choice that is right
+    const char* answer;
+};
+
+const char* const attract = "The magnets will attract each other.";
+const char* const repel = "The magnets will repel each other.";
+const char* const attractive = "There will be an attractive force.";
+const char* const noForce = "There will be no force between them.";
+const char* const pairs = "Will the magnets attract each other, repel each other or will there be no force between them?";
+
+// clang-format off
+const MagnetsRow magnetsRows[] = {
+    {false, 0, "Images\\magnets1.bmp", 0, pairs, 0, attract}, {false, 1, "Images\\magnets2.bmp", 0, pairs, 0, attract},
+    {false, 2, "Images\\magnets3.bmp", 0, pairs, 1, repel},   {false, 3, "Images\\magnets4.bmp", 0, pairs, 1, repel},
+    {false, 4, "Images\\magnets5.bmp", 1, pairs, 1, repel},   {false, 5, "Images\\magnets6.bmp", 1, pairs, 1, repel},
+    {false, 6, "Images\\magnets7.bmp", 1, pairs, 0, attract}, {false, 7, "Images\\magnets8.bmp", 1, pairs, 0, attract},
+    {true, 0, "Images\\magmetal1.bmp", 1, "What force will there be between a magnet and a sheet of copper?",    2, noForce},
+    {true, 1, "Images\\magmetal2.bmp", 1, "What force will there be between a magnet and a sheet of iron?",      0, attractive},
+    {true, 2, "Images\\magmetal3.bmp", 1, "What force will there be between a magnet and a sheet of steel?",     0, attractive},
+    {true, 3, "Images\\magmetal3.bmp", 1, "What force will there be between a magnet and a sheet of nickel?",    0, attractive},
+    {true, 4, "Images\\magmetal3.bmp", 1, "What force will there be between a magnet and a sheet of cobalt?",    0, attractive},
+    {true, 5, "Images\\magmetal3.bmp", 1, "What force will there be between a magnet and a sheet of aluminium?", 2, noForce},
+    {true, 6, "Images\\magmetal4.bmp", 1, "What force will there be between a magnet and a piece of plastic?",   2, noForce},
+    {true, 7, "Images\\magmetal5.bmp", 1, "What force will there be between a magnet and a glass mirror?",       2, noForce},
+};
+// clang-format on
+
+class MagnetsQuestions : public QuestionTest, public ::testing::WithParamInterface<MagnetsRow> {};
+
+// Every question of both sections, drawn after the other section's question 7 so that nothing
+// carries over, and every choice judged: the right one praises, any other reveals the answer.
+TEST_P(MagnetsQuestions, ShowItsPictureAndQuestionAndJudgeEveryChoice) {
+    const MagnetsRow& row = GetParam();
+    QuestionScreen& screen = row.materials ? static_cast<QuestionScreen&>(open<magnets2>(7)) : open<magnets>(7);
+    EXPECT_EQ(screen.Label4[1].Caption, row.materials ? "Repulsive" : "Repel");
+    for (int choice = 0; choice < 3; ++choice) {
+        SCOPED_TRACE(screen.Label4[choice].Caption);
+        newQuestion(screen, row.question);
+        EXPECT_EQ(screen.Caption, "Repel or Attract?");
+        EXPECT_EQ(&shownPicture(screen), &screen.Image1[row.slot]);
+        EXPECT_EQ(shownPicture(screen).picture().sourcePath(), row.picture);
+        EXPECT_EQ(screen.Label5[QuestionScreen::questionText].Caption, row.caption);
+        EXPECT_EQ(screen.Label5[QuestionScreen::answerText].Caption, row.answer);
+        EXPECT_FALSE(answerShown(screen) || praiseShown(screen));
+        click(screen.Label4[choice]);
+        EXPECT_EQ(std::tuple(praiseShown(screen), answerShown(screen)), std::tuple(choice == row.right, choice != row.right));
+    }
+}
+INSTANTIATE_TEST_SUITE_P(BothSections, MagnetsQuestions, ::testing::ValuesIn(magnetsRows), [](const auto& info) {
+    return std::string(info.param.materials ? "Materials" : "Pairs") + std::to_string(info.param.question);
+});
+
+// The four buttons start as black boxes, clear together over the bare background, and light up
+// one by one under the pointer; the choices keep their blue boxes throughout.
+TEST_F(QuestionTest, ButtonsHighlightUnderThePointerAndClearOverTheBackground) {
+    magnets& screen = open<magnets>(0);
+    const auto boxes = [&] {
+        std::string shown;
+        for (int i = 0; i < 4; ++i) shown += std::to_string(screen.Label3[i].BackStyle);
+        for (int i = 0; i < 3; ++i) shown += std::to_string(screen.Label4[i].BackStyle);
+        return shown;
+    };
+    EXPECT_EQ(boxes(), "1111111");
+    moveTo(screen, 11800, 7000);
+    EXPECT_EQ(boxes(), "0000111");
+    for (const Control* over : std::initializer_list<const Control*>{&screen.Label3[3], &screen.Label3[0], &screen.Label4[1], &screen.Image1[0]})
+        hover(*over);
+    EXPECT_EQ(boxes(), "1001111");
+}
+
+TEST_F(QuestionTest, SectionsSwitchBothWaysWithAFreshQuestionAndExitFromEitherClosesBoth) {
+    for (bool exitFromSection2 : {true, false}) {
+        magnets& first = open<magnets>(0);
+        click(first.Label3[QuestionScreen::answerButton]);
+        scriptQuestion(6);
+        click(first.Label3[QuestionScreen::sectionButton]);
+        ASSERT_EQ(loadedScreens(), "magnets2");
+        magnets2& second = runtime.form<magnets2>();
+        EXPECT_EQ(std::tuple(second.questionNumber(), answerShown(second) || praiseShown(second), second.Label3[QuestionScreen::sectionButton].Caption),
+                  std::tuple(6, false, "Section 1"));
+        click(second.Label3[QuestionScreen::answerButton]);
+        scriptQuestion(3);
+        click(second.Label3[QuestionScreen::sectionButton]);
+        ASSERT_EQ(loadedScreens(), "magnets");
+        magnets& again = runtime.form<magnets>();
+        EXPECT_EQ(std::tuple(again.questionNumber(), answerShown(again) || praiseShown(again)), std::tuple(3, false));
+        if (exitFromSection2) open<magnets2>(1);
+        QuestionScreen& leaving = exitFromSection2 ? static_cast<QuestionScreen&>(runtime.form<magnets2>()) : again;
+        click(leaving.Label3[QuestionScreen::exitButton]);
+        EXPECT_EQ(loadedScreens(), "") << "both sections closed";
+    }
+    EXPECT_TRUE(platform.errors.empty());
+}
+
+// A picture that cannot be read stops the draw before the question, the right choice or the
+// answer change, so no picture is ever paired with another question's answer; the program
+// reports it by name and ends.
+TEST_F(QuestionTest, AnUnreadablePictureIsReportedByNameAndNeverPairedWithAnotherAnswer) {
+    ProgramFolderCopy copy;
+    std::filesystem::remove(copy.path() / "Images" / "magmetal4.bmp");
+    platform.folder = copy.path();
+    magnets2& materials = open<magnets2>(1);
+    scriptQuestion(6);
+    EXPECT_THROW(materials.calculate(), RuntimeError);
+    EXPECT_EQ(std::tuple(materials.correctChoice(), materials.Label5[QuestionScreen::questionText].Caption, materials.Label5[QuestionScreen::answerText].Caption),
+              std::tuple(magnets2::attractive, magnetsRows[9].caption, attractive));
+
+    newQuestion(materials, 6);
+    EXPECT_EQ(platform.errors, std::vector<std::string>{"Cannot load picture \"Images\\magmetal4.bmp\": the file does not exist"});
+    EXPECT_EQ(std::tuple(runtime.exitStatus(), loadedScreens()), std::tuple(1, std::string())) << "the program ends";
+}
+
+}  // namespace
+}  // namespace lumenary::testing
