@@ -1,0 +1,59 @@
+// A Moon round dragged with the mouse, on a 1920 x 1080 whiteboard-sized page: every label on
+// its own target, then Check Score, as the desktop's full-screen journey plays it.
+import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
+import { isBlack, lightness, openSite, placement, waitForScreen } from './support/page.mjs';
+
+const activityClient = { width: 11880, height: 8490 };
+// Each label's home and its own target; a 2085 x 375 label is held by its middle.
+const moves = [
+  [[6120, 7320], [3480, 3120]], [[8400, 6720], [8760, 3120]], [[3840, 7320], [3480, 5760]], [[3840, 6720], [6120, 3120]],
+  [[6120, 6720], [8760, 5760]], [[1560, 6720], [6120, 5760]], [[8400, 7320], [840, 5760]],  [[1560, 7320], [840, 3120]],
+];
+const middle = [1042, 187];
+
+// How many yellow pixels, the colour of every text on the activity screens, a box of twips holds.
+function yellowIn(screen, place, [left, top, width, height]) {
+  const [x0, y0] = place.at(left, top), [x1, y1] = place.at(left + width, top + height);
+  let count = 0;
+  for (let y = Math.ceil(y0); y < y1; ++y)
+    for (let x = Math.ceil(x0); x < x1; ++x) {
+      const c = screen.colourAt(x, y);
+      count += c.r > 200 && c.g > 200 && c.b < 90;
+    }
+  return count;
+}
+
+let shown;
+before(async () => { shown = await openSite({ width: 1920, height: 1080, query: '?activity=phaseslab' }); });
+after(async () => { await shown?.browser.close(); });
+
+test('Moon labels dragged onto their targets score 8 out of 8', async () => {
+  const moon = placement(shown, activityClient);
+  const mouse = shown.page.mouse;
+  const checkScore = [6000 + 60, 7920 + 60, 2565 - 120, 495 - 120], scoreLine = [6480, 240, 5280, 585];
+  let screen = await waitForScreen(shown, 'moon-start', (s) => isBlack(s.colourAt(5, 540)));
+  assert.equal(yellowIn(screen, moon, checkScore), 0, 'Check Score waits for every label to be placed');
+  for (const [home, target] of moves) {
+    // Press, move there in steps as a hand does, let go.
+    await mouse.move(...moon.at(home[0] + middle[0], home[1] + middle[1]));
+    await mouse.down();
+    for (let step = 1; step <= 5; ++step)
+      await mouse.move(...moon.at(home[0] + middle[0] + ((target[0] - home[0]) * step) / 5,
+                                  home[1] + middle[1] + ((target[1] - home[1]) * step) / 5));
+    await mouse.up();
+  }
+  screen = await waitForScreen(shown, 'moon-placed', (s) => yellowIn(s, moon, checkScore) > 30);
+  assert.ok(yellowIn(screen, moon, checkScore) > 30, 'Check Score appeared');
+
+  await mouse.click(...moon.at(6000 + 1280, 7920 + 250));  // Check Score
+  await mouse.move(...moon.at(11500, 600));
+  screen = await waitForScreen(shown, 'moon-scored', (s) => yellowIn(s, moon, scoreLine) > 1000);
+  assert.ok(yellowIn(screen, moon, scoreLine) > 1000, '8 out of 8 correct is painted');
+  assert.ok(isBlack(screen.colourAt(5, 540)), 'black margins');
+  assert.ok(lightness(screen.colourAt(...moon.at(660 + 1155, 3840 + 877))) > 150, 'the Full Moon at its scaled place');
+
+  await mouse.click(...moon.at(10560 + 620, 7920 + 250));  // Exit
+  await shown.page.waitForFunction(() => document.title === 'Corbelwick', { timeout: 10000 });
+  assert.deepEqual(shown.problems, []);
+});
