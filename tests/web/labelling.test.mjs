@@ -57,3 +57,34 @@ test('Moon labels dragged onto their targets score 8 out of 8', async () => {
   await shown.page.waitForFunction(() => document.title === 'Corbelwick', { timeout: 10000 });
   assert.deepEqual(shown.problems, []);
 });
+
+test('one finger drags a Moon label onto its target; a second finger on another label disturbs nothing', async () => {
+  const touched = await openSite({ width: 1024, height: 768, hasTouch: true, query: '?activity=phaseslab' });
+  try {
+    const moon = placement(touched, activityClient);
+    const session = await touched.page.createCDPSession();
+    const touch = (type, points) => session.send('Input.dispatchTouchEvent', {
+      type, touchPoints: points.map(([id, x, y]) => ({ id, x, y, radiusX: 2, radiusY: 2, force: 1 })) });
+    const [[home, target], [otherHome]] = moves;
+    const held = (place, t = 1) => moon.at(place[0] + middle[0], place[1] + middle[1]).map((v) => v * t);
+    const along = (step) => moon.at(home[0] + middle[0] + ((target[0] - home[0]) * step) / 4,
+                                     home[1] + middle[1] + ((target[1] - home[1]) * step) / 4);
+    await touch('touchStart', [[1, ...held(home)]]);
+    await touch('touchMove', [[1, ...along(1)]]);
+    // A second hand on the board: it lands on another label and wanders off with it, if it could.
+    await touch('touchStart', [[1, ...along(1)], [2, ...held(otherHome)]]);
+    for (let step = 2; step <= 4; ++step) await touch('touchMove', [[1, ...along(step)], [2, ...held(otherHome, 0.8 + 0.05 * step)]]);
+    await touch('touchMove', [[1, ...along(4)], [2, ...held(otherHome, 0.7)]]);  // the second finger moves last
+    await touch('touchEnd', [[2, ...held(otherHome, 1)]]);
+    await touch('touchEnd', []);
+    const label = [0, 0, 2085, 375];
+    const box = (place) => [place[0] + 120, place[1] + 60, label[2] - 240, label[3] - 120];
+    const screen = await waitForScreen(touched, 'moon-touch', (s) => yellowIn(s, moon, box(target)) > 30);
+    assert.ok(yellowIn(screen, moon, box(target)) > 30, 'the first finger\'s label lies on its target');
+    assert.equal(yellowIn(screen, moon, box(home)), 0, 'and has left its home');
+    assert.ok(yellowIn(screen, moon, box(otherHome)) > 30, 'the label under the second finger stays at home');
+    assert.deepEqual(touched.problems, []);
+  } finally {
+    await touched.browser.close();
+  }
+});

@@ -10,7 +10,7 @@ const checkout = resolve(dirname(fileURLToPath(import.meta.url)), '../../..');
 export const site = join(checkout, 'build-web/site');
 export const screenshots = join(checkout, 'build-web/screenshots');
 
-export async function openSite({ width = 1024, height = 768, deviceScaleFactor = 1, query = '' } = {}) {
+export async function openSite({ width = 1024, height = 768, deviceScaleFactor = 1, hasTouch = false, query = '' } = {}) {
   const browser = await puppeteer.launch({
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
     headless: true,
@@ -21,7 +21,7 @@ export async function openSite({ width = 1024, height = 768, deviceScaleFactor =
   const page = await browser.newPage();
   const problems = [];
   page.on('pageerror', (error) => problems.push(error.message));
-  await page.setViewport({ width, height, deviceScaleFactor });
+  await page.setViewport({ width, height, deviceScaleFactor, hasTouch });
   await page.goto(pathToFileURL(join(site, 'index.html')).href + query);
   await page.waitForFunction(() => document.documentElement.dataset.started === 'yes', { timeout: 30000 });
   return { browser, page, problems, width: width * deviceScaleFactor, height: height * deviceScaleFactor };
