@@ -63,6 +63,7 @@ EMSCRIPTEN_KEEPALIVE void lumenary_pointer_up(int kind, int id, double x, double
     program().page.pointerUp(pointerKind(kind), id, x, y, button, buttons, shift);
 }
 EMSCRIPTEN_KEEPALIVE void lumenary_pointer_cancel(int id) { program().page.pointerCancel(id); }
+EMSCRIPTEN_KEEPALIVE void lumenary_press(int index) { program().page.press(index); }
 
 // The keys as the page names them (KeyboardEvent.key, with Shift for Shift+Tab); false when the
 // form had no use for the key, so the page may use it (Escape leaves full screen).

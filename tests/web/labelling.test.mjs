@@ -2,15 +2,10 @@
 // its own target, then Check Score, as the desktop's full-screen journey plays it.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
+import { labelMiddle as middle, dragMoonRound, moonMoves as moves } from './support/moon.mjs';
 import { isBlack, lightness, openSite, placement, waitForScreen } from './support/page.mjs';
 
 const activityClient = { width: 11880, height: 8490 };
-// Each label's home and its own target; a 2085 x 375 label is held by its middle.
-const moves = [
-  [[6120, 7320], [3480, 3120]], [[8400, 6720], [8760, 3120]], [[3840, 7320], [3480, 5760]], [[3840, 6720], [6120, 3120]],
-  [[6120, 6720], [8760, 5760]], [[1560, 6720], [6120, 5760]], [[8400, 7320], [840, 5760]],  [[1560, 7320], [840, 3120]],
-];
-const middle = [1042, 187];
 
 // How many yellow pixels, the colour of every text on the activity screens, a box of twips holds.
 function yellowIn(screen, place, [left, top, width, height]) {
@@ -34,15 +29,7 @@ test('Moon labels dragged onto their targets score 8 out of 8', async () => {
   const checkScore = [6000 + 60, 7920 + 60, 2565 - 120, 495 - 120], scoreLine = [6480, 240, 5280, 585];
   let screen = await waitForScreen(shown, 'moon-start', (s) => isBlack(s.colourAt(5, 540)));
   assert.equal(yellowIn(screen, moon, checkScore), 0, 'Check Score waits for every label to be placed');
-  for (const [home, target] of moves) {
-    // Press, move there in steps as a hand does, let go.
-    await mouse.move(...moon.at(home[0] + middle[0], home[1] + middle[1]));
-    await mouse.down();
-    for (let step = 1; step <= 5; ++step)
-      await mouse.move(...moon.at(home[0] + middle[0] + ((target[0] - home[0]) * step) / 5,
-                                  home[1] + middle[1] + ((target[1] - home[1]) * step) / 5));
-    await mouse.up();
-  }
+  await dragMoonRound(mouse, moon);
   screen = await waitForScreen(shown, 'moon-placed', (s) => yellowIn(s, moon, checkScore) > 30);
   assert.ok(yellowIn(screen, moon, checkScore) > 30, 'Check Score appeared');
 

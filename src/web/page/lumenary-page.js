@@ -116,6 +116,56 @@ Lumenary.pictures = {
   },
 };
 
+// The top screen's controls as elements for assistive technology, each laid over its control's
+// place (device pixels from the module, CSS pixels here), unseen and letting the pointer through
+// to the canvas. Elements are changed only where the screen changed.
+Lumenary.mirror = {
+  elements: [],
+  begin(count) {
+    const mirror = document.getElementById('mirror');
+    while (this.elements.length > count) this.elements.pop().remove();
+    this.mirror = mirror;
+  },
+  item(index, role, name, description, disabled, x, y, w, h) {
+    let element = this.elements[index];
+    if (!element || element.dataset.role !== role) {
+      const made = document.createElement(role === 'button' ? 'button' : 'div');
+      made.dataset.role = role;
+      made.tabIndex = -1;
+      if (role === 'button') {
+        made.type = 'button';
+        made.addEventListener('click', () => Module._lumenary_press(this.elements.indexOf(made)));
+      } else if (role !== 'text') {
+        made.setAttribute('role', role);
+      }
+      if (element) element.replaceWith(made);
+      else this.mirror.appendChild(made);
+      this.elements[index] = element = made;
+    }
+    const set = (attribute, value) => {
+      if (value === null || value === '') element.removeAttribute(attribute);
+      else if (element.getAttribute(attribute) !== value) element.setAttribute(attribute, value);
+    };
+    if (role === 'img' || role === 'group') set('aria-label', name);
+    else if (element.textContent !== name) element.textContent = name;
+    set('aria-description', description);
+    set('aria-disabled', disabled ? 'true' : null);
+    const ratio = window.devicePixelRatio || 1;
+    const style = `left:${x / ratio}px;top:${y / ratio}px;width:${w / ratio}px;height:${h / ratio}px`;
+    if (element.getAttribute('style') !== style) element.setAttribute('style', style);
+  },
+  // Where the page's focus is the program's, it follows the screen's.
+  focus(index) {
+    const active = document.activeElement;
+    const ours = active === Lumenary.canvas.element || active === document.body || this.elements.includes(active);
+    if (ours && this.elements[index]) this.elements[index].focus({ preventScroll: true });
+  },
+  announce(text) {
+    const region = document.getElementById('announcements');
+    region.textContent = text;
+  },
+};
+
 // The program's fonts, read from the module's files, loaded before the program starts.
 Lumenary.fonts = {
   loading: [],

@@ -50,6 +50,7 @@ void PageWindow::sync() {
     if (runtime_.hasEnded() || !top()) {
         ended_ = true;
         // After an error the page keeps the desktop's message; otherwise it says the program has ended.
+        mirror_.clear();
         if (runtime_.exitStatus() == 0) js_showEnded();
         return;
     }
@@ -57,6 +58,7 @@ void PageWindow::sync() {
     js_setTitle(form.Caption.c_str());
     const TwipsMapping mapping = TwipsMapping::fitting(form.clientSize(), width_, height_);
     FormPainter painter(mapping, pictures_);
+    const bool freshForm = form.serial() != mirroredSerial_;
     if (form.serial() != shownSerial_ || mapping != mapping_) {
         mapping_ = mapping;
         shownSerial_ = form.serial();
@@ -64,9 +66,11 @@ void PageWindow::sync() {
         changes_.since(form);
         painter.paintMargins(form, width_, height_);
         painter.paint(form);
-        return;
+    } else {
+        for (const PixelRect& area : FormPainter::changedArea(changes_.since(form), mapping_)) painter.paint(form, &area);
     }
-    for (const PixelRect& area : FormPainter::changedArea(changes_.since(form), mapping_)) painter.paint(form, &area);
+    mirror_.show(form, mapping_, freshForm);
+    mirroredSerial_ = form.serial();
 }
 
 template <class Input>
@@ -135,6 +139,12 @@ void PageWindow::pointerCancel(int pointerId) {
     finger_.reset();
     pressedButtons_ &= ~mouse::left;
     deliver([](Form& form) { form.mouseUp({.button = mouse::left, .at = {-1, -1}}); });
+}
+
+void PageWindow::press(int index) {
+    deliver([&](Form& form) {
+        if (const Control* control = mirror_.controlAt(form, index)) form.activate(*control);
+    });
 }
 
 bool PageWindow::keyPress(Key key) {

@@ -3,6 +3,7 @@
 #include "runtime/FormChanges.h"
 #include "runtime/MouseRouter.h"
 #include "runtime/Twips.h"
+#include "web/accessibility/PageMirror.h"
 #include "web/pictures/PagePictures.h"
 
 #include <cstdint>
@@ -39,6 +40,9 @@ public:
     void pointerCancel(int pointerId);
     // True when the form had a use for the key.
     bool keyPress(Key key);
+    // What a click on the control the page's mirror shows at `index` does, as assistive
+    // technology presses it.
+    void press(int index);
 
 private:
     template <class Input>
@@ -51,9 +55,11 @@ private:
     Runtime& runtime_;
     WebPlatform& platform_;
     PagePictures pictures_;
+    PageMirror mirror_;
     TwipsMapping mapping_;
     FormChanges changes_;
-    std::uint64_t shownSerial_ = 0;
+    std::uint64_t shownSerial_ = 0;  // the form painted whole last, 0 to paint it whole again
+    std::uint64_t mirroredSerial_ = 0;
     int width_ = 0, height_ = 0;
     std::optional<int> finger_;  // the touch or pen point that acts as the mouse
     struct LastPress {
