@@ -249,6 +249,12 @@ Module.onRuntimeInitialized = function () {
   Lumenary.canvas.resize(...Lumenary.sizeInDevicePixels());
 };
 
+// Offline after one visit, where the browser allows a service worker (HTTPS or localhost; a page
+// opened from the file system is already on the device).
+if ('serviceWorker' in navigator && /^https?:$/.test(location.protocol)) {
+  navigator.serviceWorker.register('service-worker.js').catch(() => undefined);
+}
+
 Module.postRun = [function () {
   Promise.all(Lumenary.fonts.loading).then(() => {
     Lumenary.listen();

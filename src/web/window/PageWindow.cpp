@@ -25,7 +25,7 @@ constexpr double doubleClickDistance = 5;
 }  // namespace
 
 PageWindow::PageWindow(Runtime& runtime, WebPlatform& platform)
-    : runtime_(runtime), platform_(platform), pictures_(platform.programFolder()) {}
+    : runtime_(runtime), pictures_(platform.programFolder()) {}
 
 Form* PageWindow::top() const {
     const auto& shown = runtime_.visibleForms();

@@ -53,7 +53,6 @@ private:
     bool isSecondClick(int button, double x, double y);
 
     Runtime& runtime_;
-    WebPlatform& platform_;
     PagePictures pictures_;
     PageMirror mirror_;
     TwipsMapping mapping_;

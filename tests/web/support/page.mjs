@@ -10,7 +10,8 @@ const checkout = resolve(dirname(fileURLToPath(import.meta.url)), '../../..');
 export const site = join(checkout, 'build-web/site');
 export const screenshots = join(checkout, 'build-web/screenshots');
 
-export async function openSite({ width = 1024, height = 768, deviceScaleFactor = 1, hasTouch = false, query = '' } = {}) {
+// The page from the file system, or from `address` (a local server's).
+export async function openSite({ width = 1024, height = 768, deviceScaleFactor = 1, hasTouch = false, query = '', address } = {}) {
   const browser = await puppeteer.launch({
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
     headless: true,
@@ -22,10 +23,13 @@ export async function openSite({ width = 1024, height = 768, deviceScaleFactor =
   const problems = [];
   page.on('pageerror', (error) => problems.push(error.message));
   await page.setViewport({ width, height, deviceScaleFactor, hasTouch });
-  await page.goto(pathToFileURL(join(site, 'index.html')).href + query);
-  await page.waitForFunction(() => document.documentElement.dataset.started === 'yes', { timeout: 30000 });
+  await page.goto((address ?? pathToFileURL(join(site, 'index.html')).href) + query);
+  await waitForStart(page);
   return { browser, page, problems, width: width * deviceScaleFactor, height: height * deviceScaleFactor };
 }
+
+export const waitForStart = (page) =>
+  page.waitForFunction(() => document.documentElement.dataset.started === 'yes', { timeout: 30000 });
 
 // Where a screen with a client area of `client` twips lies in the page's device pixels.
 export function placement(shown, client) {
