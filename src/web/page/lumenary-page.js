@@ -244,7 +244,9 @@ Lumenary.listen = function () {
   window.addEventListener('resize', () => Module._lumenary_resize(...Lumenary.sizeInDevicePixels()));
 };
 
+// Marks on the page's timeline (performance.getEntriesByType('mark')), for measuring its start.
 Module.onRuntimeInitialized = function () {
+  performance.mark('lumenary-module-ready');
   Lumenary.canvas.element = document.getElementById('screen');
   Lumenary.canvas.resize(...Lumenary.sizeInDevicePixels());
 };
@@ -257,11 +259,13 @@ if ('serviceWorker' in navigator && /^https?:$/.test(location.protocol)) {
 
 Module.postRun = [function () {
   Promise.all(Lumenary.fonts.loading).then(() => {
+    performance.mark('lumenary-fonts-loaded');
     Lumenary.listen();
     const activity = new URLSearchParams(window.location.search).get('activity') || '';
     const name = allocateUTF8(activity);
     Module._lumenary_start(name, ...Lumenary.sizeInDevicePixels());
     _free(name);
+    performance.mark('lumenary-first-paint-drawn');
     document.documentElement.dataset.started = 'yes';
   }, (error) => Lumenary.showError('The program\'s fonts cannot be loaded: ' + error));
 }];
