@@ -3,21 +3,9 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import { labelMiddle as middle, dragMoonRound, moonMoves as moves } from './support/moon.mjs';
-import { isBlack, lightness, openSite, placement, waitForScreen } from './support/page.mjs';
+import { isBlack, lightness, openSite, placement, waitForScreen, yellowIn } from './support/page.mjs';
 
 const activityClient = { width: 11880, height: 8490 };
-
-// How many yellow pixels, the colour of every text on the activity screens, a box of twips holds.
-function yellowIn(screen, place, [left, top, width, height]) {
-  const [x0, y0] = place.at(left, top), [x1, y1] = place.at(left + width, top + height);
-  let count = 0;
-  for (let y = Math.ceil(y0); y < y1; ++y)
-    for (let x = Math.ceil(x0); x < x1; ++x) {
-      const c = screen.colourAt(x, y);
-      count += c.r > 200 && c.g > 200 && c.b < 90;
-    }
-  return count;
-}
 
 let shown;
 before(async () => { shown = await openSite({ width: 1920, height: 1080, query: '?activity=phaseslab' }); });

@@ -241,7 +241,14 @@ Lumenary.listen = function () {
     _free(name);
     if (used || e.key !== 'Escape') e.preventDefault();
   });
-  window.addEventListener('resize', () => Module._lumenary_resize(...Lumenary.sizeInDevicePixels()));
+  const resize = () => Module._lumenary_resize(...Lumenary.sizeInDevicePixels());
+  window.addEventListener('resize', resize);
+  // A window dragged to a display of another density changes the ratio without a resize.
+  const watchRatio = () => matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', () => {
+    resize();
+    watchRatio();
+  }, { once: true });
+  watchRatio();
 };
 
 // Marks on the page's timeline (performance.getEntriesByType('mark')), for measuring its start.

@@ -60,3 +60,16 @@ export async function waitForScreen(shown, name, check, timeout = 10000) {
 export const isBlack = (c) => c.r < 20 && c.g < 20 && c.b < 20;
 export const isWhite = (c) => c.r > 235 && c.g > 235 && c.b > 235;
 export const lightness = (c) => (Math.max(c.r, c.g, c.b) + Math.min(c.r, c.g, c.b)) / 2;
+
+// How many yellow pixels, the colour of every text on the activity screens, a box of twips
+// [left, top, width, height] holds on a screen placed at `place`.
+export function yellowIn(screen, place, [left, top, width, height]) {
+  const [x0, y0] = place.at(left, top), [x1, y1] = place.at(left + width, top + height);
+  let count = 0;
+  for (let y = Math.ceil(y0); y < y1; ++y)
+    for (let x = Math.ceil(x0); x < x1; ++x) {
+      const c = screen.colourAt(x, y);
+      count += c.r > 200 && c.g > 200 && c.b < 90;
+    }
+  return count;
+}
