@@ -55,7 +55,7 @@ void PageWindow::sync() {
         return;
     }
     Form& form = *top();
-    js_setTitle(form.Caption.c_str());
+    if (form.Caption != title_) js_setTitle((title_ = form.Caption).c_str());
     const TwipsMapping mapping = TwipsMapping::fitting(form.clientSize(), width_, height_);
     FormPainter painter(mapping, pictures_);
     const bool freshForm = form.serial() != mirroredSerial_;
@@ -67,7 +67,10 @@ void PageWindow::sync() {
         painter.paintMargins(form, width_, height_);
         painter.paint(form);
     } else {
-        for (const PixelRect& area : FormPainter::changedArea(changes_.since(form), mapping_)) painter.paint(form, &area);
+        const FormChanges::Changes changes = changes_.since(form);
+        // What looks the same reads the same: most pointer moves change nothing.
+        if (!changes.everything && changes.boxes.empty()) return;
+        for (const PixelRect& area : FormPainter::changedArea(changes, mapping_)) painter.paint(form, &area);
     }
     mirror_.show(form, mapping_, freshForm);
     mirroredSerial_ = form.serial();

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace lumenary {
 
@@ -59,6 +60,7 @@ private:
     FormChanges changes_;
     std::uint64_t shownSerial_ = 0;  // the form painted whole last, 0 to paint it whole again
     std::uint64_t mirroredSerial_ = 0;
+    std::string title_;  // the document's title, as last set
     int width_ = 0, height_ = 0;
     std::optional<int> finger_;  // the touch or pen point that acts as the mouse
     struct LastPress {
