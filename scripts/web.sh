@@ -25,9 +25,10 @@ fi
 export NODE_PATH="${NODE_PATH:+$NODE_PATH:}/usr/share/nodejs"
 jobs="${LUMENARY_JOBS:-$(nproc)}"
 
-# The pictures, drawn by the desktop build's artwork tool, and the fonts it copies.
+# The pictures, drawn by the desktop build's artwork tool, and the fonts it copies; the desktop
+# program too, which the page's tests compare it with.
 cmake -S . -B build-web/desktop -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-cmake --build build-web/desktop --target artwork -j"$jobs"
+cmake --build build-web/desktop --target artwork lumenary -j"$jobs"
 app=build-web/desktop/app
 
 # The program folder carried inside the module: each picture at its own size, and the fonts.

@@ -6,7 +6,7 @@ import { fileURLToPath, pathToFileURL } from 'node:url';
 import puppeteer from 'puppeteer-core';
 import { decodePng } from './png.mjs';
 
-const checkout = resolve(dirname(fileURLToPath(import.meta.url)), '../../..');
+export const checkout = resolve(dirname(fileURLToPath(import.meta.url)), '../../..');
 export const site = join(checkout, 'build-web/site');
 export const screenshots = join(checkout, 'build-web/screenshots');
 
