@@ -60,7 +60,7 @@ public:
     explicit Canvas(Size size) : size_(size) {}
 
     TwipsMapping mapping(const Form& form) const {
-        return size_ == Size::fullScreen ? FormWindows::fitting(form.clientSize(), displayWidth, displayHeight) : TwipsMapping{};
+        return size_ == Size::fullScreen ? TwipsMapping::fitting(form.clientSize(), displayWidth, displayHeight) : TwipsMapping{};
     }
 
     QImage& image(const Form& form) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 
 namespace lumenary {
@@ -13,6 +14,8 @@ using Twips = float;
 inline constexpr float twipsPerDesignPixel = 15.0f;
 inline constexpr float twipsPerPoint = 20.0f;
 
+struct TwipsSize;
+
 // The mapping between a form's twips and a window's pixels: a uniform scale of the design size
 // and the pixel where the form's origin lands. The binding owns one per window; the model never
 // learns it, so every handler sees the same twips at any scale. Rounding happens only here.
@@ -21,6 +24,10 @@ struct TwipsMapping {
     double offsetX = 0.0, offsetY = 0.0;
 
     bool operator==(const TwipsMapping&) const = default;
+
+    // The mapping that shows a client area of `client` twips scaled to fit `display` pixels,
+    // centred: how a screen fills a display (or a browser's page), keeping its shape.
+    static TwipsMapping fitting(TwipsSize client, int displayWidth, int displayHeight);
 
     double twipsPerPixel() const { return twipsPerDesignPixel / scale; }
     // A length in whole pixels.
@@ -57,5 +64,18 @@ struct FrameMargins {
     Twips horizontal() const { return left + right; }
     Twips vertical() const { return top + bottom; }
 };
+
+// Windows are placed as if framed by a thin 4-pixel border and a 26-pixel title bar, whatever
+// frame the platform really draws, so that every binding gives a screen the same client area.
+inline constexpr FrameMargins nominalFrameMargins{4 * twipsPerDesignPixel, 30 * twipsPerDesignPixel,
+                                                  4 * twipsPerDesignPixel, 4 * twipsPerDesignPixel};
+
+inline TwipsMapping TwipsMapping::fitting(TwipsSize client, int displayWidth, int displayHeight) {
+    const double designWidth = client.Width / twipsPerDesignPixel;
+    const double designHeight = client.Height / twipsPerDesignPixel;
+    const double scale = std::min(displayWidth / designWidth, displayHeight / designHeight);
+    // Whole-pixel margins keep every edge of the screen on a pixel boundary.
+    return {scale, std::floor((displayWidth - designWidth * scale) / 2), std::floor((displayHeight - designHeight * scale) / 2)};
+}
 
 }  // namespace lumenary

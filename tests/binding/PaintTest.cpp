@@ -282,7 +282,7 @@ INSTANTIATE_TEST_SUITE_P(Displays, Fitting, ::testing::ValuesIn(fits));
 
 TEST_P(Fitting, FullScreenFitsTheScreenUniformlyCentredOnWholePixels) {
     const Fit& fit = GetParam();
-    const TwipsMapping mapping = FormWindows::fitting(fit.client, fit.display.width(), fit.display.height());
+    const TwipsMapping mapping = TwipsMapping::fitting(fit.client, fit.display.width(), fit.display.height());
     EXPECT_NEAR(mapping.scale, fit.scale, 1e-9);
     EXPECT_EQ(std::pair(mapping.offsetX, mapping.offsetY), std::pair(fit.offsetX, fit.offsetY));
 }

@@ -13,7 +13,6 @@
 #include <QPixmap>
 
 #include <algorithm>
-#include <cmath>
 
 namespace lumenary {
 
@@ -24,14 +23,6 @@ FormWindows::FormWindows(Runtime& runtime, QtPlatform& platform)
 
 FormWindows::~FormWindows() {
     for (auto& [serial, window] : windows_) delete window;
-}
-
-TwipsMapping FormWindows::fitting(TwipsSize client, int displayWidth, int displayHeight) {
-    const double designWidth = client.Width / twipsPerDesignPixel;
-    const double designHeight = client.Height / twipsPerDesignPixel;
-    const double scale = std::min(displayWidth / designWidth, displayHeight / designHeight);
-    // Whole-pixel margins keep every edge of the screen on a pixel boundary.
-    return {scale, std::floor((displayWidth - designWidth * scale) / 2), std::floor((displayHeight - designHeight * scale) / 2)};
 }
 
 void FormWindows::setFullScreen(bool on) {
@@ -68,7 +59,7 @@ void FormWindows::place(FormWindow& window, const Form& form) {
 void FormWindows::placeFullScreen(FormWindow& window, const Form& form) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect display = screen ? screen->geometry() : QRect(0, 0, 800, 600);
-    window.setMapping(fitting(form.clientSize(), display.width(), display.height()));
+    window.setMapping(TwipsMapping::fitting(form.clientSize(), display.width(), display.height()));
     if (window.geometry() != display || window.isHidden()) {
         window.setFixedSize(display.size());
         window.setGeometry(display);

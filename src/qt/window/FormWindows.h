@@ -34,10 +34,6 @@ public:
     bool isFullScreen() const { return fullScreen_; }
     void setFullScreen(bool on);
 
-    // The mapping that shows a form's client area of `client` twips scaled to fit `display`
-    // pixels, centred.
-    static TwipsMapping fitting(TwipsSize client, int displayWidth, int displayHeight);
-
 private:
     void place(FormWindow& window, const Form& form);
     void placeFullScreen(FormWindow& window, const Form& form);

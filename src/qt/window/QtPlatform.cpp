@@ -24,11 +24,6 @@ namespace {
 constexpr Twips designTwips(int pixels) { return static_cast<Twips>(pixels) * twipsPerDesignPixel; }
 }  // namespace
 
-FrameMargins QtPlatform::nominalFrameMargins() {
-    // A thin 4-pixel border and a 26-pixel title bar.
-    return {designTwips(4), designTwips(30), designTwips(4), designTwips(4)};
-}
-
 std::filesystem::path QtPlatform::programFolder() const {
     return findProgramFolder(std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()));
 }

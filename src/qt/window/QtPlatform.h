@@ -14,7 +14,10 @@ public:
 
     std::filesystem::path programFolder() const override;
     TwipsSize desktopSize() const override;
-    FrameMargins frameMargins() const override { return nominalFrameMargins(); }
+    // Window managers report their real frame only after a window is shown, and using it then
+    // would make every screen jump; the nominal frame keeps the client area where the screens'
+    // sizes put it.
+    FrameMargins frameMargins() const override { return nominalFrameMargins; }
     void setMousePointer(int pointer) override;
     void randomize() override;
     float rnd() override { return random_.next(); }
@@ -26,11 +29,6 @@ public:
     // Assistive technology: whether any is listening, and telling it what changed.
     virtual bool isAssistiveTechnologyActive() const;
     virtual void tellAssistiveTechnology(QAccessibleEvent& event);
-
-    // Windows are placed as if framed by a thin border and a title bar. Window managers report
-    // their real frame only after a window is shown, and using it then would make every screen
-    // jump; the nominal frame keeps the client area where the screens' sizes put it.
-    static FrameMargins nominalFrameMargins();
 
 private:
     SeededRandom random_;

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Sets up and builds Lumenary for the browser into build-web/site/: index.html and the script
+# that carries the program (pictures and fonts inside it), with the picture folders and their
+# sharper copies beside it, which the page reads when it paints a screen scaled up.
+# Open build-web/site/index.html, or serve the folder with any static web server.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+# The desktop's packages: its artwork tool draws the pictures, and its fonts are the program's.
+bash scripts/setup.sh
+packages=(emscripten libstb-dev chromium)
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+if [[ ${#missing[@]} -gt 0 ]]; then
+  sudo_cmd=()
+  [[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
+  echo "Installing: ${missing[*]}"
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+# Emscripten's optimiser needs acorn, which Debian's node finds by itself and another node does not.
+export NODE_PATH="${NODE_PATH:+$NODE_PATH:}/usr/share/nodejs"
+jobs="${LUMENARY_JOBS:-$(nproc)}"
+
+# The pictures, drawn by the desktop build's artwork tool, and the fonts it copies; the desktop
+# program too, which the page's tests compare it with.
+cmake -S . -B build-web/desktop -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --build build-web/desktop --target artwork lumenary -j"$jobs"
+app=build-web/desktop/app
+
+# The program folder carried inside the module: each picture at its own size, and the fonts.
+program=build-web/program
+rm -rf "$program"
+mkdir -p "$program"
+cp -r "$app/fonts" "$program/"
+for folder in Images newton opening; do
+  mkdir -p "$program/$folder"
+  find "$app/$folder" -maxdepth 1 -type f ! -name '*@*' -exec cp -p {} "$program/$folder/" \;
+done
+
+emcmake cmake -S src/web -B build-web/module -DCMAKE_BUILD_TYPE=Release \
+  -DLUMENARY_PROGRAM_DIR="$PWD/$program" -DLUMENARY_SITE_DIR="$PWD/build-web/site" >/dev/null
+# The module carries the program folder: relink when a picture or font changes.
+touch -r "$(find "$program" -type f -printf '%T@ %p\n' | sort -n | tail -1 | cut -d' ' -f2-)" build-web/program.stamp
+[[ build-web/program.stamp -nt build-web/site/lumenary.js ]] && rm -f build-web/site/lumenary.js
+cmake --build build-web/module -j"$jobs"
+
+# The picture folders beside the page, for their sharper copies.
+for folder in Images newton opening; do
+  mkdir -p "build-web/site/$folder"
+  cp -p "$app/$folder"/* "build-web/site/$folder/"
+done
+du -sh build-web/site

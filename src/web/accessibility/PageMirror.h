@@ -1,0 +1,39 @@
+#pragma once
+
+#include "runtime/Twips.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace lumenary {
+
+class Control;
+class Form;
+
+// The top form's controls as the page's own elements, for assistive technology, kept in step
+// with the form after every handled event as the desktop's AccessibleControls are: each shown
+// control one element over its place (a button for what a click uses, with its caption; an
+// image with the screen's neutral name; a text), disabled ones marked so, where a name label
+// rests as its description ("on target 4"), and the form's focus followed. A text that appears
+// or is reworded is announced through the page's polite live region.
+class PageMirror {
+public:
+    // `fresh`: another form than last time, whose texts are there to be read, not announced.
+    void show(const Form& form, const TwipsMapping& mapping, bool fresh);
+    // The control a mirrored element stands for, while it is still shown; none otherwise.
+    const Control* controlAt(const Form& form, int index) const;
+    void clear();
+
+private:
+    struct Seen {
+        bool shown;
+        std::string name;
+    };
+
+    std::vector<const Control*> shown_;
+    std::map<const Control*, Seen> seen_;
+    const Control* focused_ = nullptr;
+};
+
+}  // namespace lumenary

@@ -1,0 +1,91 @@
+// Lumenary in the browser: the page's script loads the program's fonts, then starts the program
+// on its title screen, or in the activity the page's address names. From then on the page hands
+// each pointer, key and resize to the functions below, one event at a time.
+#include "framework/StartUp.h"
+#include "runtime/Form.h"
+#include "runtime/Runtime.h"
+#include "web/painting/WebFonts.h"
+#include "web/window/PageWindow.h"
+#include "web/window/WebPlatform.h"
+
+#include <emscripten.h>
+
+#include <string>
+
+namespace {
+
+struct Program {
+    lumenary::WebPlatform platform;
+    lumenary::Runtime runtime{platform};
+    lumenary::PageWindow page{runtime, platform};
+};
+
+Program& program() {
+    static Program made;
+    return made;
+}
+
+EM_JS(void, js_noticeUnknownActivity, (const char* accepted), { Lumenary.showNotice(UTF8ToString(accepted)); });
+
+lumenary::PageWindow::PointerKind pointerKind(int kind) {
+    return kind == 1 ? lumenary::PageWindow::PointerKind::Touch
+           : kind == 2 ? lumenary::PageWindow::PointerKind::Pen
+                       : lumenary::PageWindow::PointerKind::Mouse;
+}
+
+}  // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void lumenary_start(const char* activity, int width, int height) {
+    Program& p = program();
+    const std::string wanted = activity;
+    const auto start = lumenary::findActivityStart(wanted);
+    if (!wanted.empty() && !start) {
+        std::string accepted;
+        for (const lumenary::ActivityStart& known : lumenary::activityStarts()) accepted += (accepted.empty() ? "" : ", ") + std::string(known.name());
+        js_noticeUnknownActivity(("There is no activity \"" + wanted + "\"; the activities are " + accepted + ".").c_str());
+    }
+    p.runtime.dispatch([&] { start ? start->open() : lumenary::startOnTitleScreen(); });
+    p.page.resize(width, height);
+}
+
+EMSCRIPTEN_KEEPALIVE void lumenary_resize(int width, int height) { program().page.resize(width, height); }
+EMSCRIPTEN_KEEPALIVE void lumenary_repaint() { program().page.repaintAll(); }
+
+EMSCRIPTEN_KEEPALIVE void lumenary_pointer_down(int kind, int id, double x, double y, int button, int buttons, int shift) {
+    program().page.pointerDown(pointerKind(kind), id, x, y, button, buttons, shift);
+}
+EMSCRIPTEN_KEEPALIVE void lumenary_pointer_move(int kind, int id, double x, double y, int buttons, int shift) {
+    program().page.pointerMove(pointerKind(kind), id, x, y, buttons, shift);
+}
+EMSCRIPTEN_KEEPALIVE void lumenary_pointer_up(int kind, int id, double x, double y, int button, int buttons, int shift) {
+    program().page.pointerUp(pointerKind(kind), id, x, y, button, buttons, shift);
+}
+EMSCRIPTEN_KEEPALIVE void lumenary_pointer_cancel(int id) { program().page.pointerCancel(id); }
+EMSCRIPTEN_KEEPALIVE void lumenary_press(int index) { program().page.press(index); }
+
+// The keys as the page names them (KeyboardEvent.key, with Shift for Shift+Tab); false when the
+// form had no use for the key, so the page may use it (Escape leaves full screen).
+EMSCRIPTEN_KEEPALIVE int lumenary_key(const char* name, int shift) {
+    using lumenary::Key;
+    const std::string key = name;
+    Key pressed;
+    if (key == "Tab") pressed = shift ? Key::BackTab : Key::Tab;
+    else if (key == "Enter") pressed = Key::Enter;
+    else if (key == " ") pressed = Key::Space;
+    else if (key == "ArrowLeft") pressed = Key::Left;
+    else if (key == "ArrowRight") pressed = Key::Right;
+    else if (key == "ArrowUp") pressed = Key::Up;
+    else if (key == "ArrowDown") pressed = Key::Down;
+    else if (key == "Escape") pressed = Key::Escape;
+    else return 0;
+    return program().page.keyPress(pressed) ? 1 : 0;
+}
+
+}  // extern "C"
+
+int main() {
+    lumenary::registerProgramFonts(program().platform.programFolder());
+    return 0;
+}

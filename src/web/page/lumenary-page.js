@@ -1,0 +1,278 @@
+// The page's side of the program: its canvas and the drawing the module asks for, the fonts,
+// the pictures' copies, and the page's input handed to the module. Runs before the module.
+var Lumenary = {};
+
+Lumenary.canvas = {
+  element: null,
+  context: null,
+  resize(width, height) {
+    const element = this.element;
+    if (element.width !== width) element.width = width;
+    if (element.height !== height) element.height = height;
+    this.context = element.getContext('2d', { alpha: false });
+  },
+  dottedOutline(x, y, w, h, t, colour) {
+    const context = this.context;
+    context.save();
+    context.strokeStyle = colour;
+    context.lineWidth = t;
+    context.setLineDash([t, 2 * t]);
+    context.strokeRect(x + t / 2, y + t / 2, w - t, h - t);
+    context.restore();
+  },
+  // Lines broken at spaces to fit the design width, as the desktop's word wrap breaks them; a
+  // word wider than the box stays whole.
+  lines(context, text, width) {
+    const lines = [];
+    for (const paragraph of text.split(/\r?\n/)) {
+      let line = '';
+      for (const word of paragraph.split(' ')) {
+        const tried = line === '' ? word : line + ' ' + word;
+        if (line !== '' && context.measureText(tried).width > width) {
+          lines.push(line);
+          line = word;
+        } else {
+          line = tried;
+        }
+      }
+      lines.push(line);
+    }
+    return lines;
+  },
+  text(font, colour, left, top, width, height, scale, align, middle, nudge, text) {
+    const context = this.context;
+    context.save();
+    context.translate(left, top);
+    context.scale(scale, scale);
+    context.beginPath();
+    context.rect(0, 0, width, height);
+    context.clip();
+    context.font = font;
+    context.fillStyle = colour;
+    context.textBaseline = 'alphabetic';
+    context.textAlign = 'left';
+    // Whole pixels, rounded up as the desktop's font engine rounds a hinted face's extents.
+    const metrics = context.measureText('Hg');
+    const ascent = Math.ceil(metrics.fontBoundingBoxAscent);
+    const lineHeight = ascent + Math.ceil(metrics.fontBoundingBoxDescent);
+    const lines = this.lines(context, text, width);
+    let y = middle ? Math.round((height - lines.length * lineHeight) / 2) : 0;
+    for (const line of lines) {
+      const lineWidth = context.measureText(line).width;
+      const x = align === 'left' ? 0 : align === 'right' ? width - lineWidth : Math.round((width - lineWidth) / 2);
+      context.fillText(line, x, y + ascent);
+      if (nudge) context.fillText(line, x + 1, y + ascent);
+      y += lineHeight;
+    }
+    context.restore();
+  },
+};
+
+// A picture's pixels as a canvas of their own, and its sharper copies from the site's folder.
+Lumenary.pictures = {
+  held: new Map(),
+  add(id, bgra, width, height, sitePath) {
+    const copy = document.createElement('canvas');
+    copy.width = width;
+    copy.height = height;
+    const data = new ImageData(width, height);
+    const rgba = data.data;
+    for (let i = 0; i < rgba.length; i += 4) {
+      rgba[i] = bgra[i + 2];
+      rgba[i + 1] = bgra[i + 1];
+      rgba[i + 2] = bgra[i];
+      rgba[i + 3] = bgra[i + 3];
+    }
+    copy.getContext('2d').putImageData(data, 0, 0);
+    this.held.set(id, { copy, width, height, sitePath, sharper: new Map() });
+  },
+  forget(id) { this.held.delete(id); },
+  factors: [2, 3],
+  // The smallest copy at least the painted size, or the largest; the picture itself meanwhile.
+  sharpest(picture, w, h) {
+    if (!picture.sitePath || (w <= picture.width && h <= picture.height)) return picture.copy;
+    const wanted = this.factors.find((f) => picture.width * f >= w && picture.height * f >= h) ||
+                   this.factors[this.factors.length - 1];
+    let sharper = picture.sharper.get(wanted);
+    if (!sharper) {
+      sharper = new Image();
+      picture.sharper.set(wanted, sharper);
+      sharper.onload = () => {
+        if (sharper.naturalWidth === picture.width * wanted && sharper.naturalHeight === picture.height * wanted)
+          Module._lumenary_repaint();
+      };
+      sharper.src = picture.sitePath.replace(/(\.[^.\/]*)$/, '@' + wanted + 'x$1');
+    }
+    const ready = sharper.complete && sharper.naturalWidth === picture.width * wanted;
+    return ready ? sharper : picture.copy;
+  },
+  draw(id, x, y, w, h) {
+    const picture = this.held.get(id);
+    if (!picture) return;
+    const context = Lumenary.canvas.context;
+    context.imageSmoothingEnabled = true;
+    context.imageSmoothingQuality = 'high';
+    context.drawImage(this.sharpest(picture, w, h), x, y, w, h);
+  },
+};
+
+// The top screen's controls as elements for assistive technology, each laid over its control's
+// place (device pixels from the module, CSS pixels here), unseen and letting the pointer through
+// to the canvas. Elements are changed only where the screen changed.
+Lumenary.mirror = {
+  elements: [],
+  begin(count) {
+    const mirror = document.getElementById('mirror');
+    while (this.elements.length > count) this.elements.pop().remove();
+    this.mirror = mirror;
+  },
+  item(index, role, name, description, disabled, x, y, w, h) {
+    let element = this.elements[index];
+    if (!element || element.dataset.role !== role) {
+      const made = document.createElement(role === 'button' ? 'button' : 'div');
+      made.dataset.role = role;
+      made.tabIndex = -1;
+      if (role === 'button') {
+        made.type = 'button';
+        made.addEventListener('click', () => Module._lumenary_press(this.elements.indexOf(made)));
+      } else if (role !== 'text') {
+        made.setAttribute('role', role);
+      }
+      if (element) element.replaceWith(made);
+      else this.mirror.appendChild(made);
+      this.elements[index] = element = made;
+    }
+    const set = (attribute, value) => {
+      if (value === null || value === '') element.removeAttribute(attribute);
+      else if (element.getAttribute(attribute) !== value) element.setAttribute(attribute, value);
+    };
+    if (role === 'img' || role === 'group') set('aria-label', name);
+    else if (element.textContent !== name) element.textContent = name;
+    set('aria-description', description);
+    set('aria-disabled', disabled ? 'true' : null);
+    const ratio = window.devicePixelRatio || 1;
+    const style = `left:${x / ratio}px;top:${y / ratio}px;width:${w / ratio}px;height:${h / ratio}px`;
+    if (element.getAttribute('style') !== style) element.setAttribute('style', style);
+  },
+  // Where the page's focus is the program's, it follows the screen's.
+  focus(index) {
+    const active = document.activeElement;
+    const ours = active === Lumenary.canvas.element || active === document.body || this.elements.includes(active);
+    if (ours && this.elements[index]) this.elements[index].focus({ preventScroll: true });
+  },
+  announce(text) {
+    const region = document.getElementById('announcements');
+    region.textContent = text;
+  },
+};
+
+// The program's fonts, read from the module's files, loaded before the program starts.
+Lumenary.fonts = {
+  loading: [],
+  add(family, bold, file) {
+    const bytes = FS.readFile(file);
+    const face = new FontFace(family, bytes, { weight: bold ? 'bold' : 'normal' });
+    document.fonts.add(face);
+    this.loading.push(face.load());
+  },
+};
+
+Lumenary.message = function (heading, text, again) {
+  const box = document.getElementById('message');
+  box.querySelector('h1').textContent = heading;
+  box.querySelector('p').textContent = text;
+  box.querySelector('button').hidden = !again;
+  box.hidden = false;
+  Lumenary.canvas.element.hidden = true;
+};
+Lumenary.showError = function (text) { Lumenary.message('Lumenary', text, false); };
+Lumenary.showEnded = function () {
+  document.title = 'Lumenary';
+  Lumenary.message('Lumenary has ended', 'Start it again to carry on.', true);
+};
+Lumenary.showNotice = function (text) {
+  const notice = document.getElementById('notice');
+  notice.textContent = text;
+  notice.hidden = false;
+};
+
+Lumenary.sizeInDevicePixels = function () {
+  const ratio = window.devicePixelRatio || 1;
+  return [Math.round(window.innerWidth * ratio), Math.round(window.innerHeight * ratio)];
+};
+
+// The page's input, in the canvas's device pixels.
+Lumenary.listen = function () {
+  const element = Lumenary.canvas.element;
+  const kinds = { mouse: 0, touch: 1, pen: 2 };
+  const buttonBits = [1, 4, 2];  // the page's main, middle and secondary buttons as the program's bits
+  const bitsOf = (buttons) => (buttons & 1) | (buttons & 2 ? 2 : 0) | (buttons & 4 ? 4 : 0);
+  const shiftOf = (e) => (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0);
+  const at = (e) => {
+    const box = element.getBoundingClientRect();
+    const ratio = window.devicePixelRatio || 1;
+    return [(e.clientX - box.left) * ratio, (e.clientY - box.top) * ratio];
+  };
+  element.addEventListener('pointerdown', (e) => {
+    e.preventDefault();
+    element.focus();
+    if (e.pointerType === 'mouse') element.setPointerCapture(e.pointerId);
+    Module._lumenary_pointer_down(kinds[e.pointerType] || 0, e.pointerId, ...at(e), buttonBits[e.button] || 0,
+                                  bitsOf(e.buttons), shiftOf(e));
+  });
+  element.addEventListener('pointermove', (e) => {
+    Module._lumenary_pointer_move(kinds[e.pointerType] || 0, e.pointerId, ...at(e), bitsOf(e.buttons), shiftOf(e));
+  });
+  element.addEventListener('pointerup', (e) => {
+    Module._lumenary_pointer_up(kinds[e.pointerType] || 0, e.pointerId, ...at(e), buttonBits[e.button] || 0,
+                                bitsOf(e.buttons), shiftOf(e));
+  });
+  element.addEventListener('pointercancel', (e) => Module._lumenary_pointer_cancel(e.pointerId));
+  element.addEventListener('contextmenu', (e) => e.preventDefault());
+  window.addEventListener('keydown', (e) => {
+    if (e.ctrlKey || e.altKey || e.metaKey) return;
+    // A held Enter or Space clicks once, as a held mouse button does.
+    if (e.repeat && (e.key === 'Enter' || e.key === ' ')) {
+      e.preventDefault();
+      return;
+    }
+    const name = allocateUTF8(e.key);
+    const used = Module._lumenary_key(name, e.shiftKey ? 1 : 0);
+    _free(name);
+    if (used || e.key !== 'Escape') e.preventDefault();
+  });
+  const resize = () => Module._lumenary_resize(...Lumenary.sizeInDevicePixels());
+  window.addEventListener('resize', resize);
+  // A window dragged to a display of another density changes the ratio without a resize.
+  const watchRatio = () => matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', () => {
+    resize();
+    watchRatio();
+  }, { once: true });
+  watchRatio();
+};
+
+// Marks on the page's timeline (performance.getEntriesByType('mark')), for measuring its start.
+Module.onRuntimeInitialized = function () {
+  performance.mark('lumenary-module-ready');
+  Lumenary.canvas.element = document.getElementById('screen');
+  Lumenary.canvas.resize(...Lumenary.sizeInDevicePixels());
+};
+
+// Offline after one visit, where the browser allows a service worker (HTTPS or localhost; a page
+// opened from the file system is already on the device).
+if ('serviceWorker' in navigator && /^https?:$/.test(location.protocol)) {
+  navigator.serviceWorker.register('service-worker.js').catch(() => undefined);
+}
+
+Module.postRun = [function () {
+  Promise.all(Lumenary.fonts.loading).then(() => {
+    performance.mark('lumenary-fonts-loaded');
+    Lumenary.listen();
+    const activity = new URLSearchParams(window.location.search).get('activity') || '';
+    const name = allocateUTF8(activity);
+    Module._lumenary_start(name, ...Lumenary.sizeInDevicePixels());
+    _free(name);
+    performance.mark('lumenary-first-paint-drawn');
+    document.documentElement.dataset.started = 'yes';
+  }, (error) => Lumenary.showError('The program\'s fonts cannot be loaded: ' + error));
+}];

@@ -1,0 +1,35 @@
+#include "web/painting/FocusRing.h"
+
+#include "runtime/Form.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace lumenary::focusRing {
+
+namespace {
+int unitPixels(const TwipsMapping& mapping) { return std::max(1, static_cast<int>(std::lround(mapping.scale))); }
+// Fills the band `thickness` pixels wide just outside `inner`.
+void band(const PixelRect& inner, int thickness, const Color& colour) {
+    const PixelRect outer = inner.adjusted(-thickness, -thickness, thickness, thickness);
+    canvas::fill({outer.x, outer.y, outer.width, thickness}, colour);
+    canvas::fill({outer.x, inner.bottom(), outer.width, thickness}, colour);
+    canvas::fill({outer.x, inner.y, thickness, inner.height}, colour);
+    canvas::fill({inner.right(), inner.y, thickness, inner.height}, colour);
+}
+}  // namespace
+
+bool showsOn(const Control& control) {
+    const Form& form = control.form();
+    return form.showsFocus() && form.focused() == &control && control.isReachable();
+}
+
+int reach(const TwipsMapping& mapping) { return 3 * unitPixels(mapping); }
+
+void paint(const PixelRect& pixels, const TwipsMapping& mapping) {
+    const int unit = unitPixels(mapping);
+    band(pixels, unit, colors::black);
+    band(pixels.adjusted(-unit, -unit, unit, unit), 2 * unit, {255, 255, 255});
+}
+
+}  // namespace lumenary::focusRing

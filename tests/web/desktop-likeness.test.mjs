@@ -1,0 +1,86 @@
+// The same screen in the desktop program and in the page, both at scale 1, compared as pictures:
+// the same controls in the same places, the texts on the same lines. The two draw text with
+// different rasterisers (FreeType through Qt, Skia in Chromium), which may set a glyph a pixel
+// apart or shade its edges differently; so pixels are compared with a tolerance, and a screen
+// passes when few differ strongly and no block of it differs through and through, as a control
+// or a line of text out of place would.
+import assert from 'node:assert/strict';
+import { execFileSync, spawn } from 'node:child_process';
+import { once } from 'node:events';
+import { join } from 'node:path';
+import { after, before, test } from 'node:test';
+import { decodePng } from './support/png.mjs';
+import { checkout, openSite, screenshot } from './support/page.mjs';
+
+const desktopProgram = process.env.LUMENARY_DESKTOP || join(checkout, 'build-web/desktop/app/lumenary');
+const display = { width: 1024, height: 768 };
+
+// Strongly: a channel more than a quarter of its range apart.
+const strongly = (a, b) => Math.max(Math.abs(a.r - b.r), Math.abs(a.g - b.g), Math.abs(a.b - b.b)) > 64;
+// Measured: about 1% of the pixels, and at most a fifth of any block, differ strongly between the
+// two; the whole screen two pixels out of place makes 3.5 - 6.5% and a third to a half of a block.
+const tolerance = { pixels: 0.025, block: 24, inBlock: 0.35 };
+
+let xserver, displayName;
+before(async () => {
+  xserver = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', `${display.width}x${display.height}x24`, '-nolisten', 'tcp'],
+                  { stdio: ['ignore', 'ignore', 'ignore', 'pipe'] });
+  const [number] = await once(xserver.stdio[3], 'data');
+  displayName = `:${String(number).trim()}`;
+});
+after(() => xserver?.kill());
+
+// The desktop program's screen, once `ready` says it is painted: its client area, cut from the display.
+async function desktopScreen(args, client, ready) {
+  const program = spawn(desktopProgram, args, { env: { ...process.env, DISPLAY: displayName, QT_QPA_PLATFORM: 'xcb' }, stdio: 'ignore' });
+  try {
+    for (let tries = 0; tries < 100; ++tries) {
+      await new Promise((done) => setTimeout(done, 200));
+      const root = decodePng(execFileSync('import', ['-display', displayName, '-window', 'root', 'png24:-']));
+      const screen = { colourAt: (x, y) => root.colourAt(client.left + x, client.top + y) };
+      if (ready(screen)) return screen;
+    }
+    throw new Error('the desktop program never painted its screen');
+  } finally {
+    program.kill();
+  }
+}
+
+function compare(desktop, page, width, height) {
+  let differing = 0;
+  let worstBlock = 0;
+  const { block } = tolerance;
+  for (let by = 0; by < height; by += block)
+    for (let bx = 0; bx < width; bx += block) {
+      let inBlock = 0, count = 0;
+      for (let y = by; y < Math.min(by + block, height); ++y)
+        for (let x = bx; x < Math.min(bx + block, width); ++x, ++count)
+          if (strongly(desktop.colourAt(x, y), page.colourAt(x, y))) ++inBlock;
+      differing += inBlock;
+      worstBlock = Math.max(worstBlock, inBlock / count);
+    }
+  return { differing: differing / (width * height), worstBlock };
+}
+
+// Window places as the desktop puts them on a 1024 x 768 display: centred, inside a nominal frame.
+const screens = [
+  // name             desktop arguments             client area (left, top, width, height)   painted when
+  ['title screen',    [],                           { left: 330, top: 178, width: 364, height: 438 }, (s) => s.colourAt(60, 150).b > 40],
+  ['Moon screen',     ['--activity', 'phaseslab'],  { left: 116, top: 114, width: 792, height: 566 }, (s) => s.colourAt(120, 330).r > 100],
+];
+
+for (const [name, args, client, ready] of screens) {
+  test(`the ${name} looks the same in the page as on the desktop`, async () => {
+    const desktop = await desktopScreen(args, client, ready);
+    const query = args.length ? `?activity=${args[1]}` : '';
+    const shown = await openSite({ width: client.width, height: client.height, query });
+    try {
+      const page = await screenshot(shown, `likeness-${args[1] ?? 'title'}`);
+      const { differing, worstBlock } = compare(desktop, page, client.width, client.height);
+      assert.ok(differing < tolerance.pixels, `${(differing * 100).toFixed(2)}% of the pixels differ strongly`);
+      assert.ok(worstBlock < tolerance.inBlock, `a ${tolerance.block}-pixel block differs in ${(worstBlock * 100).toFixed(0)}% of its pixels`);
+    } finally {
+      await shown.browser.close();
+    }
+  });
+}

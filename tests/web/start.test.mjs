@@ -1,0 +1,50 @@
+// How the page starts and how it stops on a fault: the activity its address names, a name it
+// does not know, and a picture that cannot be read.
+import assert from 'node:assert/strict';
+import { test } from 'node:test';
+import { isBlack, openSite, screenshot } from './support/page.mjs';
+
+const activities = [
+  // query                      document title          notice
+  ['?activity=phaseslab',       'Phases of the Moon',   null],
+  ['?activity=weatherlab',      'Ordering the Planets', null],
+  ['?activity=newtonmeter',     'Newton Meter',         null],
+  ['?activity=magnets',         'Repel or Attract?',    null],
+  ['?activity=gravity',         '',                     /no activity "gravity".*newtonmeter, phaseslab, weatherlab, magnets/],
+];
+
+for (const [query, title, notice] of activities) {
+  test(`index.html${query} starts on "${title || 'the title screen'}"`, async () => {
+    const shown = await openSite({ width: 800, height: 600, query });
+    try {
+      assert.equal(await shown.page.title(), title);
+      const shownNotice = await shown.page.$eval('#notice', (n) => (n.hidden ? null : n.textContent));
+      if (notice) assert.match(shownNotice, notice);
+      else assert.equal(shownNotice, null);
+      assert.deepEqual(shown.problems, []);
+    } finally {
+      await shown.browser.close();
+    }
+  });
+}
+
+test('a broken picture shows the message naming it, and the program ends there', async () => {
+  const shown = await openSite({ width: 800, height: 600 });
+  try {
+    // The main menu's Exit button face, spoiled before the menu reads it.
+    await shown.page.evaluate(() => FS.writeFile('/lumenary/Images/exit.jpg', new Uint8Array([0xff, 0xd8, 0xff, 0xe0, 1, 2, 3])));
+    await shown.page.keyboard.press('Enter');  // OK
+    await shown.page.waitForSelector('#message:not([hidden])', { timeout: 10000 });
+    const message = await shown.page.$eval('#message p', (p) => p.textContent);
+    assert.match(message, /^Cannot load picture "Images\\exit\.jpg": /);
+    const screen = await screenshot(shown, 'broken-picture');
+    assert.deepEqual(screen.colourAt(400, 355), { r: 192, g: 192, b: 192 }, 'the message in the middle of the page');
+    assert.ok(isBlack(screen.colourAt(400, 30)), 'and not the screens behind it, which may be half updated');
+    // Nothing runs any more: a key that would have acted on the menu changes nothing.
+    await shown.page.keyboard.press('Tab');
+    assert.equal(await shown.page.$eval('#message p', (p) => p.textContent), message);
+    assert.equal(await shown.page.$eval('#screen', (c) => c.hidden), true);
+  } finally {
+    await shown.browser.close();
+  }
+});
