@@ -288,10 +288,12 @@ std::string jpeg(const std::string& before, int frame, int width, int height, co
 // A GIF header claiming a size and no picture.
 std::string gif(int width, int height) { return "GIF89a" + le(width, 2) + le(height, 2) + std::string("\0\0\0\x3B", 4); }
 
-// What a picture file's header says, or why it is refused.
+// What a picture file's header says, or why it is refused. The bytes are copied to a buffer of
+// exactly their length, so that AddressSanitizer sees a read one past the end.
 std::string verdict(const std::string& bytes, std::size_t length = std::string::npos) {
+    const std::vector<std::uint8_t> exact(bytes.begin(), bytes.begin() + std::min(length, bytes.size()));
     return outcome("Images\\x", [&] {
-        const PictureHeader h = checkPictureFile({reinterpret_cast<const std::uint8_t*>(bytes.data()), std::min(length, bytes.size())}, "Images\\x");
+        const PictureHeader h = checkPictureFile(exact, "Images\\x");
         return std::to_string(static_cast<int>(h.format)) + ": " + std::to_string(h.width) + " x " + std::to_string(h.height);
     });
 }
@@ -316,6 +318,7 @@ TEST(PictureFileTest, HeadersAreReadAndBadFilesRefusedWithTheReason) {
         {gifFile(true, true).substr(0, 12), cut + "(incomplete GIF header)"},
         {gifFile(true, false, 1).substr(0, 13 + 48 + 5), cut + "(the GIF has no end marker)"},
         {[] { std::string g = gifFile(false, false); return g.erase(g.size() - 2, 1); }(), cut + "(the GIF has no end marker)"},  // its data never ends
+        {gifFile(false, false).substr(0, gifFile(false, false).size() - 1), cut + "(the GIF has no end marker)"},  // every block whole
         {gif(16384, 512), "1: 16384 x 512"}, {gif(1, 16385), absurd + "1 x 16385" + atMost}, {gif(16384, 513), absurd + "16384 x 513" + atMost},
         {gif(4097, 2048), absurd + "4097 x 2048" + atMost}, {gif(0, 10), "the picture has no size"},
         {bmpFile({}, le(40, 4) + le(300, 4) + le(-2, 4)), cut + "(the BMP pixel data is incomplete)"},
