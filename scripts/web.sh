@@ -41,16 +41,45 @@ for folder in Images newton opening; do
   find "$app/$folder" -maxdepth 1 -type f ! -name '*@*' -exec cp -p {} "$program/$folder/" \;
 done
 
+# Each activity's pictures leave the module for a script of their own, packs/NAME.js, which the
+# page loads when the topic menu that opens the activity is shown (a page from the file system
+# may load a script where it may not fetch a file). Named as the topic menus name the activities.
+declare -A packs=(
+  [phaseslab]='Images/phases?.jpg'
+  [weatherlab]='Images/mercurysm2.jpg Images/venussm.jpg Images/earthsm.jpg Images/marssm.jpg Images/jupitersm.jpg
+                Images/saturn.jpg Images/uranus.jpg Images/neptune.jpg Images/pluto.jpg'
+  [newtonmeter]='newton/newton*.bmp'
+  [magnets]='Images/magnets*.bmp Images/magmetal*.bmp'
+)
+rm -rf build-web/site/packs
+mkdir -p build-web/site/packs
+for name in "${!packs[@]}"; do
+  pack="build-web/site/packs/$name.js"
+  (
+    cd "$program"
+    printf "Lumenary.packs.arrived('%s', {\n" "$name"
+    for file in ${packs[$name]}; do
+      [[ -f "$file" ]] || { echo "web.sh: the $name pictures name $file, which the artwork does not draw" >&2; exit 1; }
+      printf "'%s': '%s',\n" "$file" "$(base64 -w0 "$file")"
+      rm "$file"
+    done
+    printf '});\n'
+  ) >"$pack"
+done
+printf '%s\n' "${!packs[@]}" | sort | sed 's/.*/"&"/' | paste -sd, | sed 's/.*/[&]/' >build-web/site/packs/index.json
+
 emcmake cmake -S src/web -B build-web/module -DCMAKE_BUILD_TYPE=Release \
   -DLUMENARY_PROGRAM_DIR="$PWD/$program" -DLUMENARY_SITE_DIR="$PWD/build-web/site" >/dev/null
-# The module carries the program folder: relink when a picture or font changes.
-touch -r "$(find "$program" -type f -printf '%T@ %p\n' | sort -n | tail -1 | cut -d' ' -f2-)" build-web/program.stamp
-[[ build-web/program.stamp -nt build-web/site/lumenary.js ]] && rm -f build-web/site/lumenary.js
+# The module carries the program folder: relink when a file in it changes, comes or goes.
+listing=$(find "$program" -type f -printf '%P %T@ %s\n' | sort | sha1sum)
+[[ -f build-web/program.listing && "$(cat build-web/program.listing)" == "$listing" ]] || rm -f build-web/site/lumenary.js
+echo "$listing" >build-web/program.listing
 cmake --build build-web/module -j"$jobs"
 
-# The picture folders beside the page, for their sharper copies.
+# The sharper copies of the pictures, in their folders beside the page.
 for folder in Images newton opening; do
+  rm -rf "build-web/site/$folder"
   mkdir -p "build-web/site/$folder"
-  cp -p "$app/$folder"/* "build-web/site/$folder/"
+  cp -p "$app/$folder"/*@* "build-web/site/$folder/"
 done
 du -sh build-web/site

@@ -36,6 +36,9 @@ public:
     void Label3_Click(int index);
     void Command1_Click();
 
+    // The activities this menu opens.
+    std::span<const ActivityLink> links() const { return row_.links; }
+
 protected:
     TopicMenu(std::string name, const TopicMenuRow& row);
 

@@ -1,25 +1,13 @@
 // Served from a local web server, the site keeps working once visited when the server, or the
-// school's network, is gone: its service worker answers from the cache.
+// school's network, is gone: its service worker answers from the cache, with every activity's
+// pictures, whichever were opened.
 import assert from 'node:assert/strict';
-import { spawn } from 'node:child_process';
 import { once } from 'node:events';
 import { test } from 'node:test';
-import { lightness, openSite, placement, screenshot, site, waitForStart } from './support/page.mjs';
-
-// Python's static server on a free port of this machine, serving the built site.
-async function serve() {
-  const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1'], { cwd: site, stdio: ['ignore', 'pipe', 'ignore'] });
-  let said = '';
-  for await (const chunk of server.stdout) {
-    said += chunk;
-    const port = /port (\d+)/.exec(said);
-    if (port) return { server, address: `http://127.0.0.1:${port[1]}/index.html` };
-  }
-  throw new Error('the web server did not start');
-}
+import { lightness, openSite, placement, screenshot, serveSite, waitForStart } from './support/page.mjs';
 
 test('after one visit the site starts and plays with its server gone', async () => {
-  const { server, address } = await serve();
+  const { server, address } = await serveSite();
   const shown = await openSite({ width: 1024, height: 768, address });
   try {
     await shown.page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 20000 });
@@ -36,6 +24,11 @@ test('after one visit the site starts and plays with its server gone', async () 
     assert.ok(lightness(screen.colourAt(...title.at(1000, 2400))) < 120, 'the title screen is painted');
     await shown.page.keyboard.press('Enter');
     await shown.page.waitForFunction(() => document.title === 'Corbelwick', { timeout: 10000 });
+    // An activity never opened on that visit: its pictures were kept too.
+    await shown.page.goto(address + '?activity=newtonmeter');
+    await waitForStart(shown.page);
+    assert.equal(await shown.page.title(), 'Newton Meter');
+    assert.equal(await shown.page.$eval('#message', (m) => m.hidden), true, 'its picture was there');
     assert.deepEqual(shown.problems, []);
   } finally {
     server.kill();

@@ -116,6 +116,59 @@ Lumenary.pictures = {
   },
 };
 
+// Each activity's pictures, in a script of their own (packs/NAME.js, which a page from the file
+// system may load where it may not fetch), written into the module's files when it arrives.
+// Input that comes while one is on its way waits for it, and then runs in order.
+Lumenary.packs = {
+  requested: new Map(),  // name -> promise, settled when the pack has arrived or failed
+  arrivals: new Map(),   // name -> the function that settles its promise
+  pending: 0,
+  held: [],
+  need(name) {
+    if (!/^[a-z0-9]+$/.test(name)) return Promise.resolve();
+    if (!this.requested.has(name)) {
+      ++this.pending;
+      const settled = new Promise((resolve) => {
+        this.arrivals.set(name, resolve);
+        const script = document.createElement('script');
+        script.src = `packs/${name}.js`;
+        // Without it, the program names the picture it cannot read, as the desktop does.
+        script.onerror = () => resolve();
+        document.head.appendChild(script);
+      }).then(() => {
+        --this.pending;
+        this.release();
+      });
+      this.requested.set(name, settled);
+    }
+    return this.requested.get(name);
+  },
+  arrived(name, files) {
+    try {
+      // (Written without destructuring, which emscripten's optimiser misreads in a for-of.)
+      for (const path of Object.keys(files)) {
+        const binary = atob(files[path]);
+        const bytes = new Uint8Array(binary.length);
+        for (let i = 0; i < binary.length; ++i) bytes[i] = binary.charCodeAt(i);
+        const file = '/lumenary/' + path;
+        FS.mkdirTree(file.slice(0, file.lastIndexOf('/')));
+        FS.writeFile(file, bytes);
+      }
+    } finally {
+      const settle = this.arrivals.get(name);
+      if (settle) settle();
+    }
+  },
+  // Runs `act` now, or after every pack on its way, in the order the input came.
+  act(act) {
+    this.held.push(act);
+    this.release();
+  },
+  release() {
+    while (this.pending === 0 && this.held.length > 0) this.held.shift()();
+  },
+};
+
 // The top screen's controls as elements for assistive technology, each laid over its control's
 // place (device pixels from the module, CSS pixels here), unseen and letting the pointer through
 // to the canvas. Elements are changed only where the screen changed.
@@ -134,7 +187,10 @@ Lumenary.mirror = {
       made.tabIndex = -1;
       if (role === 'button') {
         made.type = 'button';
-        made.addEventListener('click', () => Module._lumenary_press(this.elements.indexOf(made)));
+        made.addEventListener('click', () => {
+          const index = this.elements.indexOf(made);
+          Lumenary.packs.act(() => Module._lumenary_press(index));
+        });
       } else if (role !== 'text') {
         made.setAttribute('role', role);
       }
@@ -213,21 +269,23 @@ Lumenary.listen = function () {
     const ratio = window.devicePixelRatio || 1;
     return [(e.clientX - box.left) * ratio, (e.clientY - box.top) * ratio];
   };
+  const act = (input) => Lumenary.packs.act(input);
   element.addEventListener('pointerdown', (e) => {
     e.preventDefault();
     element.focus();
     if (e.pointerType === 'mouse') element.setPointerCapture(e.pointerId);
-    Module._lumenary_pointer_down(kinds[e.pointerType] || 0, e.pointerId, ...at(e), buttonBits[e.button] || 0,
-                                  bitsOf(e.buttons), shiftOf(e));
+    const [x, y] = at(e), kind = kinds[e.pointerType] || 0, button = buttonBits[e.button] || 0;
+    act(() => Module._lumenary_pointer_down(kind, e.pointerId, x, y, button, bitsOf(e.buttons), shiftOf(e)));
   });
   element.addEventListener('pointermove', (e) => {
-    Module._lumenary_pointer_move(kinds[e.pointerType] || 0, e.pointerId, ...at(e), bitsOf(e.buttons), shiftOf(e));
+    const [x, y] = at(e), kind = kinds[e.pointerType] || 0;
+    act(() => Module._lumenary_pointer_move(kind, e.pointerId, x, y, bitsOf(e.buttons), shiftOf(e)));
   });
   element.addEventListener('pointerup', (e) => {
-    Module._lumenary_pointer_up(kinds[e.pointerType] || 0, e.pointerId, ...at(e), buttonBits[e.button] || 0,
-                                bitsOf(e.buttons), shiftOf(e));
+    const [x, y] = at(e), kind = kinds[e.pointerType] || 0, button = buttonBits[e.button] || 0;
+    act(() => Module._lumenary_pointer_up(kind, e.pointerId, x, y, button, bitsOf(e.buttons), shiftOf(e)));
   });
-  element.addEventListener('pointercancel', (e) => Module._lumenary_pointer_cancel(e.pointerId));
+  element.addEventListener('pointercancel', (e) => act(() => Module._lumenary_pointer_cancel(e.pointerId)));
   element.addEventListener('contextmenu', (e) => e.preventDefault());
   window.addEventListener('keydown', (e) => {
     if (e.ctrlKey || e.altKey || e.metaKey) return;
@@ -236,12 +294,17 @@ Lumenary.listen = function () {
       e.preventDefault();
       return;
     }
-    const name = allocateUTF8(e.key);
-    const used = Module._lumenary_key(name, e.shiftKey ? 1 : 0);
-    _free(name);
+    // Escape, when the form has no use for it (or has not seen it yet), is the page's too: it
+    // leaves the browser's full screen.
+    let used = false;
+    act(() => {
+      const name = allocateUTF8(e.key);
+      used = Module._lumenary_key(name, e.shiftKey ? 1 : 0);
+      _free(name);
+    });
     if (used || e.key !== 'Escape') e.preventDefault();
   });
-  const resize = () => Module._lumenary_resize(...Lumenary.sizeInDevicePixels());
+  const resize = () => act(() => Module._lumenary_resize(...Lumenary.sizeInDevicePixels()));
   window.addEventListener('resize', resize);
   // A window dragged to a display of another density changes the ratio without a resize.
   const watchRatio = () => matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', () => {
@@ -259,20 +322,27 @@ Module.onRuntimeInitialized = function () {
 };
 
 // Offline after one visit, where the browser allows a service worker (HTTPS or localhost; a page
-// opened from the file system is already on the device).
-if ('serviceWorker' in navigator && /^https?:$/.test(location.protocol)) {
-  navigator.serviceWorker.register('service-worker.js').catch(() => undefined);
-}
+// opened from the file system is already on the device). Registered once the first screen is
+// drawn: it then keeps every activity's pictures too, behind the page.
+Lumenary.keepOffline = function () {
+  if ('serviceWorker' in navigator && /^https?:$/.test(location.protocol))
+    navigator.serviceWorker.register('service-worker.js').catch(() => undefined);
+};
 
 Module.postRun = [function () {
   Promise.all(Lumenary.fonts.loading).then(() => {
     performance.mark('lumenary-fonts-loaded');
     Lumenary.listen();
+    // Started in an activity, the program needs its pictures first.
     const activity = new URLSearchParams(window.location.search).get('activity') || '';
-    const name = allocateUTF8(activity);
-    Module._lumenary_start(name, ...Lumenary.sizeInDevicePixels());
-    _free(name);
-    performance.mark('lumenary-first-paint-drawn');
-    document.documentElement.dataset.started = 'yes';
+    if (activity) Lumenary.packs.need(activity);
+    Lumenary.packs.act(() => {
+      const name = allocateUTF8(activity);
+      Module._lumenary_start(name, ...Lumenary.sizeInDevicePixels());
+      _free(name);
+      performance.mark('lumenary-first-paint-drawn');
+      document.documentElement.dataset.started = 'yes';
+      setTimeout(Lumenary.keepOffline, 0);
+    });
   }, (error) => Lumenary.showError('The program\'s fonts cannot be loaded: ' + error));
 }];

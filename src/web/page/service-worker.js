@@ -1,13 +1,19 @@
 // Keeps the site on the device once it has been visited over HTTPS or from localhost, so that a
-// lesson carries on when the school's network fails. The page and its script are answered from
-// the cache and refreshed behind it (a rebuilt site arrives on the next visit); a picture,
-// which never changes under its name, from the cache once it has been fetched.
+// lesson carries on when the school's network fails: the page, its script and every activity's
+// pictures (packs/index.json names them), whichever activities were opened. The page and the
+// scripts are answered from the cache and refreshed behind it (a rebuilt site arrives on the
+// next visit); a sharper copy of a picture, which never changes under its name, from the cache
+// once it has been fetched.
 const cacheName = 'lumenary';
 const core = ['./', 'index.html', 'lumenary.js'];
 
-self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(cacheName).then((cache) => cache.addAll(core)).then(() => self.skipWaiting()));
-});
+async function keep() {
+  const cache = await caches.open(cacheName);
+  const packs = await (await fetch('packs/index.json')).json();
+  await cache.addAll([...core, ...packs.map((name) => `packs/${name}.js`)]);
+}
+
+self.addEventListener('install', (event) => event.waitUntil(keep().then(() => self.skipWaiting())));
 
 self.addEventListener('activate', (event) => event.waitUntil(self.clients.claim()));
 

@@ -4,6 +4,7 @@
 #include "runtime/Runtime.h"
 #include "web/painting/Canvas.h"
 #include "web/painting/FormPainter.h"
+#include "web/pictures/ActivityPictures.h"
 #include "web/window/WebPlatform.h"
 
 #include <emscripten.h>
@@ -59,6 +60,7 @@ void PageWindow::sync() {
     const TwipsMapping mapping = TwipsMapping::fitting(form.clientSize(), width_, height_);
     FormPainter painter(mapping, pictures_);
     const bool freshForm = form.serial() != mirroredSerial_;
+    if (freshForm) fetchPicturesOfActivitiesOpenedFrom(form);
     if (form.serial() != shownSerial_ || mapping != mapping_) {
         mapping_ = mapping;
         shownSerial_ = form.serial();

@@ -1,5 +1,6 @@
 // Opens the built site in Debian's headless Chromium and finds places given in twips on its
 // screenshots: the page shows the top screen scaled uniformly to fit, centred, as full screen does.
+import { spawn } from 'node:child_process';
 import { mkdirSync } from 'node:fs';
 import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
@@ -26,6 +27,18 @@ export async function openSite({ width = 1024, height = 768, deviceScaleFactor =
   await page.goto((address ?? pathToFileURL(join(site, 'index.html')).href) + query);
   await waitForStart(page);
   return { browser, page, problems, width: width * deviceScaleFactor, height: height * deviceScaleFactor };
+}
+
+// Python's static server on a free port of this machine, serving the built site.
+export async function serveSite() {
+  const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1'], { cwd: site, stdio: ['ignore', 'pipe', 'ignore'] });
+  let said = '';
+  for await (const chunk of server.stdout) {
+    said += chunk;
+    const port = /port (\d+)/.exec(said);
+    if (port) return { server, address: `http://127.0.0.1:${port[1]}/index.html` };
+  }
+  throw new Error('the web server did not start');
 }
 
 export const waitForStart = (page) =>
