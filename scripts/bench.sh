@@ -2,8 +2,8 @@
 # Sets up, builds Lumenary and its benchmarks for release in build-bench/, and measures how quickly
 # it starts, opens each screen, follows each click and a drag, and how much memory and idle
 # processor time it takes, each beside a baseline (a bare Qt window, or the least a repaint of
-# that window costs) and the target. Prints one table of medians; the details are kept in
-# build-bench/bench-results/.
+# that window costs) and the target; then the same for the page in the browser. Prints one table
+# of medians; the details are kept in build-bench/bench-results/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -38,6 +38,10 @@ echo "Peak memory, 5 runs each..." >&2
 "$bench/memory_bench" 5 "$bench/memory_tour" "$bench/bare_window" >>"$rows" 2>"$results/memory.log"
 echo "Idle processor time, 10 s each..." >&2
 "$bench/idle_bench" 10 build-bench/app/lumenary "$bench/bare_window" >>"$rows" 2>"$results/idle.log"
+echo "The page in headless Chromium: the site built, then 7 runs each (about two minutes)..." >&2
+bash scripts/web.sh >"$results/web-build.log" 2>&1
+(cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
+node bench/web/pageBench.mjs 7 >>"$rows" 2>"$results/page.log"
 
 # The table: columns as wide as their widest cell.
 {

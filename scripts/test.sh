@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Sets up, builds with AddressSanitizer and UndefinedBehaviorSanitizer, and runs every test.
+# Sets up, builds with AddressSanitizer and UndefinedBehaviorSanitizer, and runs every test: the
+# desktop program's, then the page's (its site built from the same build's pictures, driven in
+# headless Chromium and set beside the desktop program). Arguments go to ctest.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -9,4 +11,13 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:halt_on_error=1
 # use_tls=0: the leak checker of this compiler misreads dynamic TLS of dlopened Qt plugins and crashes.
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0:use_tls=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-ctest --test-dir build-tests --output-on-failure "$@"
+status=0
+ctest --test-dir build-tests --output-on-failure "$@" || status=$?
+
+# The browser binding.
+LUMENARY_DESKTOP_BUILD=build-tests bash scripts/web.sh
+export LUMENARY_DESKTOP="$PWD/build-tests/app/lumenary"
+cd tests/web
+npm ci --no-audit --no-fund --loglevel=error
+node --test || status=$?
+exit "$status"

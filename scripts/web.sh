@@ -8,12 +8,14 @@ cd "$(dirname "$0")/.."
 
 # The desktop's packages: its artwork tool draws the pictures, and its fonts are the program's.
 bash scripts/setup.sh
-packages=(emscripten libstb-dev chromium)
+packages=(emscripten libstb-dev chromium ca-certificates)
 missing=()
 for p in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
   [[ "$status" == "install ok installed" ]] || missing+=("$p")
 done
+# npm, for the page's tests: Debian's, unless a Node.js from elsewhere brought its own.
+command -v npm >/dev/null || missing+=(npm)
 if [[ ${#missing[@]} -gt 0 ]]; then
   sudo_cmd=()
   [[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
@@ -26,10 +28,14 @@ export NODE_PATH="${NODE_PATH:+$NODE_PATH:}/usr/share/nodejs"
 jobs="${LUMENARY_JOBS:-$(nproc)}"
 
 # The pictures, drawn by the desktop build's artwork tool, and the fonts it copies; the desktop
-# program too, which the page's tests compare it with.
-cmake -S . -B build-web/desktop -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-cmake --build build-web/desktop --target artwork lumenary -j"$jobs"
-app=build-web/desktop/app
+# program too, which the page's tests compare it with. LUMENARY_DESKTOP_BUILD names a desktop
+# build folder that has them already (the test command's).
+desktop="${LUMENARY_DESKTOP_BUILD:-build-web/desktop}"
+if [[ -z "${LUMENARY_DESKTOP_BUILD:-}" ]]; then
+  cmake -S . -B "$desktop" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+  cmake --build "$desktop" --target artwork lumenary -j"$jobs"
+fi
+app="$desktop/app"
 
 # The program folder carried inside the module: each picture at its own size, and the fonts.
 program=build-web/program

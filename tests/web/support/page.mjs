@@ -29,16 +29,20 @@ export async function openSite({ width = 1024, height = 768, deviceScaleFactor =
   return { browser, page, problems, width: width * deviceScaleFactor, height: height * deviceScaleFactor };
 }
 
-// Python's static server on a free port of this machine, serving the built site.
+// Python's static server on a free port of this machine, serving the built site. Its output is
+// read to the end, so that it never writes into a closed pipe.
 export async function serveSite() {
   const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1'], { cwd: site, stdio: ['ignore', 'pipe', 'ignore'] });
   let said = '';
-  for await (const chunk of server.stdout) {
-    said += chunk;
-    const port = /port (\d+)/.exec(said);
-    if (port) return { server, address: `http://127.0.0.1:${port[1]}/index.html` };
-  }
-  throw new Error('the web server did not start');
+  const port = await new Promise((found, failed) => {
+    server.stdout.on('data', (chunk) => {
+      said += chunk;
+      const announced = /port (\d+) \(/.exec(said);
+      if (announced) found(announced[1]);
+    });
+    server.on('exit', () => failed(new Error('the web server did not start')));
+  });
+  return { server, address: `http://127.0.0.1:${port}/index.html` };
 }
 
 export const waitForStart = (page) =>

@@ -1,0 +1,130 @@
+// The page's benchmarks, in Debian's headless Chromium with the site served from this machine:
+// start-up cold and warm, the bytes of a first visit to the title screen and the main menu, each
+// screen switch and a drag step, timed with the Performance API inside the page. Writes its
+// lines of the summary table (tab-separated: what, median, baseline, target) to standard output.
+import { readFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { gzipSync } from 'node:zlib';
+import { labelMiddle, moonMoves } from '../../tests/web/support/moon.mjs';
+import { openSite, placement, serveSite, site, waitForStart } from '../../tests/web/support/page.mjs';
+
+const runs = Number(process.argv[2] || 7);
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const ms = (value) => `${value.toFixed(value < 10 ? 2 : 0)} ms`;
+const row = (...cells) => process.stdout.write(cells.join('\t') + '\n');
+const activityClient = { width: 11880, height: 8490 };
+
+// From navigation to the title screen drawn, as the page marks it.
+const startTime = (page) => page.evaluate(() => performance.getEntriesByName('lumenary-first-paint-drawn')[0].startTime);
+
+async function startUp(address) {
+  const cold = [], warm = [];
+  for (let run = 0; run < runs; ++run) {
+    // A browser of its own each time: nothing cached, no service worker.
+    const shown = await openSite({ address });
+    cold.push(await startTime(shown.page));
+    await shown.page.reload();
+    await waitForStart(shown.page);
+    warm.push(await startTime(shown.page));
+    await shown.browser.close();
+  }
+  row('page: start-up to the title screen drawn, cold', ms(median(cold)), '', '< 1000 ms');
+  row('page: the same, warm (cache full)', ms(median(warm)), '', '< 300 ms');
+}
+
+// Every file the page asked for until the main menu was drawn with its sharper pictures,
+// compressed as a static server compresses it (gzip), pictures included.
+async function firstVisitBytes(address) {
+  const shown = await openSite({ width: 1920, height: 1080, address });
+  try {
+    await shown.page.keyboard.press('Enter');
+    await shown.page.waitForFunction(() => document.title === 'Corbelwick', { timeout: 10000 });
+    await new Promise((done) => setTimeout(done, 2000));  // the sharper copies of the menu's pictures
+    const paths = await shown.page.evaluate(() => [location.pathname,
+      ...performance.getEntriesByType('resource').map((entry) => new URL(entry.name).pathname)]);
+    let bytes = 0;
+    for (const path of new Set(paths)) bytes += gzipSync(readFileSync(join(site, decodeURIComponent(path)))).length;
+    row('page: bytes of a first visit to the title screen and main menu, gzip', `${(bytes / 1e6).toFixed(2)} MB`,
+        `${paths.length} files`, '< 3 MB');
+  } finally {
+    await shown.browser.close();
+  }
+}
+
+// Inside the page: how long the module takes to handle what opens the next screen and draw it.
+const timed = (page, act) => page.evaluate((source) => {
+  // eslint-disable-next-line no-new-func
+  const action = new Function(`return (${source})`)();
+  const start = performance.now();
+  action();
+  return performance.now() - start;
+}, act.toString());
+
+const press = (caption) => new Function(`return () => {
+  const buttons = [...document.querySelectorAll('#mirror > *')];
+  Module._lumenary_press(buttons.findIndex((b) => b.textContent === ${JSON.stringify(caption)}));
+}`)();
+
+const enter = () => {
+  const name = allocateUTF8('Enter');
+  Module._lumenary_key(name, 0);
+  _free(name);
+};
+
+// The menus' round: title, main menu, menu 2, the Moon, and Exit back each time to the title.
+async function switches(address, width, height, label) {
+  const steps = [['OK', enter], ['Menu 2', press('Menu 2')], ['Phases of the Moon', press('Phases of the Moon')],
+                 ['Exit (Moon)', press('Exit')], ['Exit (menu 2)', press('Exit')], ['Exit (main menu)', press('Exit')]];
+  const times = steps.map(() => []);
+  const shown = await openSite({ width, height, address });
+  try {
+    for (let round = 0; round < runs; ++round) {
+      for (const [index, [, act]] of steps.entries()) {
+        await shown.page.waitForFunction(() => Lumenary.packs.pending === 0);
+        times[index].push(await timed(shown.page, act));
+      }
+    }
+    const medians = times.map(median);
+    row(`page: each screen switch, ${label}`, `${ms(Math.min(...medians))} - ${ms(Math.max(...medians))}`,
+        `slowest: ${steps[medians.indexOf(Math.max(...medians))][0]}`, width === 1920 ? '< 33 ms' : '< 16 ms');
+  } finally {
+    await shown.browser.close();
+  }
+}
+
+// A name label of the Moon screen carried across the page in small steps, full page.
+async function dragStep(address) {
+  const shown = await openSite({ width: 1920, height: 1080, address, query: '?activity=phaseslab' });
+  try {
+    const moon = placement(shown, activityClient);
+    const [home, target] = moonMoves[0];
+    const from = moon.at(home[0] + labelMiddle[0], home[1] + labelMiddle[1]);
+    const to = moon.at(target[0] + labelMiddle[0], target[1] + labelMiddle[1]);
+    const steps = await shown.page.evaluate((from, to) => {
+      Module._lumenary_pointer_down(0, 1, from[0], from[1], 1, 1, 0);
+      const times = [];
+      for (let step = 1; step <= 60; ++step) {
+        const x = from[0] + ((to[0] - from[0]) * step) / 60, y = from[1] + ((to[1] - from[1]) * step) / 60;
+        const start = performance.now();
+        Module._lumenary_pointer_move(0, 1, x, y, 1, 0);
+        times.push(performance.now() - start);
+      }
+      Module._lumenary_pointer_up(0, 1, to[0], to[1], 1, 0, 0);
+      return times;
+    }, from, to);
+    row('page: drag step on phaseslab, full page 1920 x 1080', ms(median(steps)), '', '< 4 ms');
+  } finally {
+    await shown.browser.close();
+  }
+}
+
+const { server, address } = await serveSite();
+try {
+  await startUp(address);
+  await firstVisitBytes(address);
+  await switches(address, 800, 600, 'scale 1 (800 x 600 page)');
+  await switches(address, 1920, 1080, 'full page 1920 x 1080');
+  await dragStep(address);
+} finally {
+  server.kill();
+}
