@@ -65,11 +65,7 @@ const press = (caption) => new Function(`return () => {
   Module._lumenary_press(buttons.findIndex((b) => b.textContent === ${JSON.stringify(caption)}));
 }`)();
 
-const enter = () => {
-  const name = allocateUTF8('Enter');
-  Module._lumenary_key(name, 0);
-  _free(name);
-};
+const enter = () => Lumenary.withString('Enter', (name) => Module._lumenary_key(name, 0));
 
 // The menus' round: title, main menu, menu 2, the Moon, and Exit back each time to the title.
 async function switches(address, width, height, label) {

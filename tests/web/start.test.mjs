@@ -19,8 +19,13 @@ for (const [query, title, notice] of activities) {
     try {
       assert.equal(await shown.page.title(), title);
       const shownNotice = await shown.page.$eval('#notice', (n) => (n.hidden ? null : n.textContent));
-      if (notice) assert.match(shownNotice, notice);
-      else assert.equal(shownNotice, null);
+      if (notice) {
+        assert.match(shownNotice, notice);
+        await shown.page.keyboard.press('Tab');
+        assert.equal(await shown.page.$eval('#notice', (n) => n.hidden), true, 'the notice goes once the page is used');
+      } else {
+        assert.equal(shownNotice, null);
+      }
       assert.deepEqual(shown.problems, []);
     } finally {
       await shown.browser.close();

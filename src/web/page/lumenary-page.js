@@ -252,6 +252,19 @@ Lumenary.showNotice = function (text) {
   notice.hidden = false;
 };
 
+// A string in the module's memory for the length of one call. (Built from the runtime's oldest
+// helpers: emscripten's one-call helper for this has changed its name between versions.)
+Lumenary.withString = function (text, use) {
+  const size = lengthBytesUTF8(text) + 1;
+  const address = _malloc(size);
+  try {
+    stringToUTF8(text, address, size);
+    return use(address);
+  } finally {
+    _free(address);
+  }
+};
+
 Lumenary.sizeInDevicePixels = function () {
   const ratio = window.devicePixelRatio || 1;
   return [Math.round(window.innerWidth * ratio), Math.round(window.innerHeight * ratio)];
@@ -270,6 +283,10 @@ Lumenary.listen = function () {
     return [(e.clientX - box.left) * ratio, (e.clientY - box.top) * ratio];
   };
   const act = (input) => Lumenary.packs.act(input);
+  // A notice (an activity the address named that does not exist) goes once the page is used.
+  const dismissNotice = () => { document.getElementById('notice').hidden = true; };
+  element.addEventListener('pointerdown', dismissNotice, { once: true });
+  window.addEventListener('keydown', dismissNotice, { once: true });
   element.addEventListener('pointerdown', (e) => {
     e.preventDefault();
     element.focus();
@@ -297,11 +314,7 @@ Lumenary.listen = function () {
     // Escape, when the form has no use for it (or has not seen it yet), is the page's too: it
     // leaves the browser's full screen.
     let used = false;
-    act(() => {
-      const name = allocateUTF8(e.key);
-      used = Module._lumenary_key(name, e.shiftKey ? 1 : 0);
-      _free(name);
-    });
+    act(() => { used = Lumenary.withString(e.key, (name) => Module._lumenary_key(name, e.shiftKey ? 1 : 0)); });
     if (used || e.key !== 'Escape') e.preventDefault();
   });
   const resize = () => act(() => Module._lumenary_resize(...Lumenary.sizeInDevicePixels()));
@@ -337,9 +350,7 @@ Module.postRun = [function () {
     const activity = new URLSearchParams(window.location.search).get('activity') || '';
     if (activity) Lumenary.packs.need(activity);
     Lumenary.packs.act(() => {
-      const name = allocateUTF8(activity);
-      Module._lumenary_start(name, ...Lumenary.sizeInDevicePixels());
-      _free(name);
+      Lumenary.withString(activity, (name) => Module._lumenary_start(name, ...Lumenary.sizeInDevicePixels()));
       performance.mark('lumenary-first-paint-drawn');
       document.documentElement.dataset.started = 'yes';
       setTimeout(Lumenary.keepOffline, 0);
