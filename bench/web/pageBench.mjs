@@ -23,13 +23,15 @@ async function startUp(address) {
     // A browser of its own each time: nothing cached, no service worker.
     const shown = await openSite({ address });
     cold.push(await startTime(shown.page));
+    // A second visit: the service worker has kept the site by then.
+    await shown.page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 30000 });
     await shown.page.reload();
     await waitForStart(shown.page);
     warm.push(await startTime(shown.page));
     await shown.browser.close();
   }
   row('page: start-up to the title screen drawn, cold', ms(median(cold)), '', '< 1000 ms');
-  row('page: the same, warm (cache full)', ms(median(warm)), '', '< 300 ms');
+  row('page: the same, warm (a second visit, the site kept)', ms(median(warm)), '', '< 300 ms');
 }
 
 // Every file the page asked for until the main menu was drawn with its sharper pictures,

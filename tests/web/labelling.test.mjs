@@ -1,9 +1,10 @@
-// A Moon round dragged with the mouse, on a 1920 x 1080 whiteboard-sized page: every label on
-// its own target, then Check Score, as the desktop's full-screen journey plays it.
+// The labelling screens' rounds: the Moon dragged with the mouse on a 1920 x 1080 whiteboard-sized
+// page, every label on its own target, then Check Score, as the desktop's full-screen journey
+// plays it; the planets by touch, with a second hand on the board.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
-import { labelMiddle as middle, dragMoonRound, moonMoves as moves } from './support/moon.mjs';
-import { isBlack, lightness, openSite, placement, waitForScreen, yellowIn } from './support/page.mjs';
+import { dragMoonRound } from './support/moon.mjs';
+import { isBlack, lightness, openSite, placement, screenshot, waitForScreen, yellowIn } from './support/page.mjs';
 
 const activityClient = { width: 11880, height: 8490 };
 
@@ -33,31 +34,54 @@ test('Moon labels dragged onto their targets score 8 out of 8', async () => {
   assert.deepEqual(shown.problems, []);
 });
 
-test('one finger drags a Moon label onto its target; a second finger on another label disturbs nothing', async () => {
-  const touched = await openSite({ width: 1024, height: 768, hasTouch: true, query: '?activity=phaseslab' });
+// The planets' name labels: each one's home and its own target, in twips; a 1320 x 375 label is
+// held by its middle.
+const planetMoves = [
+  [[2400, 7320], [840, 4230]], [[3120, 6720], [7560, 2880]], [[6720, 7320], [120, 7560]], [[4560, 6720], [4170, 2400]],
+  [[7440, 6720], [480, 6060]], [[8160, 7320], [2400, 2880]], [[5280, 7320], [9780, 3540]], [[6000, 6720], [10320, 5760]],
+  [[3840, 7320], [10440, 7080]],
+];
+const planetMiddle = [660, 187];
+
+test('a planets round by touch scores 9 out of 9; a second finger on another label disturbs nothing', async () => {
+  const touched = await openSite({ width: 1024, height: 768, hasTouch: true, query: '?activity=weatherlab' });
   try {
-    const moon = placement(touched, activityClient);
+    const planets = placement(touched, activityClient);
     const session = await touched.page.createCDPSession();
     const touch = (type, points) => session.send('Input.dispatchTouchEvent', {
       type, touchPoints: points.map(([id, x, y]) => ({ id, x, y, radiusX: 2, radiusY: 2, force: 1 })) });
-    const [[home, target], [otherHome]] = moves;
-    const held = (place, t = 1) => moon.at(place[0] + middle[0], place[1] + middle[1]).map((v) => v * t);
-    const along = (step) => moon.at(home[0] + middle[0] + ((target[0] - home[0]) * step) / 4,
-                                     home[1] + middle[1] + ((target[1] - home[1]) * step) / 4);
-    await touch('touchStart', [[1, ...held(home)]]);
-    await touch('touchMove', [[1, ...along(1)]]);
-    // A second hand on the board: it lands on another label and wanders off with it, if it could.
-    await touch('touchStart', [[1, ...along(1)], [2, ...held(otherHome)]]);
-    for (let step = 2; step <= 4; ++step) await touch('touchMove', [[1, ...along(step)], [2, ...held(otherHome, 0.8 + 0.05 * step)]]);
-    await touch('touchMove', [[1, ...along(4)], [2, ...held(otherHome, 0.7)]]);  // the second finger moves last
-    await touch('touchEnd', [[2, ...held(otherHome, 1)]]);
+    const held = (place, t = 1) => planets.at(place[0] + planetMiddle[0], place[1] + planetMiddle[1]).map((v) => v * t);
+    const label = (place) => [place[0] + 120, place[1] + 60, 1320 - 240, 375 - 120];
+    for (const [index, [home, target]] of planetMoves.entries()) {
+      const along = (step) => planets.at(home[0] + planetMiddle[0] + ((target[0] - home[0]) * step) / 4,
+                                         home[1] + planetMiddle[1] + ((target[1] - home[1]) * step) / 4);
+      await touch('touchStart', [[1, ...held(home)]]);
+      await touch('touchMove', [[1, ...along(1)]]);
+      if (index === 0) {
+        // A second hand on the board: it lands on another label and wanders off with it, if it could.
+        const otherHome = planetMoves[1][0];
+        await touch('touchStart', [[1, ...along(1)], [2, ...held(otherHome)]]);
+        for (let step = 2; step <= 4; ++step) await touch('touchMove', [[1, ...along(step)], [2, ...held(otherHome, 0.8 + 0.05 * step)]]);
+        await touch('touchMove', [[1, ...along(4)], [2, ...held(otherHome, 0.7)]]);  // the second finger moves last
+        await touch('touchEnd', [[2, ...held(otherHome, 1)]]);
+        await touch('touchEnd', []);
+        const screen = await waitForScreen(touched, 'planets-touch', (s) => yellowIn(s, planets, label(target)) > 30);
+        assert.ok(yellowIn(screen, planets, label(target)) > 30, 'the first finger\'s label lies on its target');
+        assert.equal(yellowIn(screen, planets, label(home)), 0, 'and has left its home');
+        assert.ok(yellowIn(screen, planets, label(otherHome)) > 30, 'the label under the second finger stays at home');
+      } else {
+        for (let step = 2; step <= 4; ++step) await touch('touchMove', [[1, ...along(step)]]);
+        await touch('touchEnd', []);
+      }
+    }
+    const checkScore = planets.at(6000 + 1280, 7920 + 250);
+    await touched.page.waitForFunction(() => [...document.querySelectorAll('#mirror button')].some((b) => b.textContent === 'Check Score'),
+                                       { timeout: 10000 });
+    await touch('touchStart', [[1, ...checkScore]]);
     await touch('touchEnd', []);
-    const label = [0, 0, 2085, 375];
-    const box = (place) => [place[0] + 120, place[1] + 60, label[2] - 240, label[3] - 120];
-    const screen = await waitForScreen(touched, 'moon-touch', (s) => yellowIn(s, moon, box(target)) > 30);
-    assert.ok(yellowIn(screen, moon, box(target)) > 30, 'the first finger\'s label lies on its target');
-    assert.equal(yellowIn(screen, moon, box(home)), 0, 'and has left its home');
-    assert.ok(yellowIn(screen, moon, box(otherHome)) > 30, 'the label under the second finger stays at home');
+    await touched.page.waitForFunction(() => document.getElementById('announcements').textContent !== '', { timeout: 10000 });
+    assert.equal(await touched.page.$eval('#announcements', (region) => region.textContent), '9 out of 9 correct');
+    await screenshot(touched, 'planets-scored');
     assert.deepEqual(touched.problems, []);
   } finally {
     await touched.browser.close();
