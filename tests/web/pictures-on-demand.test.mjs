@@ -14,6 +14,8 @@ test('the Moon pictures come with menu 2, and a click on its entry waits for the
     const page = shown.page;
     const requested = [];
     let heldMoon;
+    // The page's own requests, not the service worker's answers (it keeps every pack once registered).
+    await page.setBypassServiceWorker(true);
     await page.setRequestInterception(true);
     page.on('request', (request) => {
       const pack = packOf(request.url());
