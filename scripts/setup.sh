@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Lumenary needs to build, run and test.
+# Installs the Debian packages Lumenary needs to build, run and test; with --web, also those of
+# the browser build and its tests (emscripten, stb_image, Chromium, npm).
 # Safe to run again: when everything is present it only checks and returns.
 set -euo pipefail
 
@@ -12,12 +13,17 @@ packages=(
   dbus-daemon at-spi2-core python3-pyatspi
   desktop-file-utils appstream dpkg-dev file lintian
 )
+if [[ "${1:-}" == "--web" ]]; then
+  packages+=(emscripten libstb-dev chromium ca-certificates)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
   [[ "$status" == "install ok installed" ]] || missing+=("$p")
 done
+# npm, for the page's tests: Debian's, unless a Node.js from elsewhere brought its own.
+if [[ "${1:-}" == "--web" ]] && ! command -v npm >/dev/null; then missing+=(npm); fi
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 
 sudo_cmd=()

@@ -6,23 +6,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# The desktop's packages: its artwork tool draws the pictures, and its fonts are the program's.
-bash scripts/setup.sh
-packages=(emscripten libstb-dev chromium ca-certificates)
-missing=()
-for p in "${packages[@]}"; do
-  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
-  [[ "$status" == "install ok installed" ]] || missing+=("$p")
-done
-# npm, for the page's tests: Debian's, unless a Node.js from elsewhere brought its own.
-command -v npm >/dev/null || missing+=(npm)
-if [[ ${#missing[@]} -gt 0 ]]; then
-  sudo_cmd=()
-  [[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
-  echo "Installing: ${missing[*]}"
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+# The desktop's packages (its artwork tool draws the pictures, and its fonts are the program's)
+# and the browser build's.
+bash scripts/setup.sh --web
 # Emscripten's optimiser needs acorn, which Debian's node finds by itself and another node does not.
 export NODE_PATH="${NODE_PATH:+$NODE_PATH:}/usr/share/nodejs"
 jobs="${LUMENARY_JOBS:-$(nproc)}"
