@@ -12,7 +12,7 @@ let shown;
 before(async () => { shown = await openSite({ width: 1024, height: 768 }); });
 after(async () => { await shown?.browser.close(); });
 
-const click = (screen, x, y) => shown.page.mouse.click(...screen.at(x, y));
+const click = (screen, x, y, options) => shown.page.mouse.click(...screen.at(x, y), options);
 const colourAt = (image, screen, x, y) => image.colourAt(...screen.at(x, y));
 const waitForTitle = (title) => shown.page.waitForFunction((t) => document.title === t, { timeout: 10000 }, title);
 
@@ -50,9 +50,14 @@ test('from the title screen by keyboard and mouse through the menus and back to 
   assert.ok(!isBlack(colourAt(screen, menu, ...lesson)), 'the topic menu has gone');
   assert.notDeepEqual(colourAt(screen, menu, ...background), menuBlue, 'the main menu shows its background picture');
 
+  // A double-click is one click, as on the desktop: the web address opens in one new tab.
+  const tabs = [];
+  shown.browser.on('targetcreated', (target) => target.type() === 'page' && tabs.push(target.url()));
   const opened = shown.browser.waitForTarget((target) => target.url().includes('corbelwick.example'), { timeout: 10000 });
-  await click(menu, 8520 + 3315 / 2, 7800 + 187);  // the web address
+  await click(menu, 8520 + 3315 / 2, 7800 + 187, { count: 2 });  // the web address
   assert.match((await opened).url(), /^http:\/\/www\.corbelwick\.example\/?$/, 'the web address opens in a new tab');
+  await new Promise((done) => setTimeout(done, 1000));
+  assert.equal(tabs.length, 1, 'one tab for the double-click');
 
   await click(menu, 60 + 900, 7950 + 250);  // Exit, to the title screen
   await waitForTitle('');
