@@ -2,7 +2,7 @@
 // colours the desktop draws them in, checked pixel by pixel across each side of a control.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
-import { openSite, waitForScreen } from './support/page.mjs';
+import { openSite, placement, waitForScreen } from './support/page.mjs';
 
 const grey = (v) => ({ r: v, g: v, b: v });
 const [white, black] = [grey(255), grey(0)];
@@ -29,11 +29,16 @@ const exit = {
   bottom: across([63, 562], [0, -1], [grey(64), grey(128)]),
 };
 
-test('a label\'s sunken edge with the focus ring round it, and a button\'s raised edge, on every side', async () => {
+test('a label\'s sunken edge with the focus ring round it once the keyboard is used, and a button\'s raised edge, on every side', async () => {
   const shown = await openSite({ width: 792, height: 566 });
   try {
-    await shown.page.keyboard.press('Enter');  // OK, to the main menu
+    const title = placement(shown, { width: 5460, height: 6570 });
+    await shown.page.mouse.click(...title.at(1320 + 600, 5910 + 180));  // OK, to the main menu, by mouse
     await shown.page.waitForFunction(() => document.title === 'Corbelwick', { timeout: 10000 });
+    // Exit has the focus, but no ring shows until the keyboard is used.
+    const untouched = await waitForScreen(shown, 'edges-main-menu-by-mouse', (s) => s.colourAt(4, 546).r === 255);
+    for (const [x, y] of [[3, 546], [123, 546], [63, 529], [63, 563]])
+      assert.notDeepEqual(untouched.colourAt(x, y), black, `no ring round Exit at ${x}, ${y}`);
     await shown.page.keyboard.press('Tab');
     await shown.page.keyboard.press('Tab');  // from Exit, past the web address, to Menu 1
     const screen = await waitForScreen(shown, 'edges-main-menu', (s) => s.colourAt(639, 176).r === 0);

@@ -77,9 +77,9 @@ Lumenary.pictures = {
     copy.height = height;
     // Blue and red change places, a pixel at a time (the module's pixels are 32-bit aligned).
     const data = new ImageData(width, height);
-    const from = new Uint32Array(bgra.buffer, bgra.byteOffset, width * height);
+    const from = new Uint32Array(bgra.buffer, bgra.byteOffset, Math.floor(bgra.length / 4));
     const to = new Uint32Array(data.data.buffer);
-    for (let i = 0; i < to.length; ++i) {
+    for (let i = 0; i < Math.min(from.length, to.length); ++i) {
       const pixel = from[i];
       to[i] = (pixel & 0xff00ff00) | ((pixel >>> 16) & 0xff) | ((pixel & 0xff) << 16);
     }
