@@ -6,7 +6,8 @@
 #include "runtime/Form.h"
 #include "runtime/Runtime.h"
 #include "runtime/FormChanges.h"
-#include "qt/painting/FormPainter.h"
+#include "qt/painting/QtSurface.h"
+#include "runtime/painting/FormPainter.h"
 #include "qt/window/FormWindows.h"
 #include "qt/pictures/PictureVariants.h"
 #include "qt/window/QtPlatform.h"
@@ -77,15 +78,17 @@ public:
     void paint(const Form& form, PictureVariants& variants, const QRegion& area = {}) {
         QPainter painter(&image(form));
         if (!area.isEmpty()) painter.setClipRegion(area);
-        FormPainter formPainter(painter, mapping(form), &variants);
-        if (size_ == Size::fullScreen) formPainter.paintMargins(form, painter.window());
-        formPainter.paint(form, area);
+        QtSurface surface(painter, &variants);
+        FormPainter formPainter(surface, mapping(form));
+        if (size_ == Size::fullScreen) formPainter.paintMargins(form, painter.window().width(), painter.window().height());
+        const PixelRect bounds = QtSurface::fromQRect(area.boundingRect());
+        formPainter.paint(form, area.isEmpty() ? nullptr : &bounds);
     }
 
     // What the window repaints after an event: the places that changed since `changes` last
     // looked, and nothing when nothing did.
     void paintChanges(const Form& form, PictureVariants& variants, FormChanges& changes) {
-        const QRegion changed = FormPainter::changedArea(changes.since(form), mapping(form));
+        const QRegion changed = QtSurface::toQRegion(FormPainter::changedArea(changes.since(form), mapping(form)));
         if (!changed.isEmpty()) paint(form, variants, changed);
     }
 

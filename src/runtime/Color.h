@@ -11,6 +11,7 @@ struct Color {
 
 namespace colors {
 inline constexpr Color black{0, 0, 0};
+inline constexpr Color white{255, 255, 255};
 inline constexpr Color yellow{255, 255, 0};
 inline constexpr Color blue{0, 0, 255};
 inline constexpr Color silver{192, 192, 192};

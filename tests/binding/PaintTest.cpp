@@ -5,12 +5,13 @@
 #include "framework/Titlefrm.h"
 #include "menus/TopicMenus.h"
 #include "menus/intro0.h"
-#include "qt/painting/FormPainter.h"
 #include "qt/painting/QtFonts.h"
+#include "qt/painting/QtSurface.h"
 #include "qt/pictures/PictureVariants.h"
 #include "qt/pictures/QtPictureDecoder.h"
 #include "runtime/FormChanges.h"
 #include "runtime/controls/Label.h"
+#include "runtime/painting/FormPainter.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -231,7 +232,7 @@ TEST_P(FocusRing, AfterTabAWhiteRingWithABlackOneInsideSurroundsTheFocusAndTheDa
     FormChanges changes;
     changes.since(*s);
     s->keyPress(Key::Tab);
-    const QRegion repainted = FormPainter::changedArea(changes.since(*s), m);
+    const QRegion repainted = QtSurface::toQRegion(FormPainter::changedArea(changes.since(*s), m));
     const QRect next = pixelsOf(*s->focused(), m).adjusted(-reach, -reach, reach, reach);
     EXPECT_TRUE((QRegion(ring) + next - repainted).isEmpty()) << "the old ring's place and the new one's are repainted";
 }
@@ -366,7 +367,8 @@ TEST_F(FullScreen, NothingIsPaintedBeyondTheClientArea) {
     QImage image(2200, 1600, QImage::Format_RGB32);
     image.fill(Qt::magenta);
     QPainter painter(&image);
-    FormPainter(painter, TwipsMapping{2.4, 100, 50}).paint(form);
+    QtSurface surface(painter);
+    FormPainter(surface, TwipsMapping{2.4, 100, 50}).paint(form);
     painter.end();
     const QRect client(100, 50, 1901, 1358);
     int beyond = 0;
@@ -448,6 +450,7 @@ TEST_F(SharperVariants, ScaledUpPicturesComeFromTheirSharperVariantsWhileTheyMat
     EXPECT_TRUE(near(middleOf(scaled, 4, 2.4), QColor(200, 200, 200), 60)) << "the Full Moon, scaled from the original";
     EXPECT_FALSE(near(middleOf(paintForm(moon, 1.0, 1.0, &variants), 3, 1.0), QColor(0, 200, 0))) << "at the design size the picture itself";
     EXPECT_TRUE(near(middleOf(paintForm(moon, 1.8, 1.0, &variants), 3, 1.8), QColor(0, 0, 200))) << "up to twice the size, the double one";
+    EXPECT_TRUE(near(middleOf(paintForm(moon, 4.0, 1.0, &variants), 3, 4.0), QColor(0, 200, 0))) << "beyond three times, the largest";
 
     // Kept reduced to the size it is painted at, the variant paints as the whole of it would:
     // as sharp, never reduced further. The reader's reduction and the painter's smoothing differ

@@ -20,14 +20,16 @@ struct Board {
     Form& (*open)();
     const char* caption;
     int count;
+    // Whether the score line is drawn over the names (otherwise under them, over all else).
+    bool scoreOverNames;
     // Which picture each name belongs by.
     std::map<std::string, std::string> pictureOf;
 };
 const Board boards[] = {
-    {"Moon", shown<phaseslab>, "Phases of the Moon", 8,
+    {"Moon", shown<phaseslab>, "Phases of the Moon", 8, true,
      {{"New Moon", "phases0"}, {"Waxing Crescent", "phases1"}, {"First Quarter", "phases2"}, {"Waxing Gibbous", "phases3"},
       {"Full Moon", "phases4"}, {"Waning Gibbous", "phases5"}, {"Last Quarter", "phases6"}, {"Waning Crescent", "phases7"}}},
-    {"Planets", shown<weatherlab>, "Ordering the Planets", 9,
+    {"Planets", shown<weatherlab>, "Ordering the Planets", 9, false,
      {{"Mercury", "mercury"}, {"Venus", "venus"}, {"Earth", "earth"}, {"Mars", "mars"}, {"Jupiter", "jupiter"}, {"Saturn", "saturn"},
       {"Uranus", "uranus"}, {"Neptune", "neptune"}, {"Pluto", "pluto"}}},
 };
@@ -67,7 +69,10 @@ TEST_P(Labelling, OpensWithEveryNameAtHomeInFrontOfAllElseAndItsOwnTargetByItsPi
         for (const Control* behind : std::initializer_list<const Control*>{&s.Image1[i], &s.Label1[i], &s.Label4[i], &s.Label3[i % 3], &s.Label7})
             EXPECT_GT(position(s.Label2[i]), position(*behind)) << behind->name();
         EXPECT_GT(position(s.Label2[i]), i > 0 ? position(s.Label2[i - 1]) : -1) << "the higher index in front";
+        EXPECT_EQ(position(s.Label5) > position(s.Label2[i]), GetParam().scoreOverNames) << "the score line";
     }
+    for (const Control* under : std::initializer_list<const Control*>{&s.Label1[n - 1], &s.Label3[2], &s.Label4[n - 1]})
+        EXPECT_GT(position(s.Label5), position(*under)) << "the score line over " << under->name();
     EXPECT_EQ(names.size(), std::size_t(n));
     EXPECT_FALSE(s.Label2.exists(n) || checkScoreShown() || s.Label5.Visible);
     EXPECT_TRUE(s.Label3[LabellingScreen::exitButton].Visible && s.Label3[LabellingScreen::startAgainButton].Visible && s.Label7.Visible);

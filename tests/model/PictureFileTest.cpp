@@ -31,10 +31,11 @@ std::string be16(std::size_t value) { return {static_cast<char>(value >> 8), sta
 
 // The hand-made pictures all hold one reference picture: 7 x 10 pixels, each a colour of a
 // 16-colour palette (2 for one bit a pixel), in pairs along the rows so that run-length coding
-// has runs to code. Every channel is a multiple of 8, so 16-bit pixels hold it exactly.
+// has runs to code. Every channel is a multiple of 8, so 16-bit pixels hold it exactly. The first
+// colour and the first pixel stored (bottom left) are not black, so a header one byte off shows.
 constexpr int refWidth = 7, refHeight = 10;
-constexpr QRgb palette[16] = {0x000000, 0xF8F8F8, 0xF80000, 0x00F800, 0x0000F8, 0xF8F800, 0x00F8F8, 0xF800F8,
-                              0x808080, 0x400000, 0x004000, 0x000040, 0xC08040, 0x40C080, 0x8040C0, 0xC0C0C0};
+constexpr QRgb palette[16] = {0x0000F8, 0xF8F8F8, 0xF80000, 0x00F800, 0x000000, 0xF8F800, 0x00F8F8, 0xF800F8,
+                              0x808080, 0x400048, 0x004000, 0x000040, 0xC08040, 0x40C080, 0x8040C0, 0xC0C0C0};
 int indexAt(int x, int y, int colours) { return (x / 2 + y) % colours; }
 
 // What a picture should look like painted on black: its size and some of its pixels.
@@ -310,7 +311,7 @@ TEST(PictureFileTest, HeadersAreReadAndBadFilesRefusedWithTheReason) {
         {jpeg("\xFF\xD3\xFF\x01", 0xCF, 1, 2), "0: 1 x 2"},
         {jpeg(segment(0xDA, "scan"), 0xC0, 1, 1), noFrame}, {jpeg("\xFF\xD8", 0xC0, 1, 1), noFrame}, {jpeg("\xFF\xD9", 0xC0, 1, 1), noFrame},
         {jpeg(std::string("\xFF\xE0\x00\x01", 4), 0xC0, 1, 1), noFrame}, {jpeg("", 0xC0, 1, 1).substr(0, 10), noFrame},
-        {std::string("\xFF\xD8\xFF\xC0\x00\x05\x08\x00\x01\x00\x01\x01\xFF\xD9", 14), noFrame},  // a frame header too short for its fields
+        {std::string("\xFF\xD8\xFF\xC0\x00\x07\x08\x00\x01\x00\x01\x01\xFF\xD9", 14), noFrame},  // a frame header too short for its fields
         {jpeg("", 0xC0, 1, 1, "\xD9\xFF"), cut + "(the JPEG has no end marker)"},
         {jpeg("", 0xC0, 3, 2).substr(0, 11), cut + "(the JPEG has no end marker)"},
         {std::string("\xFF\xD8\x00\xC0", 4) + "\xFF\xD9", "it is not a JPEG, GIF or BMP picture"},
@@ -322,6 +323,7 @@ TEST(PictureFileTest, HeadersAreReadAndBadFilesRefusedWithTheReason) {
         {gif(16384, 512), "1: 16384 x 512"}, {gif(1, 16385), absurd + "1 x 16385" + atMost}, {gif(16384, 513), absurd + "16384 x 513" + atMost},
         {gif(4097, 2048), absurd + "4097 x 2048" + atMost}, {gif(0, 10), "the picture has no size"},
         {bmpFile({}, le(40, 4) + le(300, 4) + le(-2, 4)), cut + "(the BMP pixel data is incomplete)"},
+        {bmpFile({}, le(40, 4) + le(16384, 4) + le(1, 4)), cut + "(the BMP pixel data is incomplete)"},  // the widest checked too
         {bmp24.substr(0, bmp24.size() - 1), cut + "(the BMP pixel data is incomplete)"}, {bmp24 + "trailing", "2: 7 x 10"},
         {rle4.substr(0, rle4.size() - 2), cut + "(the BMP pixel data is incomplete)"},
         {rle4.substr(0, rle4.size() - 2) + std::string("\x00\x02\x00\x01", 4), "2: 7 x 10"},  // moved up past the last row

@@ -1,10 +1,11 @@
 #pragma once
 
 #include "ScreenTest.h"
-#include "qt/painting/FormPainter.h"
+#include "qt/painting/QtSurface.h"
 #include "qt/window/FormWindow.h"
 #include "qt/window/FormWindows.h"
 #include "qt/window/QtPlatform.h"
+#include "runtime/painting/FormPainter.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -26,7 +27,8 @@ inline QImage paintForm(const Form& form, double scale = 1.0, double devicePixel
     image.setDevicePixelRatio(devicePixelRatio);
     image.fill(Qt::magenta);
     QPainter painter(&image);
-    FormPainter(painter, mapping, variants).paint(form);
+    QtSurface surface(painter, variants);
+    FormPainter(surface, mapping).paint(form);
     return image;
 }
 

@@ -1,8 +1,9 @@
 #include "qt/window/FormWindow.h"
 
-#include "qt/painting/FormPainter.h"
+#include "qt/painting/QtSurface.h"
 #include "qt/window/FormWindows.h"
 #include "runtime/Runtime.h"
+#include "runtime/painting/FormPainter.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -66,7 +67,7 @@ void FormWindow::detach() {
 
 void FormWindow::showChanges() {
     if (!form_) return;
-    update(FormPainter::changedArea(changes_.since(*form_), mapping_));
+    update(QtSurface::toQRegion(FormPainter::changedArea(changes_.since(*form_), mapping_)));
     accessible_.announceChanges(*form_);
 }
 
@@ -88,9 +89,11 @@ void FormWindow::deliver(Input&& input) {
 void FormWindow::paintEvent(QPaintEvent* event) {
     if (!form_) return;
     QPainter painter(this);
-    FormPainter formPainter(painter, mapping_, &windows_.pictureVariants());
-    if (windows_.isFullScreen()) formPainter.paintMargins(*form_, rect());
-    formPainter.paint(*form_, event->region());
+    QtSurface surface(painter, &windows_.pictureVariants());
+    FormPainter formPainter(surface, mapping_);
+    if (windows_.isFullScreen()) formPainter.paintMargins(*form_, width(), height());
+    const PixelRect area = QtSurface::fromQRect(event->region().boundingRect());
+    formPainter.paint(*form_, &area);
 }
 
 MouseInput FormWindow::inputOf(const QMouseEvent& event) const {

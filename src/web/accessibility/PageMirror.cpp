@@ -1,7 +1,7 @@
 #include "web/accessibility/PageMirror.h"
 
 #include "runtime/Form.h"
-#include "web/painting/FormPainter.h"
+#include "runtime/painting/FormPainter.h"
 
 #include <emscripten.h>
 

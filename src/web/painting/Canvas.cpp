@@ -1,16 +1,11 @@
 #include "web/painting/Canvas.h"
 
+#include "web/painting/WebFonts.h"
+#include "web/pictures/PagePictures.h"
+
 #include <emscripten.h>
 
-#include <algorithm>
-
 namespace lumenary {
-
-PixelRect PixelRect::intersected(const PixelRect& other) const {
-    const int left = std::max(x, other.x), top = std::max(y, other.y);
-    const int r = std::min(right(), other.right()), b = std::min(bottom(), other.bottom());
-    return {left, top, std::max(0, r - left), std::max(0, b - top)};
-}
 
 namespace {
 
@@ -40,24 +35,23 @@ EM_JS(void, js_picture, (int id, int x, int y, int w, int h), { Lumenary.picture
 
 }  // namespace
 
-namespace canvas {
-
-void resize(int width, int height) { js_resize(width, height); }
-void save() { js_save(); }
-void restore() { js_restore(); }
-void clip(const PixelRect& r) { js_clip(r.x, r.y, r.width, r.height); }
-void fill(const PixelRect& r, const Color& c) {
+void Canvas::resize(int width, int height) { js_resize(width, height); }
+void Canvas::save() { js_save(); }
+void Canvas::restore() { js_restore(); }
+void Canvas::clip(const PixelRect& r) { js_clip(r.x, r.y, r.width, r.height); }
+void Canvas::fill(const PixelRect& r, const Color& c) {
     if (!r.isEmpty()) js_fill(r.x, r.y, r.width, r.height, c.r, c.g, c.b);
 }
-void dottedOutline(const PixelRect& r, int thickness, const Color& c) { js_dotted(r.x, r.y, r.width, r.height, thickness, c.r, c.g, c.b); }
-void text(const std::string& font, const Color& c, int left, int top, double designWidth, double designHeight, double scale,
-          TextAlign align, bool middle, bool nudge, const std::string& shown) {
-    js_text(font.c_str(), c.r, c.g, c.b, left, top, designWidth, designHeight, scale, static_cast<int>(align), middle, nudge,
-            shown.c_str());
+void Canvas::dottedOutline(const PixelRect& r, int thickness, const Color& c) {
+    js_dotted(r.x, r.y, r.width, r.height, thickness, c.r, c.g, c.b);
 }
-void picture(int id, const PixelRect& r) {
-    if (!r.isEmpty()) js_picture(id, r.x, r.y, r.width, r.height);
+void Canvas::text(const Font& font, const Color& c, const PixelRect& box, double scale, TextAlign align, bool middle, bool nudge,
+                  const std::string& shown) {
+    js_text(cssFont(font).c_str(), c.r, c.g, c.b, box.x, box.y, box.width / scale, box.height / scale, scale,
+            static_cast<int>(align), middle, nudge, shown.c_str());
+}
+void Canvas::picture(const Picture& picture, const PixelRect& r) {
+    if (!r.isEmpty()) js_picture(pictures_.idOf(picture), r.x, r.y, r.width, r.height);
 }
 
-}  // namespace canvas
 }  // namespace lumenary

@@ -2,8 +2,8 @@
 
 #include "runtime/Form.h"
 #include "runtime/Runtime.h"
+#include "runtime/painting/FormPainter.h"
 #include "web/painting/Canvas.h"
-#include "web/painting/FormPainter.h"
 #include "web/pictures/ActivityPictures.h"
 #include "web/window/WebPlatform.h"
 
@@ -36,7 +36,7 @@ Form* PageWindow::top() const {
 void PageWindow::resize(int width, int height) {
     width_ = width;
     height_ = height;
-    canvas::resize(width, height);
+    Canvas::resize(width, height);
     shownSerial_ = 0;  // everything again, at the new mapping
     sync();
 }
@@ -58,7 +58,8 @@ void PageWindow::sync() {
     Form& form = *top();
     if (form.Caption != title_) js_setTitle((title_ = form.Caption).c_str());
     const TwipsMapping mapping = TwipsMapping::fitting(form.clientSize(), width_, height_);
-    FormPainter painter(mapping, pictures_);
+    Canvas canvas(pictures_);
+    FormPainter painter(canvas, mapping);
     const bool freshForm = form.serial() != mirroredSerial_;
     if (freshForm) fetchPicturesOfActivitiesOpenedFrom(form);
     if (form.serial() != shownSerial_ || mapping != mapping_) {

@@ -1,10 +1,7 @@
 #pragma once
 
 #include "runtime/Twips.h"
-
-#include <QRect>
-
-class QPainter;
+#include "runtime/painting/Surface.h"
 
 namespace lumenary {
 
@@ -20,7 +17,7 @@ namespace focusRing {
 bool showsOn(const Control& control);
 // How many pixels a ring reaches out beyond its control.
 int reach(const TwipsMapping& mapping);
-void paint(QPainter& painter, const QRect& pixels, const TwipsMapping& mapping);
+void paint(Surface& surface, const PixelRect& pixels, const TwipsMapping& mapping);
 
 }  // namespace focusRing
 }  // namespace lumenary

@@ -1,4 +1,4 @@
-#include "web/painting/FormPainter.h"
+#include "runtime/painting/FormPainter.h"
 
 #include "runtime/Form.h"
 #include "runtime/controls/CommandButton.h"
@@ -6,10 +6,8 @@
 #include "runtime/controls/Image.h"
 #include "runtime/controls/Label.h"
 #include "runtime/controls/PictureBox.h"
-#include "web/painting/Bevels.h"
-#include "web/painting/FocusRing.h"
-#include "web/painting/WebFonts.h"
-#include "web/pictures/PagePictures.h"
+#include "runtime/painting/Bevels.h"
+#include "runtime/painting/FocusRing.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,7 +18,7 @@ namespace {
 
 constexpr int edgeRings = 2;  // a sunken or raised edge is two rings deep
 constexpr Color disabledText{128, 128, 128};
-// What the desktop's style paints a frame with when it has no colour of its own.
+// The window colour of the desktop's style, for a frame without a colour of its own.
 constexpr Color frameColour{239, 239, 239};
 
 TextAlign textAlignOf(Alignment alignment) {
@@ -32,14 +30,14 @@ TextAlign textAlignOf(Alignment alignment) {
     return TextAlign::Left;
 }
 
-// A box of the given size about the middle pixel of `r` (the lower one of two, as the desktop takes it).
+// A box of the given size about the middle pixel of `r` (the upper-left one of two).
 PixelRect centred(const PixelRect& r, int width, int height) {
     return {(2 * r.x + r.width - 1) / 2 - width / 2, (2 * r.y + r.height - 1) / 2 - height / 2, width, height};
 }
 
 }  // namespace
 
-FormPainter::FormPainter(const TwipsMapping& mapping, PagePictures& pictures) : mapping_(mapping), pictures_(pictures) {}
+FormPainter::FormPainter(Surface& surface, const TwipsMapping& mapping) : surface_(surface), mapping_(mapping) {}
 
 int FormPainter::edgePixels() const { return std::max(1, static_cast<int>(std::lround(mapping_.scale))); }
 
@@ -54,19 +52,12 @@ PixelRect FormPainter::naturalRect(const Picture& picture, int left, int top) co
             static_cast<int>(std::lround(picture.height() * mapping_.scale))};
 }
 
-void FormPainter::drawPicture(const Picture& picture, const PixelRect& target) {
-    if (picture.isEmpty()) return;
-    canvas::picture(pictures_.idOf(picture), target);
-}
-
-// Text is laid out in the box at the design size and drawn through the scale, so a caption
-// breaks into the same lines on a projector as in the window. Tahoma Bold gets the desktop's
-// second pass one design pixel to the right, the weight a projector needs.
+// Wine's Tahoma Bold, our stand-in for Tahoma Bold, has Tahoma Bold's widths but strokes barely
+// heavier than the regular face; a second pass one design pixel to the right gives it the
+// weight a projector needs without changing where any line breaks.
 void FormPainter::drawText(const Font& font, const Color& colour, const PixelRect& box, TextAlign align, bool middle,
                            const std::string& text) {
-    const double scale = mapping_.scale;
-    canvas::text(cssFont(font), colour, box.x, box.y, box.width / scale, box.height / scale, scale, align, middle,
-                 font.Bold && font.Name == "Tahoma", text);
+    surface_.text(font, colour, box, mapping_.scale, align, middle, font.Bold && font.Name == "Tahoma", text);
 }
 
 std::vector<PixelRect> FormPainter::changedArea(const FormChanges::Changes& changes, const TwipsMapping& mapping) {
@@ -83,38 +74,38 @@ PixelRect FormPainter::clientRect(const Form& form) const {
     return pixelRect(mapping_, {0, 0, client.Width, client.Height});
 }
 
-void FormPainter::paintMargins(const Form& form, int canvasWidth, int canvasHeight) {
+void FormPainter::paintMargins(const Form& form, int deviceWidth, int deviceHeight) {
     const PixelRect client = clientRect(form);
-    canvas::fill({0, 0, canvasWidth, client.y}, colors::black);
-    canvas::fill({0, client.bottom(), canvasWidth, canvasHeight - client.bottom()}, colors::black);
-    canvas::fill({0, client.y, client.x, client.height}, colors::black);
-    canvas::fill({client.right(), client.y, canvasWidth - client.right(), client.height}, colors::black);
+    surface_.fill({0, 0, deviceWidth, client.y}, colors::black);
+    surface_.fill({0, client.bottom(), deviceWidth, deviceHeight - client.bottom()}, colors::black);
+    surface_.fill({0, client.y, client.x, client.height}, colors::black);
+    surface_.fill({client.right(), client.y, deviceWidth - client.right(), client.height}, colors::black);
 }
 
 void FormPainter::paint(const Form& form, const PixelRect* area) {
     const PixelRect client = area ? clientRect(form).intersected(*area) : clientRect(form);
     if (client.isEmpty()) return;
-    canvas::save();
-    // Nothing reaches beyond the client area (or the area repainted).
-    canvas::clip(client);
+    surface_.save();
+    // Nothing reaches beyond the client area (or the area repainted): not a background picture
+    // wider than the screen.
+    surface_.clip(client);
     const PixelRect background = naturalRect(form.Picture, mapping_.toPixelX(0), mapping_.toPixelY(0));
-    if (!form.Picture.isOpaque() || background.intersected(client).width != client.width ||
-        background.intersected(client).height != client.height)
-        canvas::fill(client, form.BackColor);
-    drawPicture(form.Picture, background);
+    // An opaque background picture covering the client area hides the colour beneath it.
+    if (!form.Picture.isOpaque() || !background.contains(client)) surface_.fill(client, form.BackColor);
+    if (!form.Picture.isEmpty()) surface_.picture(form.Picture, background);
     for (const Control* control : form.everyControl()) {
         if (!control->isShown()) continue;
         const PixelRect rect = pixelRect(mapping_, control->absoluteBounds());
         if (!rect.intersects(client)) continue;
-        canvas::save();
-        canvas::clip(visibleRect(*control));
+        surface_.save();
+        surface_.clip(visibleRect(*control));
         paintControl(*control, rect);
-        canvas::restore();
+        surface_.restore();
     }
     // Over everything, so nothing in front of the focused control hides where the focus is.
     if (const Control* focused = form.focused(); focused && focusRing::showsOn(*focused))
-        focusRing::paint(pixelRect(mapping_, focused->absoluteBounds()), mapping_);
-    canvas::restore();
+        focusRing::paint(surface_, pixelRect(mapping_, focused->absoluteBounds()), mapping_);
+    surface_.restore();
 }
 
 PixelRect FormPainter::visibleRect(const Control& control) const {
@@ -130,10 +121,10 @@ void FormPainter::paintControl(const Control& control, const PixelRect& rect) {
     switch (control.kind()) {
         case ControlKind::Label: {
             const auto& label = static_cast<const Label&>(control);
-            if (label.BackStyle == backStyle::opaque) canvas::fill(rect, label.BackColor);
+            if (label.BackStyle == backStyle::opaque) surface_.fill(rect, label.BackColor);
             PixelRect textArea = rect;
             if (label.BorderStyle) {
-                bevels::sunken(rect, ring);
+                bevels::sunken(surface_, rect, ring);
                 textArea = rect.adjusted(edge, edge, -edge, -edge);
             }
             drawText(label.Font, label.Enabled ? label.ForeColor : disabledText, textArea, textAlignOf(label.Alignment), false,
@@ -142,21 +133,22 @@ void FormPainter::paintControl(const Control& control, const PixelRect& rect) {
         }
         case ControlKind::Image: {
             const auto& image = static_cast<const Image&>(control);
-            drawPicture(image.picture(), image.Stretch ? rect : naturalRect(image.picture(), rect.x, rect.y));
+            if (image.picture().isEmpty()) break;
+            surface_.picture(image.picture(), image.Stretch ? rect : naturalRect(image.picture(), rect.x, rect.y));
             break;
         }
         case ControlKind::PictureBox: {
             const auto& box = static_cast<const PictureBox&>(control);
-            canvas::fill(rect, box.BackColor);
-            bevels::sunken(rect, ring);
+            surface_.fill(rect, box.BackColor);
+            bevels::sunken(surface_, rect, ring);
             const PixelRect inside = rect.adjusted(edge, edge, -edge, -edge);
-            canvas::clip(inside);
-            drawPicture(box.Picture, naturalRect(box.Picture, inside.x, inside.y));
+            surface_.clip(inside);
+            if (!box.Picture.isEmpty()) surface_.picture(box.Picture, naturalRect(box.Picture, inside.x, inside.y));
             break;
         }
         case ControlKind::CommandButton: {
             const auto& button = static_cast<const CommandButton&>(control);
-            canvas::fill(rect, button.BackColor);
+            surface_.fill(rect, button.BackColor);
             const PixelRect face = rect.adjusted(edge, edge, -edge, -edge);
             if (!button.Picture.isEmpty()) {
                 // The face picture is centred on the button, as a pressed-in picture would be.
@@ -164,23 +156,24 @@ void FormPainter::paintControl(const Control& control, const PixelRect& rect) {
                 PixelRect target = centred(face, natural.width, natural.height);
                 target.x += ring;
                 target.y += ring;
-                canvas::save();
-                canvas::clip(face);
-                drawPicture(button.Picture, target);
-                canvas::restore();
+                surface_.save();
+                surface_.clip(face);
+                surface_.picture(button.Picture, target);
+                surface_.restore();
             } else {
                 drawText(button.Font, button.Enabled ? colors::black : disabledText, face, TextAlign::Center, true, button.Caption);
             }
-            bevels::raised(rect, ring);
+            bevels::raised(surface_, rect, ring);
+            // A dotted rectangle marks the button with the keyboard focus.
             if (control.form().focused() == &control && button.Picture.isEmpty())
-                bevels::focusMark(rect.adjusted(2 * edge, 2 * edge, -2 * edge, -2 * edge), ring);
+                surface_.dottedOutline(rect.adjusted(2 * edge, 2 * edge, -2 * edge, -2 * edge), ring, colors::black);
             break;
         }
         case ControlKind::Frame: {
             const auto& frame = static_cast<const Frame&>(control);
-            canvas::fill(rect, frame.BackColor ? *frame.BackColor : frameColour);
+            surface_.fill(rect, frame.BackColor ? *frame.BackColor : frameColour);
             // A frame without a caption draws its edge where a caption's middle would be.
-            bevels::etched(rect.adjusted(0, mapping_.toPixels(90), 0, 0), ring);
+            bevels::etched(surface_, rect.adjusted(0, mapping_.toPixels(90), 0, 0), ring);
             break;
         }
     }

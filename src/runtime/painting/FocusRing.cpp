@@ -1,4 +1,4 @@
-#include "web/painting/FocusRing.h"
+#include "runtime/painting/FocusRing.h"
 
 #include "runtime/Form.h"
 
@@ -10,12 +10,12 @@ namespace lumenary::focusRing {
 namespace {
 int unitPixels(const TwipsMapping& mapping) { return std::max(1, static_cast<int>(std::lround(mapping.scale))); }
 // Fills the band `thickness` pixels wide just outside `inner`.
-void band(const PixelRect& inner, int thickness, const Color& colour) {
+void band(Surface& s, const PixelRect& inner, int thickness, const Color& colour) {
     const PixelRect outer = inner.adjusted(-thickness, -thickness, thickness, thickness);
-    canvas::fill({outer.x, outer.y, outer.width, thickness}, colour);
-    canvas::fill({outer.x, inner.bottom(), outer.width, thickness}, colour);
-    canvas::fill({outer.x, inner.y, thickness, inner.height}, colour);
-    canvas::fill({inner.right(), inner.y, thickness, inner.height}, colour);
+    s.fill({outer.x, outer.y, outer.width, thickness}, colour);
+    s.fill({outer.x, inner.bottom(), outer.width, thickness}, colour);
+    s.fill({outer.x, inner.y, thickness, inner.height}, colour);
+    s.fill({inner.right(), inner.y, thickness, inner.height}, colour);
 }
 }  // namespace
 
@@ -26,10 +26,10 @@ bool showsOn(const Control& control) {
 
 int reach(const TwipsMapping& mapping) { return 3 * unitPixels(mapping); }
 
-void paint(const PixelRect& pixels, const TwipsMapping& mapping) {
+void paint(Surface& surface, const PixelRect& pixels, const TwipsMapping& mapping) {
     const int unit = unitPixels(mapping);
-    band(pixels, unit, colors::black);
-    band(pixels.adjusted(-unit, -unit, unit, unit), 2 * unit, {255, 255, 255});
+    band(surface, pixels, unit, colors::black);
+    band(surface, pixels.adjusted(-unit, -unit, unit, unit), 2 * unit, colors::white);
 }
 
 }  // namespace lumenary::focusRing
