@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The page's tests as CTest runs them: puppeteer-core as the lock file pins it (installed once,
+# The page's tests as CTest runs them: puppeteer-core and pngjs as the lock file pins them (installed once,
 # and again when the lock file changes), then Node's test runner over every *.test.mjs here.
 set -euo pipefail
 cd "$(dirname "$0")"
