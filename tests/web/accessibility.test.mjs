@@ -57,7 +57,11 @@ test('a name label carried by keyboard says where it rests, and the score is ann
     assert.deepEqual(await onTargets(), [], 'every name label starts at home');
     // Tab to the first name label, pick it up, carry it one stop, put it down (which stop comes
     // next is the model's, tested there).
-    for (const key of ['Tab', 'Enter', 'ArrowRight', 'Enter']) await shown.page.keyboard.press(key);
+    await shown.page.keyboard.press('Tab');
+    const focused = () => shown.page.evaluate(() => document.activeElement.closest('#mirror') && document.activeElement.textContent);
+    await shown.page.waitForFunction(() => document.activeElement.closest('#mirror'), { timeout: 10000 });
+    assert.match(await focused(), /Moon|Crescent|Quarter|Gibbous/, 'the mirror follows the focus to a name label');
+    for (const key of ['Enter', 'ArrowRight', 'Enter']) await shown.page.keyboard.press(key);
     const placed = await onTargets();
     assert.equal(placed.length, 1, 'one name label rests on a target');
     assert.match(placed[0], /^on target [1-8]$/);
