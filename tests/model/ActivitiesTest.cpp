@@ -22,14 +22,15 @@ struct Board {
     int count;
     // Whether the score line is drawn over the names (otherwise under them, over all else).
     bool scoreOverNames;
+    std::vector<Twips> homeWidths;
     // Which picture each name belongs by.
     std::map<std::string, std::string> pictureOf;
 };
 const Board boards[] = {
-    {"Moon", shown<phaseslab>, "Phases of the Moon", 8, true,
+    {"Moon", shown<phaseslab>, "Phases of the Moon", 8, true, {2085, 2085, 2085, 2085, 2085, 1845, 2085, 2085},
      {{"New Moon", "phases0"}, {"Waxing Crescent", "phases1"}, {"First Quarter", "phases2"}, {"Waxing Gibbous", "phases3"},
       {"Full Moon", "phases4"}, {"Waning Gibbous", "phases5"}, {"Last Quarter", "phases6"}, {"Waning Crescent", "phases7"}}},
-    {"Planets", shown<weatherlab>, "Ordering the Planets", 9, false,
+    {"Planets", shown<weatherlab>, "Ordering the Planets", 9, false, std::vector<Twips>(9, 1320),
      {{"Mercury", "mercury"}, {"Venus", "venus"}, {"Earth", "earth"}, {"Mars", "mars"}, {"Jupiter", "jupiter"}, {"Saturn", "saturn"},
       {"Uranus", "uranus"}, {"Neptune", "neptune"}, {"Pluto", "pluto"}}},
 };
@@ -65,6 +66,7 @@ TEST_P(Labelling, OpensWithEveryNameAtHomeInFrontOfAllElseAndItsOwnTargetByItsPi
         names.insert(s.Label2[i].Caption);
         EXPECT_TRUE(s.Label2[i].Visible && s.Label4[i].Visible && s.Label1[i].Visible && s.Image1[i].Visible);
         EXPECT_EQ(std::tuple(at(s.Label4[i]), s.Label4[i].Height), std::tuple(at(s.Label2[i]), s.Label2[i].Height)) << "resting in its home box";
+        EXPECT_EQ(s.Label4[i].Width, GetParam().homeWidths[i]) << "a home box's width";
         EXPECT_EQ(std::tuple(s.Label1[i].Caption, s.Label1[i].BackStyle, s.Image1[i].picture().isEmpty()), std::tuple("", backStyle::transparent, false));
         for (const Control* behind : std::initializer_list<const Control*>{&s.Image1[i], &s.Label1[i], &s.Label4[i], &s.Label3[i % 3], &s.Label7})
             EXPECT_GT(position(s.Label2[i]), position(*behind)) << behind->name();
@@ -198,6 +200,9 @@ TEST_F(KeyboardTest, EscapePutsACarriedLabelBackWhereItWasPickedUpAndTheHomeBoxI
     keys(s, {Key::Enter, Key::Down, Key::Enter});
     const auto onTarget = at();
     EXPECT_EQ(onTarget, std::pair(s.Label1[7].Left, s.Label1[7].Top)) << "the first stop is the top left target";
+    keys(s, {Key::Enter, Key::Right, Key::Right});
+    EXPECT_EQ(at(), std::pair(s.Label1[0].Left, s.Label1[0].Top)) << "then the next one along";
+    keys(s, {Key::Escape});
     keys(s, {Key::Enter, Key::Up, Key::Up, Key::Escape});
     EXPECT_EQ(at(), onTarget) << "back on the target it was taken from";
     keys(s, {Key::Enter, Key::Left, Key::Enter});
