@@ -1,8 +1,7 @@
 #include "app/CommandLine.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
-#include <QTextStream>
+#include <QRegularExpression>
 
 namespace lumenary {
 
@@ -23,37 +22,25 @@ CommandLine readCommandLine(const QStringList& arguments) {
     parser.addOption(fullScreen);
     parser.addOption(activity);
 
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    // Read before the application exists, the parser cannot know the program's name itself.
-    const QString usage = parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("lumenary"));
-    if (!parser.parse(arguments)) {
-        err << parser.errorText() << "\n\n" << usage;
-        return {std::nullopt, 2};
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        err << "Unexpected argument: " << parser.positionalArguments().first() << "\n\n" << usage;
-        return {std::nullopt, 2};
-    }
-    if (parser.isSet(help)) {
-        out << usage;
-        return {std::nullopt, 0};
-    }
-    if (parser.isSet(version)) {
-        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << '\n';
-        return {std::nullopt, 0};
-    }
+    // The program's name as a user types it, whatever path it was started by (and before the
+    // application exists, the parser knows no name at all).
+    const QString usage =
+        parser.helpText().replace(QRegularExpression(QStringLiteral("^Usage: \\S+")), QStringLiteral("Usage: lumenary"));
+    const auto ending = [](int status, const QString& said) { return CommandLine{std::nullopt, status, said.toStdString()}; };
+    if (!parser.parse(arguments)) return ending(2, parser.errorText() + "\n\n" + usage);
+    if (!parser.positionalArguments().isEmpty())
+        return ending(2, "Unexpected argument: " + parser.positionalArguments().first() + "\n\n" + usage);
+    if (parser.isSet(help)) return ending(0, usage);
+    if (parser.isSet(version)) return ending(0, QStringLiteral("Lumenary " LUMENARY_VERSION "\n"));
 
     StartOptions options{.fullScreen = parser.isSet(fullScreen), .activity = std::nullopt};
     if (parser.isSet(activity)) {
         options.activity = findActivityStart(parser.value(activity).toStdString());
-        if (!options.activity) {
-            err << "Unknown activity \"" << parser.value(activity) << "\". The activities are: " << names.join(QStringLiteral(", "))
-                << ".\n";
-            return {std::nullopt, 2};
-        }
+        if (!options.activity)
+            return ending(2, "Unknown activity \"" + parser.value(activity) + "\". The activities are: " +
+                                 names.join(QStringLiteral(", ")) + ".\n");
     }
-    return {options, 0};
+    return {options, 0, {}};
 }
 
 }  // namespace lumenary

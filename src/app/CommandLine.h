@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <string>
 
 namespace lumenary {
 
@@ -20,6 +21,8 @@ struct StartOptions {
 struct CommandLine {
     std::optional<StartOptions> options;
     int exitStatus = 0;
+    // What the program says as it ends: on standard output with status 0, else standard error.
+    std::string said;
 };
 CommandLine readCommandLine(const QStringList& arguments);
 

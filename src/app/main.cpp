@@ -11,14 +11,18 @@
 #include <QStyleFactory>
 #include <QThreadPool>
 
+#include <cstdio>
+
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("Lumenary"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(LUMENARY_VERSION));
     // Read before any window system is reached, so that --help and a mistake work anywhere.
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     const lumenary::CommandLine commandLine = lumenary::readCommandLine(arguments);
-    if (!commandLine.options) return commandLine.exitStatus;
+    if (!commandLine.options) {
+        std::fputs(commandLine.said.c_str(), commandLine.exitStatus == 0 ? stdout : stderr);
+        return commandLine.exitStatus;
+    }
     const lumenary::StartOptions& options = *commandLine.options;
 
     lumenary::endWhenTheDisplayIsLost();

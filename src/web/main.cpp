@@ -10,6 +10,7 @@
 
 #include <emscripten.h>
 
+#include <map>
 #include <string>
 
 namespace {
@@ -69,17 +70,13 @@ EMSCRIPTEN_KEEPALIVE void lumenary_press(int index) { program().page.press(index
 // form had no use for the key, so the page may use it (Escape leaves full screen).
 EMSCRIPTEN_KEEPALIVE int lumenary_key(const char* name, int shift) {
     using lumenary::Key;
-    const std::string key = name;
-    Key pressed;
-    if (key == "Tab") pressed = shift ? Key::BackTab : Key::Tab;
-    else if (key == "Enter") pressed = Key::Enter;
-    else if (key == " ") pressed = Key::Space;
-    else if (key == "ArrowLeft") pressed = Key::Left;
-    else if (key == "ArrowRight") pressed = Key::Right;
-    else if (key == "ArrowUp") pressed = Key::Up;
-    else if (key == "ArrowDown") pressed = Key::Down;
-    else if (key == "Escape") pressed = Key::Escape;
-    else return 0;
+    static const std::map<std::string, Key> keys = {
+        {"Tab", Key::Tab},          {"Enter", Key::Enter}, {" ", Key::Space},         {"ArrowLeft", Key::Left},
+        {"ArrowRight", Key::Right}, {"ArrowUp", Key::Up},  {"ArrowDown", Key::Down}, {"Escape", Key::Escape},
+    };
+    const auto found = keys.find(name);
+    if (found == keys.end()) return 0;
+    const Key pressed = found->second == Key::Tab && shift ? Key::BackTab : found->second;
     return program().page.keyPress(pressed) ? 1 : 0;
 }
 

@@ -328,6 +328,7 @@ TEST(PictureFileTest, HeadersAreReadAndBadFilesRefusedWithTheReason) {
         {rle4.substr(0, rle4.size() - 2), cut + "(the BMP pixel data is incomplete)"},
         {rle4.substr(0, rle4.size() - 2) + std::string("\x00\x02\x00\x01", 4), "2: 7 x 10"},  // moved up past the last row
         {bmpFile({.bits = 8}).substr(0, 54 + 1000), cut + "(the BMP palette is incomplete)"},
+        {bmpFile({.bits = 8}).substr(0, 54 + 1024), cut + "(the BMP pixel data is incomplete)"},  // the palette whole
         {bmpFile({.header = 124}).substr(0, 137), cut + "(incomplete BMP header)"}, {"BM" + std::string(15, '\0'), cut + "(incomplete BMP header)"},
         {bmpFile({}, le(20, 4)), "unsupported BMP header (20 bytes)"},
         {bmpFile({.header = 12}, le(12, 4) + le(0, 2)), "the BMP header gives no valid size"},

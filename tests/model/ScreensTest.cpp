@@ -265,6 +265,8 @@ struct Launch {
     bool fullScreen;
     const char* activity;    // "" for the title screen
     const char* shown;       // the screens shown once started, back to front
+    const char* says = "";   // how what it says as it ends begins
+    bool withUsage = false;  // and whether the usage follows
 };
 
 class StartUp : public ScreenTest, public ::testing::WithParamInterface<Launch> {};
@@ -273,12 +275,14 @@ TEST_P(StartUp, TheCommandLineStartsWhatATeacherAskedForOrSaysWhatIsAccepted) {
     const Launch& launch = GetParam();
     const CommandLine read = readCommandLine(QStringList{"lumenary"} + launch.arguments);
     ASSERT_EQ(read.options.has_value(), *launch.shown != '\0');
+    EXPECT_TRUE(read.said.starts_with(launch.says)) << read.said;
+    EXPECT_EQ(read.said.find("\nUsage: lumenary [options]\n") != std::string::npos, launch.withUsage) << read.said;
     if (!read.options) {
         EXPECT_EQ(read.exitStatus, launch.exitStatus);
         return;
     }
-    EXPECT_EQ(std::tuple(read.options->fullScreen, std::string(read.options->activity ? read.options->activity->name() : "")),
-              std::tuple(launch.fullScreen, std::string(launch.activity)));
+    EXPECT_EQ(std::tuple(read.options->fullScreen, std::string(read.options->activity ? read.options->activity->name() : ""), read.said),
+              std::tuple(launch.fullScreen, std::string(launch.activity), std::string()));
     platform.draws = {0.5f};
     runtime.dispatch([&] { read.options->activity ? read.options->activity->open() : startOnTitleScreen(); });
     EXPECT_EQ(std::tuple(shownScreens(), platform.errors.size()), std::tuple(std::string(launch.shown), 0u));
@@ -290,8 +294,12 @@ INSTANTIATE_TEST_SUITE_P(Launches, StartUp, ::testing::Values(
     Launch{{"--activity=weatherlab", "--fullscreen"}, 0, true, "weatherlab", "menu2 weatherlab"},
     Launch{{"--activity", "newtonmeter"}, 0, false, "newtonmeter", "menu1 newtonmeter"},
     Launch{{"--activity", "magnets"}, 0, false, "magnets", "menu3 magnets"},
-    Launch{{"--activity", "nosuch"}, 2, false, "", ""}, Launch{{"--activity"}, 2, false, "", ""}, Launch{{"--bogus"}, 2, false, "", ""},
-    Launch{{"phaseslab"}, 2, false, "", ""}, Launch{{"--version"}, 0, false, "", ""}));
+    Launch{{"--activity", "nosuch"}, 2, false, "", "", "Unknown activity \"nosuch\". The activities are: newtonmeter, phaseslab, weatherlab, magnets.\n"},
+    Launch{{"--activity"}, 2, false, "", "", "Missing value after '--activity'.", true},
+    Launch{{"--bogus"}, 2, false, "", "", "Unknown option 'bogus'.", true},
+    Launch{{"phaseslab"}, 2, false, "", "", "Unexpected argument: phaseslab\n", true},
+    Launch{{"--version"}, 0, false, "", "", "Lumenary 0.1\n"},
+    Launch{{"--help"}, 0, false, "", "", "Usage: lumenary [options]\n"}));
 
 TEST(ProgramFolder, BesideTheExecutableOrInstalledUnderShare) {
     const fs::path root = fs::temp_directory_path() / ("lumenary-folder-" + std::to_string(::getpid()));

@@ -57,14 +57,25 @@ test('a name label carried by keyboard says where it rests, and the score is ann
     assert.deepEqual(await onTargets(), [], 'every name label starts at home');
     // Tab to the first name label, pick it up, carry it one stop, put it down (which stop comes
     // next is the model's, tested there).
-    await shown.page.keyboard.press('Tab');
+    const keyboard = shown.page.keyboard;
+    const keys = async (...pressed) => {
+      for (const key of pressed) {
+        const shifted = key.startsWith('Shift+');
+        if (shifted) await keyboard.down('Shift');
+        await keyboard.press(shifted ? key.slice(6) : key);
+        if (shifted) await keyboard.up('Shift');
+      }
+    };
     const focused = () => shown.page.evaluate(() => document.activeElement.closest('#mirror') && document.activeElement.textContent);
+    await keys('Tab');
     await shown.page.waitForFunction(() => document.activeElement.closest('#mirror'), { timeout: 10000 });
-    assert.match(await focused(), /Moon|Crescent|Quarter|Gibbous/, 'the mirror follows the focus to a name label');
-    for (const key of ['Enter', 'ArrowRight', 'Enter']) await shown.page.keyboard.press(key);
-    const placed = await onTargets();
-    assert.equal(placed.length, 1, 'one name label rests on a target');
-    assert.match(placed[0], /^on target [1-8]$/);
+    const first = await focused();
+    assert.match(first, /Moon|Crescent|Quarter|Gibbous/, 'the mirror follows the focus to a name label');
+    await keys('Tab', 'Shift+Tab');
+    assert.equal(await focused(), first, 'Shift+Tab goes back');
+    // Carried to the first target in reading order (the top left one), the second, and back.
+    await keys('Enter', 'ArrowRight', 'ArrowRight', 'ArrowLeft', 'Enter');
+    assert.deepEqual(await onTargets(), ['on target 8'], 'one name label rests on the top left target');
 
     await pressMirrored(shown.page, 'Start Again');
     assert.deepEqual(await onTargets(), [], 'Start Again sends it home');

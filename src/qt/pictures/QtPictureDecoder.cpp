@@ -39,14 +39,11 @@ std::vector<std::uint8_t> withHeaderQtReads(std::span<const std::uint8_t> bytes)
     copy.resize(fileHeader + padded);
     copy.insert(copy.end(), bytes.begin() + fileHeader + size, bytes.end());
     copy[14] = static_cast<std::uint8_t>(padded);
-    const auto shiftField = [&](std::size_t at) {  // file size and pixel offset move with the padding
-        std::uint32_t value = copy[at] | copy[at + 1] << 8 | copy[at + 2] << 16 | std::uint32_t(copy[at + 3]) << 24;
-        if (value < fileHeader + size || value > UINT32_MAX - padded) return;
-        value += static_cast<std::uint32_t>(padded - size);
-        for (int i = 0; i < 4; ++i) copy[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
-    };
-    shiftField(2);
-    shiftField(10);
+    // The pixels' offset moves with the padding (the reader never looks at the file size).
+    std::uint32_t offset = copy[10] | copy[11] << 8 | copy[12] << 16 | std::uint32_t(copy[13]) << 24;
+    if (offset < fileHeader + size || offset > UINT32_MAX - padded) return copy;
+    offset += static_cast<std::uint32_t>(padded - size);
+    for (int i = 0; i < 4; ++i) copy[10 + i] = static_cast<std::uint8_t>(offset >> (8 * i));
     return copy;
 }
 
