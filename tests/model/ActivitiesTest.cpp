@@ -308,6 +308,9 @@ TEST_P(MagnetsQuestions, ShowItsPictureAndQuestionAndJudgeEveryChoice) {
     const MagnetsRow& row = GetParam();
     QuestionScreen& screen = row.materials ? static_cast<QuestionScreen&>(open<magnets2>(7)) : open<magnets>(7);
     EXPECT_EQ(screen.Label4[1].Caption, row.materials ? "Repulsive" : "Repel");
+    const auto top = [&](int text) { return screen.Label5[text].Top; };
+    EXPECT_EQ(std::tuple(top(QuestionScreen::questionText), top(QuestionScreen::answerText)),
+              row.materials ? std::tuple(0.0f, 6480.0f) : std::tuple(120.0f, 6720.0f)) << "each section's own layout";
     for (int choice = 0; choice < 3; ++choice) {
         SCOPED_TRACE(screen.Label4[choice].Caption);
         newQuestion(screen, row.question);
