@@ -34,8 +34,9 @@ public:
     // The ids of visible windows whose title is exactly `title`.
     QStringList windowsTitled(const QString& title) const;
     // Waits until a visible window has this title, other than the window `replaced` (a screen
-    // opened in place of another with the same title); its id, or empty after the timeout.
-    QString waitForWindow(const QString& title, const QString& replaced = {}, std::chrono::milliseconds timeout = std::chrono::seconds(20)) const;
+    // opened in place of another with the same title); its id, or empty after the timeout. A slow
+    // start (a busy machine, the sanitizers) is no fault: the first window is allowed a minute.
+    QString waitForWindow(const QString& title, const QString& replaced = {}, std::chrono::milliseconds timeout = std::chrono::minutes(1)) const;
     bool waitForNoWindow(const QString& title, std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
     // Waits until the keyboard goes to this window.
     bool waitForFocus(const QString& windowId, std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
@@ -117,7 +118,7 @@ inline void keep(const QImage& screen, const QString& name) { screen.save(QStrin
 // Title screen OK, then entry `entry` of the main menu: the topic menu's window.
 inline QRect openTopicMenu(const XSession& x, ProgramProcess& program, int entry) {
     const QString title = x.waitForWindow(" ");
-    if (title.isEmpty()) throw std::runtime_error(program.standardError().toStdString());
+    if (title.isEmpty()) throw std::runtime_error("no title screen within a minute; the program said: " + program.standardError().toStdString());
     x.click(atTwips(x.geometry(title), 1320 + 667, 6000 - 90 + 187));
     const QString main = x.waitForWindow("Corbelwick");
     x.click(atTwips(x.geometry(main), 9600 + 1100, 2400 + 750 * entry + 250));

@@ -342,6 +342,18 @@ TEST(PictureFileTest, HeadersAreReadAndBadFilesRefusedWithTheReason) {
         {bmpFile({.header = 12}, le(12, 4) + le(40000, 2)), absurd + "40000 x 10" + atMost},
         {bmpFile({.bits = 8, .compression = 1}, le(40, 4) + le(16384, 4) + le(16384, 4)), absurd + "16384 x 16384" + atMost},
         {"this is not a picture", "it is not a JPEG, GIF or BMP picture"}, {"", "the file is empty"},
+        // The smallest of each: too short to be recognised, or recognised and then cut short.
+        {"GIF89", "it is not a JPEG, GIF or BMP picture"}, {"GIF89a", cut + "(incomplete GIF header)"},
+        {gif(1, 1).substr(0, 13), cut + "(the GIF has no end marker)"}, {"BM", cut + "(incomplete BMP header)"},
+        {"BM" + std::string(16, '\0'), "unsupported BMP header (0 bytes)"}, {std::string("\xFF\xD8\xFF", 3), noFrame},
+        {std::string("\xFF\xD8\xFF\xE0\x00", 5), noFrame}, {bmpFile({.header = 12}).substr(0, 26), cut + "(the BMP pixel data is incomplete)"},
+        {std::string("\xFF\xD8\xFF\xC0\x00\x08\x08\x00\x01\x00\x01\x01\xFF\xD9", 14), "0: 1 x 1"},  // a frame header of just its fields
+        {gif(1, 1), "1: 1 x 1"}, {gif(10, 0), "the picture has no size"}, {gif(1, 16384), "1: 1 x 16384"},
+        {bmpFile({}, le(40, 4) + le(1, 4) + le(1, 4)), "2: 1 x 1"}, {bmpFile({}, le(40, 4) + le(1, 4) + le(-1, 4)), "2: 1 x 1"},
+        {bmpFile({}, le(40, 4) + le(0, 4)), "the BMP header gives no valid size"},
+        {bmpFile({}, le(40, 4) + le(7, 4) + le(0, 4)), "the BMP header gives no valid size"},
+        {bmpFile({}, le(40, 4) + le(1, 4) + le(16384, 4)), cut + "(the BMP pixel data is incomplete)"},  // the tallest checked too
+        {bmpFile({.bits = 8, .colours = 256}), "2: 7 x 10"},
     };
     for (const auto& [bytes, expected] : cases) EXPECT_EQ(verdict(bytes), expected) << ::testing::PrintToString(bytes);
     EXPECT_EQ(verdict("\xFF\xD8\xFF", 2), "it is not a JPEG, GIF or BMP picture") << "two bytes are no JPEG";
