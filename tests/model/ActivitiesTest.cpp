@@ -15,22 +15,19 @@
 namespace lumenary::testing {
 namespace {
 
+// What each board looks like as it opens is in its layout record; here, what it means.
 struct Board {
     const char* name;
     Form& (*open)();
-    const char* caption;
     int count;
-    // Whether the score line is drawn over the names (otherwise under them, over all else).
-    bool scoreOverNames;
-    std::vector<Twips> homeWidths;
     // Which picture each name belongs by.
     std::map<std::string, std::string> pictureOf;
 };
 const Board boards[] = {
-    {"Moon", shown<phaseslab>, "Phases of the Moon", 8, true, {2085, 2085, 2085, 2085, 2085, 1845, 2085, 2085},
+    {"Moon", shown<phaseslab>, 8,
      {{"New Moon", "phases0"}, {"Waxing Crescent", "phases1"}, {"First Quarter", "phases2"}, {"Waxing Gibbous", "phases3"},
       {"Full Moon", "phases4"}, {"Waning Gibbous", "phases5"}, {"Last Quarter", "phases6"}, {"Waning Crescent", "phases7"}}},
-    {"Planets", shown<weatherlab>, "Ordering the Planets", 9, false, std::vector<Twips>(9, 1320),
+    {"Planets", shown<weatherlab>, 9,
      {{"Mercury", "mercury"}, {"Venus", "venus"}, {"Earth", "earth"}, {"Mars", "mars"}, {"Jupiter", "jupiter"}, {"Saturn", "saturn"},
       {"Uranus", "uranus"}, {"Neptune", "neptune"}, {"Pluto", "pluto"}}},
 };
@@ -55,29 +52,11 @@ protected:
 };
 INSTANTIATE_TEST_SUITE_P(Boards, Labelling, ::testing::ValuesIn(boards), [](const auto& info) { return info.param.name; });
 
-TEST_P(Labelling, OpensWithEveryNameAtHomeInFrontOfAllElseAndItsOwnTargetByItsPicture) {
+TEST_P(Labelling, EveryNameHasItsOwnTargetByItsPicture) {
     ASSERT_EQ(s.itemCount(), n);
-    EXPECT_EQ(s.Caption, GetParam().caption);
-    const std::vector<Control*> stack = s.everyControl();
-    const auto position = [&](const Control& c) { return std::find(stack.begin(), stack.end(), &c) - stack.begin(); };
     std::set<std::string> names;
-    for (int i = 0; i < n; ++i) {
-        SCOPED_TRACE(i);
-        names.insert(s.Label2[i].Caption);
-        EXPECT_TRUE(s.Label2[i].Visible && s.Label4[i].Visible && s.Label1[i].Visible && s.Image1[i].Visible);
-        EXPECT_EQ(std::tuple(at(s.Label4[i]), s.Label4[i].Height), std::tuple(at(s.Label2[i]), s.Label2[i].Height)) << "resting in its home box";
-        EXPECT_EQ(s.Label4[i].Width, GetParam().homeWidths[i]) << "a home box's width";
-        EXPECT_EQ(std::tuple(s.Label1[i].Caption, s.Label1[i].BackStyle, s.Image1[i].picture().isEmpty()), std::tuple("", backStyle::transparent, false));
-        for (const Control* behind : std::initializer_list<const Control*>{&s.Image1[i], &s.Label1[i], &s.Label4[i], &s.Label3[i % 3], &s.Label7})
-            EXPECT_GT(position(s.Label2[i]), position(*behind)) << behind->name();
-        EXPECT_GT(position(s.Label2[i]), i > 0 ? position(s.Label2[i - 1]) : -1) << "the higher index in front";
-        EXPECT_EQ(position(s.Label5) > position(s.Label2[i]), GetParam().scoreOverNames) << "the score line";
-    }
-    for (const Control* under : std::initializer_list<const Control*>{&s.Label1[n - 1], &s.Label3[2], &s.Label4[n - 1]})
-        EXPECT_GT(position(s.Label5), position(*under)) << "the score line over " << under->name();
+    for (int i = 0; i < n; ++i) names.insert(s.Label2[i].Caption);
     EXPECT_EQ(names.size(), std::size_t(n));
-    EXPECT_FALSE(s.Label2.exists(n) || checkScoreShown() || s.Label5.Visible);
-    EXPECT_TRUE(s.Label3[LabellingScreen::exitButton].Visible && s.Label3[LabellingScreen::startAgainButton].Visible && s.Label7.Visible);
     // The gap between two boxes, zero where they overlap.
     const auto gap = [](const Control& a, const Control& b) {
         return std::max({a.Left - (b.Left + b.Width), b.Left - (a.Left + a.Width), a.Top - (b.Top + b.Height), b.Top - (a.Top + a.Height), 0.0f});
@@ -255,7 +234,6 @@ TEST_P(NewtonMeterWeights, EachWeightShowsItsOwnMeterAtItsSizeAndAnswerOnlyOnAns
     newtonmeter& meter = open<newtonmeter>(weight - 1, 10);
     const Image& picture = shownPicture(meter);
     EXPECT_EQ(picture.picture().sourcePath(), GetParam().picture);
-    EXPECT_EQ(std::tuple(picture.Left, picture.Top, picture.Width, picture.Height), std::tuple(1200, 120, 2115, 7200));
     EXPECT_EQ(std::tuple(meter.Label5[QuestionScreen::answerText].Caption, answerShown(meter)), std::tuple(std::string(GetParam().answer), false));
     click(meter.Label3[QuestionScreen::answerButton]);
     click(meter.Label3[QuestionScreen::answerButton]);
@@ -307,10 +285,6 @@ class MagnetsQuestions : public QuestionTest, public ::testing::WithParamInterfa
 TEST_P(MagnetsQuestions, ShowItsPictureAndQuestionAndJudgeEveryChoice) {
     const MagnetsRow& row = GetParam();
     QuestionScreen& screen = row.materials ? static_cast<QuestionScreen&>(open<magnets2>(7)) : open<magnets>(7);
-    EXPECT_EQ(screen.Label4[1].Caption, row.materials ? "Repulsive" : "Repel");
-    const auto top = [&](int text) { return screen.Label5[text].Top; };
-    EXPECT_EQ(std::tuple(top(QuestionScreen::questionText), top(QuestionScreen::answerText)),
-              row.materials ? std::tuple(0.0f, 6480.0f) : std::tuple(120.0f, 6720.0f)) << "each section's own layout";
     for (int choice = 0; choice < 3; ++choice) {
         SCOPED_TRACE(screen.Label4[choice].Caption);
         newQuestion(screen, row.question);
