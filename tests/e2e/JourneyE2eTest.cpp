@@ -176,7 +176,7 @@ int processesOf(const QString& program) {
 }
 const QString program = QDir(LUMENARY_APP_DIR).filePath("lumenary");
 
-TEST(FaultsE2eTest, WhenTheDisplayGoesAwayTheProgramEndsWithinASecondSayingSoInOneLine) {
+TEST(LostDisplay, TheProgramEndsWithinASecondSayingSoInOneLine) {
     auto x = std::make_unique<XSession>();
     QTemporaryDir runtimeDir;  // private, as a session's is: Qt has nothing to say at start-up
     QProcessEnvironment env;
@@ -193,6 +193,26 @@ TEST(FaultsE2eTest, WhenTheDisplayGoesAwayTheProgramEndsWithinASecondSayingSoInO
     EXPECT_TRUE(said.contains("display")) << said.toStdString();
     EXPECT_EQ(processesOf(program), 0);
 }
+
+// The program as a teacher starts it from a command line: what opens first, and where.
+struct Start { const char* name; QStringList arguments; const char* title; QSize client; };  // an empty size: filling the display
+void PrintTo(const Start& start, std::ostream* os) { *os << start.name; }
+class CommandLineStart : public ::testing::TestWithParam<Start> {};
+
+TEST_P(CommandLineStart, OpensWhatWasAskedForInAWindowOrFillingTheDisplay) {
+    const QSize screen(1280, 800);
+    XSession x(screen);
+    ProgramProcess lumenary(x, LUMENARY_APP_DIR, {}, GetParam().arguments);
+    const QString id = x.waitForWindow(GetParam().title);
+    ASSERT_FALSE(id.isEmpty()) << lumenary.standardError().toStdString();
+    const QSize expected = GetParam().client.isEmpty() ? screen : GetParam().client;
+    EXPECT_TRUE(x.waitUntil([&] { return x.geometry(id).size() == expected; })) << "the window is " << x.geometry(id).width() << " x " << x.geometry(id).height();
+    EXPECT_EQ(x.windowsTitled(" ").isEmpty(), *GetParam().title != ' ') << "the title screen only when no activity is named";
+}
+INSTANTIATE_TEST_SUITE_P(Starts, CommandLineStart, ::testing::Values(
+    Start{"TitleScreen", {}, " ", {364, 438}}, Start{"Activity", {"--activity", "newtonmeter"}, "Newton Meter", {792, 566}},
+    Start{"ActivityFullScreen", {"--fullscreen", "--activity", "weatherlab"}, "Ordering the Planets", {}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 class TerminationSignalTest : public ::testing::TestWithParam<int> {};
 
