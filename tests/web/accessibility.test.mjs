@@ -31,6 +31,15 @@ test('the menus as buttons and a neutrally named picture; disabled entries marke
       assert.equal(named(nodes, 'button', name)?.disabled, false, `${name} is a button that can be pressed`);
     assert.ok(named(nodes, 'image', 'Corbelwick Learning logo'), 'the logo by its neutral name');
     assert.equal(named(nodes, 'StaticText', 'Lumenary')?.role, 'StaticText', 'the heading is a text');
+    // Each element lies over its control, for a magnifier or a finger exploring the screen: Menu 1
+    // at twips 9600, 2400, 2235 x 495.
+    const menu = placement(shown, { width: 11880, height: 8490 });
+    const box = await shown.page.$$eval('#mirror button', (buttons) => {
+      const r = buttons.find((button) => button.textContent === 'Menu 1').getBoundingClientRect();
+      return [r.left, r.top, r.width, r.height];
+    });
+    const [left, top] = menu.at(9600, 2400), [right, bottom] = menu.at(9600 + 2235, 2400 + 495);
+    [left, top, right - left, bottom - top].forEach((expected, i) => assert.ok(Math.abs(box[i] - expected) <= 1, `Menu 1 lies at ${box}`));
 
     await pressMirrored(shown.page, 'Menu 3');
     await shown.page.waitForFunction(() => [...document.querySelectorAll('#mirror button')].some((b) => b.textContent === 'Repel or Attract?'));
