@@ -43,6 +43,7 @@ test('from the title screen by keyboard and mouse through the menus and back to 
   screen = await waitForScreen(shown, 'menu3', (s) => isBlack(colourAt(s, menu, ...lesson)));
   assert.equal(await shown.page.title(), 'Corbelwick');
   assert.ok(isBlack(colourAt(screen, menu, ...lesson)), 'its lessons are black boxes');
+  assert.notEqual(await shown.page.$eval('#screen', (c) => c.style.cursor), 'wait', 'the busy pointer of its set-up is gone');
 
   await click(menu, 60 + 900, 7950 + 250);  // Exit, to the main menu
   const background = [6000, 6800];
