@@ -354,6 +354,8 @@ TEST(PictureFileTest, HeadersAreReadAndBadFilesRefusedWithTheReason) {
         {bmpFile({}, le(40, 4) + le(7, 4) + le(0, 4)), "the BMP header gives no valid size"},
         {bmpFile({}, le(40, 4) + le(1, 4) + le(16384, 4)), cut + "(the BMP pixel data is incomplete)"},  // the tallest checked too
         {bmpFile({.bits = 8, .colours = 256}), "2: 7 x 10"},
+        // The pixels start where the file header says, beyond the palette: there they are cut short.
+        {[] { std::string f = bmpFile({.bits = 8}); return f.replace(10, 4, le(14 + 40 + 1024 + 100, 4)); }(), cut + "(the BMP pixel data is incomplete)"},
     };
     for (const auto& [bytes, expected] : cases) EXPECT_EQ(verdict(bytes), expected) << ::testing::PrintToString(bytes);
     EXPECT_EQ(verdict("\xFF\xD8\xFF", 2), "it is not a JPEG, GIF or BMP picture") << "two bytes are no JPEG";

@@ -38,9 +38,6 @@ struct LabellingBoard {
     // Home box widths as designed; used only where a home box keeps its own width.
     std::span<const Twips> designedHomeWidths;
     bool homeBoxTakesLabelWidth;
-    // The Moon screen loads its pictures before its first pass over the labels, the planets
-    // screen after it.
-    bool picturesBeforeFirstPass;
     TextSpot title;
     int titleIndex;  // the title label's index in its control array, or -1 for a plain label
     TextSpot scoreLine;

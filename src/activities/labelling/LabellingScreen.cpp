@@ -105,9 +105,8 @@ void LabellingScreen::Form_Load() {
     Module1::setupform(*this);
     BackColor = colors::black;
     n_ = static_cast<int>(board_.targets.size());
-    if (board_.picturesBeforeFirstPass) loadPictures();
+    loadPictures();
     sizeHomeBoxes();
-    if (!board_.picturesBeforeFirstPass) loadPictures();
     captionLabelsAndPlaceHomeBoxes();
     for (int i = 1; i < n_; ++i) {
         Label2[i].Visible = true;

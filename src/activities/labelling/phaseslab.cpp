@@ -49,7 +49,6 @@ const LabellingBoard board{
     .labelHeight = 375,
     .designedHomeWidths = homeWidths,
     .homeBoxTakesLabelWidth = false,
-    .picturesBeforeFirstPass = true,
     .title = {{120, 240, 5985, 705}, {"Times New Roman", 24, false}, "Label the phases of the Moon"},
     .titleIndex = -1,
     .scoreLine = {{6480, 240, 5280, 585}, {"Times New Roman", 24, false}, ""},

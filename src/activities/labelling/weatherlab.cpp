@@ -51,7 +51,6 @@ const LabellingBoard board{
     .labelHeight = 375,
     .designedHomeWidths = homeWidths,
     .homeBoxTakesLabelWidth = true,
-    .picturesBeforeFirstPass = false,
     .title = {{2760, 4080, 6105, 1305}, {"Times New Roman", 18, true},
               "Label these pictures of the planets. They are positioned from left to right in order of their "
               "distance from the Sun."},
