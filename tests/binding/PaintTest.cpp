@@ -13,6 +13,7 @@
 #include "runtime/controls/Label.h"
 #include "runtime/painting/FormPainter.h"
 
+#include <QApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -417,9 +418,18 @@ TEST_F(TouchAndMouse, OneFingerDragsATapClicksAndASecondFingerChangesNothing) {
     QTest::touchEvent(&window, screen).release(0, point(to));
     EXPECT_EQ(std::tuple(moon.Label2[6].Left, moon.Label2[6].Top), std::tuple(moon.Label1[6].Left, moon.Label1[6].Top));
 
+    // A touch the system takes back (a gesture of its own) drops the label where the finger left
+    // it, and frees the finger: the tap on Exit below still clicks.
+    const QPointF other = centre(moon.Label2[5]), left = other + QPointF(0, -1500);
+    QTest::touchEvent(&window, screen).press(0, point(other));
+    QTest::touchEvent(&window, screen).move(0, point(left));
+    QTouchEvent cancel(QEvent::TouchCancel, screen);
+    QApplication::sendEvent(&window, &cancel);
+    EXPECT_NEAR(moon.Label2[5].Top + moon.Label2[5].Height / 2, left.y(), 20);
+
     const QPoint exit = point(centre(moon.Label3[LabellingScreen::exitButton]));
-    QTest::touchEvent(&window, screen).press(0, exit);
-    QTest::touchEvent(&window, screen).release(0, exit);
+    QTest::touchEvent(&window, screen).press(1, exit);  // a new touch, a new id
+    QTest::touchEvent(&window, screen).release(1, exit);
     EXPECT_FALSE(runtime.isLoaded<phaseslab>()) << "a tap on Exit is a click";
 }
 
