@@ -68,18 +68,7 @@ void FormWindows::placeFullScreen(FormWindow& window, const Form& form) {
 }
 
 void FormWindows::sync() {
-    if (runtime_.hasEnded()) {
-        for (auto& [serial, window] : windows_) {
-            window->detach();
-            window->hide();
-            window->deleteLater();
-        }
-        windows_.clear();
-        QCoreApplication::exit(runtime_.exitStatus());
-        return;
-    }
-
-    const std::vector<Form*>& shown = runtime_.visibleForms();
+    const std::vector<Form*>& shown = runtime_.visibleForms();  // none once the program has ended
     std::vector<std::uint64_t> order;
     for (const Form* form : shown) order.push_back(form->serial());
 
@@ -92,6 +81,10 @@ void FormWindows::sync() {
         } else {
             ++it;
         }
+    }
+    if (runtime_.hasEnded()) {
+        QCoreApplication::exit(runtime_.exitStatus());
+        return;
     }
 
     for (Form* form : shown) {
