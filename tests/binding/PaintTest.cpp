@@ -482,6 +482,14 @@ TEST_F(SharperVariants, ScaledUpPicturesComeFromTheirSharperVariantsWhileTheyMat
     for (int y = 0; y < whole.height(); ++y)
         for (int x = 0; x < whole.width(); ++x) worst += !near(whole.pixelColor(x, y), scaled.pixelColor(topLeft + QPoint(x, y)), 40);
     EXPECT_EQ(worst, 0);
+
+    // What is kept is reduced to the painted size only where that is smaller both ways; it is
+    // never enlarged beyond the variant's own 462 x 351.
+    const Picture& newMoonPicture = newMoon.picture();
+    ASSERT_EQ(QSize(newMoonPicture.width(), newMoonPicture.height()), QSize(154, 117));
+    EXPECT_EQ(variants.sharpest(newMoonPicture, {300, 200}).size(), QSize(300, 200));
+    EXPECT_EQ(variants.sharpest(newMoonPicture, {300, 400}).size(), QSize(462, 351));
+    EXPECT_EQ(variants.sharpest(newMoonPicture, {500, 300}).size(), QSize(462, 351));
 }
 
 }  // namespace

@@ -63,6 +63,7 @@ struct Bmp {
     bool topDown = false;
     std::array<std::uint32_t, 4> masks{};  // red, green, blue, alpha; none: 5-5-5 or 8-8-8
     int colours = 0;  // palette entries, when not 2^bits
+    int gap = 0;  // bytes of junk between the palette and the pixels, which the file header skips
 };
 
 std::uint32_t packed(QRgb c, const std::array<std::uint32_t, 4>& masks, bool transparent) {
@@ -126,8 +127,8 @@ std::string bmpFile(const Bmp& f, const std::string& alterHeader = {}) {
             row.resize((row.size() + 3) / 4 * 4, '\0');
             rows += row;
         }
-    const std::size_t offset = 14 + info.size() + table.size();
-    std::string file = "BM" + le(offset + rows.size(), 4) + le(0, 4) + le(offset, 4) + info + table + rows;
+    const std::size_t offset = 14 + info.size() + table.size() + f.gap;
+    std::string file = "BM" + le(offset + rows.size(), 4) + le(0, 4) + le(offset, 4) + info + table + std::string(f.gap, '\x55') + rows;
     file.replace(14, alterHeader.size(), alterHeader);
     return file;
 }
@@ -266,6 +267,10 @@ const FormatCase formats[] = {
     {"v4pal4.bmp", {.header = 108, .bits = 4, .topDown = true}},
     {"v5alpha32.bmp", {.header = 124, .bits = 32, .compression = 3, .masks = {0xFF00, 0xFF0000, 0xFF000000, 0xFF}}},
     {"v5rle8.bmp", {.header = 124, .bits = 8, .compression = 1}}, {"v5pal1.bmp", {.header = 124, .bits = 1}},
+    // Pixels where the file header says, past a gap, for each header that the reader is handed padded.
+    {"gapinfo24.bmp", {.bits = 24, .gap = 6}}, {"gapos2short8.bmp", {.header = 16, .bits = 8, .gap = 6}},
+    {"gapv2fields16.bmp", {.header = 52, .bits = 16, .compression = 3, .masks = {0xF800, 0x07E0, 0x001F, 0}, .gap = 2}},
+    {"gapv3pal4.bmp", {.header = 56, .bits = 4, .gap = 10}},
     {"plain87.gif", {}, [] { return reference(gifFile(false, false), 16); }}, {"interlaced87.gif", {}, [] { return reference(gifFile(false, true), 16); }},
     {"transparent89.gif", {}, [] { return reference(gifFile(true, false, 1), 16, 1); }},
     {"interlaced89.gif", {}, [] { return reference(gifFile(true, true), 16); }},
