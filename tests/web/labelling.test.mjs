@@ -58,6 +58,15 @@ test('a planets round by touch scores 9 out of 9; a second finger on another lab
     await touch('touchStart', [[1, ...held(firstHome)]]);
     await touch('touchMove', [[1, ...planets.at(firstHome[0] + planetMiddle[0] + 200, firstHome[1] + planetMiddle[1] - 100)]]);
     await touch('touchCancel', []);
+    // Nor does the finger taken back count as a button held: a mouse release over Exit, pressed
+    // elsewhere on the page, clicks nothing.
+    const caption = await touched.page.title();
+    await touched.page.evaluate(([x, y]) => {
+      const release = { pointerType: 'mouse', pointerId: 1, button: 0, buttons: 0, clientX: x, clientY: y, bubbles: true };
+      Lumenary.canvas.element.dispatchEvent(new PointerEvent('pointerup', release));
+      return new Promise(requestAnimationFrame);
+    }, planets.at(10560 + 620, 7920 + 250));
+    assert.equal(await touched.page.title(), caption, 'the planets stay');
     for (const [index, [home, target]] of planetMoves.entries()) {
       const along = (step) => planets.at(home[0] + planetMiddle[0] + ((target[0] - home[0]) * step) / 4,
                                          home[1] + planetMiddle[1] + ((target[1] - home[1]) * step) / 4);
