@@ -1,5 +1,5 @@
 // How the page starts and how it stops on a fault: the activity its address names, a name it
-// does not know, and a picture that cannot be read.
+// does not know, a picture that cannot be read, and the faces it draws its texts in.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 import { isBlack, openSite, screenshot } from './support/page.mjs';
@@ -49,6 +49,35 @@ test('a broken picture shows the message naming it, and the program ends there',
     await shown.page.keyboard.press('Tab');
     assert.equal(await shown.page.$eval('#message p', (p) => p.textContent), message);
     assert.equal(await shown.page.$eval('#screen', (c) => c.hidden), true);
+  } finally {
+    await shown.browser.close();
+  }
+});
+
+// The faces the screens name, each from its own file in its own weight: the widths a text takes
+// in each are those of the file itself, loaded again under a name of its own.
+const faces = [
+  ['Tahoma', 'tahoma.ttf', 'tahomabd.ttf'],
+  ['Liberation Serif', 'LiberationSerif-Regular.ttf', 'LiberationSerif-Bold.ttf'],
+  ['Liberation Sans', 'LiberationSans-Regular.ttf', 'LiberationSans-Bold.ttf'],
+];
+
+test('each face is drawn from its own file in its weight', async () => {
+  const shown = await openSite({ width: 800, height: 600 });
+  try {
+    const widths = await shown.page.evaluate(async (faces) => {
+      const context = document.createElement('canvas').getContext('2d');
+      const width = (font) => { context.font = font; return context.measureText('Published by Corbelwick Learning').width; };
+      const measured = [];
+      for (const [family, ...files] of faces)
+        for (const [bold, file] of files.entries()) {
+          document.fonts.add(await new FontFace(`probe ${file}`, FS.readFile(`/lumenary/fonts/${file}`)).load());
+          measured.push([file, width(`${bold ? 'bold ' : ''}40px "${family}"`), width(`40px "probe ${file}"`)]);
+        }
+      return measured;
+    }, faces);
+    for (const [file, drawn, fromFile] of widths) assert.equal(drawn, fromFile, file);
+    for (let i = 0; i < widths.length; i += 2) assert.notEqual(widths[i][2], widths[i + 1][2], 'a bold face sets text wider');
   } finally {
     await shown.browser.close();
   }
