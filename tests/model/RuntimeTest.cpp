@@ -210,6 +210,12 @@ TEST_F(RuntimeTest, ScreensLoadHiddenOnFirstReferenceShowInFrontAndUnloadEvenFro
     EXPECT_EQ(std::tuple(runtime.hasEnded(), runtime.exitStatus(), loadedScreens() + shownScreens(), platform.errors.size()), std::tuple(true, 0, "", 0u));
 }
 
+// Screens find their runtime through the one in force: a second would take their input and
+// pictures from under the first.
+TEST_F(RuntimeTest, ASecondRuntimeWhileOneIsInForceStopsTheProgram) {
+    EXPECT_DEATH(Runtime second(platform), "one Runtime at a time");
+}
+
 TEST_F(RuntimeTest, AnErrorLeavingAHandlerIsReportedAndEndsTheProgramWithFailure) {
     EXPECT_THROW(runtime.form<FailingLoad>(), RuntimeError);
     EXPECT_FALSE(runtime.isLoaded<FailingLoad>()) << "a screen whose load fails is not left loaded";
