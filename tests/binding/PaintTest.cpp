@@ -360,6 +360,29 @@ TEST_F(FullScreen, EdgesAreWholeDevicePixelsOnADenseDisplay) {
     for (int i = 0; i < 4; ++i) EXPECT_EQ(projector.pixelColor(scaledLeft + i, scaledRow), rings[i]) << "scaled column " << i;
 }
 
+// A control paints inside its own box, and a frame's child inside the frame as well: a text too
+// large for its label, and a child reaching past its frame, leave the screen around them alone.
+TEST_F(PaintTest, EachControlPaintsOnlyInsideItsBoxAndItsFrame) {
+    LogForm& form = runtime.form<LogForm>();
+    form.Width = 6000, form.Height = 5000;
+    form.BackColor = colors::white;
+    Frame& frame = form.place<Frame>("frame", 1500, 1500, 3000, 1500);
+    form.place<Label>("child", 1500, 750, 3000, 1500, &frame).BackColor = colors::black;
+    Label& big = form.place<Label>("big", 300, 300, 600, 300);
+    big.BackStyle = backStyle::transparent;
+    big.Font = {"Tahoma", 72, true};
+    big.Caption = "WWW";
+    const QImage image = paintForm(form);
+    const QRect frameBox(100, 100, 200, 100), bigBox(20, 20, 40, 20);
+    const Ink outside = inkIn(image.rect(), [&](QPoint p) {
+        return !frameBox.contains(p) && !bigBox.contains(p) && image.pixelColor(p) != QColor(Qt::white);
+    });
+    EXPECT_EQ(outside.count, 0) << "painted out to " << outside.bounds.x() << ", " << outside.bounds.y() << ", "
+                                << outside.bounds.right() << ", " << outside.bounds.bottom();
+    EXPECT_EQ(image.pixelColor(frameBox.bottomRight()), QColor(Qt::black)) << "the child up to the frame's corner";
+    EXPECT_GT(inkIn(image, bigBox, black).count, 100) << "the text inside its box";
+}
+
 // A background picture wider and taller than the screen, and a label beyond its corner, stay
 // inside the client area: the margins around it are black, and they cover no part of the screen.
 TEST_F(FullScreen, NothingIsPaintedBeyondTheClientArea) {
