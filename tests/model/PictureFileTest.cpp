@@ -140,13 +140,16 @@ Expected bmpCase(const Bmp& f) {
 }
 
 // A GIF of the reference picture: 87a or 89a, rows in order or interlaced, perhaps with a
-// transparent colour. Its codes are never packed (each pixel its own code, the table cleared
-// before codes grow wider), which every decoder reads.
-std::string gifFile(bool version89, bool interlaced, int transparent = -1) {
-    std::string out = std::string(version89 ? "GIF89a" : "GIF87a") + le(refWidth, 2) + le(refHeight, 2) + std::string("\xF3\x00\x00", 3);
-    for (const QRgb c : palette) out += std::string{char(qRed(c)), char(qGreen(c)), char(qBlue(c))};
+// transparent colour, its colours for the whole file or for the picture alone. Its codes are never
+// packed (each pixel its own code, the table cleared before codes grow wider), which every decoder reads.
+std::string gifFile(bool version89, bool interlaced, int transparent = -1, bool localColours = false) {
+    std::string colours;
+    for (const QRgb c : palette) colours += std::string{char(qRed(c)), char(qGreen(c)), char(qBlue(c))};
+    std::string out = std::string(version89 ? "GIF89a" : "GIF87a") + le(refWidth, 2) + le(refHeight, 2) +
+                      std::string(1, char(localColours ? 0 : 0xF3)) + std::string("\x00\x00", 2) + (localColours ? "" : colours);
     if (transparent >= 0) out += std::string("\x21\xF9\x04\x01\x00\x00", 6) + char(transparent) + '\0';
-    out += "\x2C" + le(0, 4) + le(refWidth, 2) + le(refHeight, 2) + std::string(1, char(interlaced ? 0x40 : 0)) + "\x04";
+    out += "\x2C" + le(0, 4) + le(refWidth, 2) + le(refHeight, 2) + char((interlaced ? 0x40 : 0) | (localColours ? 0x83 : 0)) +
+           (localColours ? colours : "") + "\x04";
     std::vector<int> rows;
     for (const auto& [first, step] : interlaced ? std::vector<std::pair<int, int>>{{0, 8}, {4, 8}, {2, 4}, {1, 2}}
                                                : std::vector<std::pair<int, int>>{{0, 1}})
@@ -274,6 +277,7 @@ const FormatCase formats[] = {
     {"plain87.gif", {}, [] { return reference(gifFile(false, false), 16); }}, {"interlaced87.gif", {}, [] { return reference(gifFile(false, true), 16); }},
     {"transparent89.gif", {}, [] { return reference(gifFile(true, false, 1), 16, 1); }},
     {"interlaced89.gif", {}, [] { return reference(gifFile(true, true), 16); }},
+    {"localcolours89.gif", {}, [] { return reference(gifFile(true, true, -1, true), 16); }},
     {"baseline.jpg", {}, [] { return jpegCase(false, false); }}, {"progressive.jpg", {}, [] { return jpegCase(false, true); }},
     {"grey.jpg", {}, [] { return jpegCase(true, false); }}, {"greyprogressive.jpg", {}, [] { return jpegCase(true, true); }},
     // Fill bytes, markers without a segment and an embedded thumbnail's markers before the frame.
