@@ -219,9 +219,9 @@ class TerminationSignalTest : public ::testing::TestWithParam<int> {};
 TEST_P(TerminationSignalTest, EndsTheProgramAtOnceWithSuccess) {
     XSession x;
     ProgramProcess lumenary(x, LUMENARY_APP_DIR);
-    ASSERT_FALSE(x.waitForWindow(" ").isEmpty());
+    ASSERT_FALSE(x.waitForWindow(" ").isEmpty()) << "no title screen; the program said: " << lumenary.standardError().toStdString();
     x.key("Return");  // into the lesson: the main menu
-    ASSERT_FALSE(x.waitForWindow("Corbelwick").isEmpty());
+    ASSERT_FALSE(x.waitForWindow("Corbelwick").isEmpty()) << "no main menu; the program said: " << lumenary.standardError().toStdString();
     lumenary.sendSignal(GetParam());
     EXPECT_EQ(lumenary.waitForExit(1s), 0) << lumenary.standardError().toStdString();
     EXPECT_EQ(processesOf(program), 0);
