@@ -119,6 +119,8 @@ TEST_F(PaintTest, TitleTextsAreBlueCentredOnTheEtchedFrameButtonsRaisedWithCapti
         EXPECT_LE((caption.bounds.center() - face.center()).manhattanLength(), 3) << button->name() << " centred";
         const Ink mark = inkIn(image, QRect(face.left() + 2, face.top() + 2, face.width() - 4, 1), black);
         EXPECT_EQ(mark.count > 15 && mark.count < face.width() - 15, button == title.focused()) << button->name() << ": a dotted mark when focused";
+        if (button == title.focused())
+            EXPECT_EQ(inkIn(image, face, black).bounds, pixelsOf(*button).adjusted(4, 4, -4, -4)) << "the mark two rings inside the edge, all round";
     }
     const QImage big = paintForm(title, 2.0);
     const QRect heading = inkIn(image, pixelsOf(title.Label4), blue).bounds;
@@ -422,6 +424,14 @@ TEST_F(TouchAndMouse, ADoubleClickIsOneClickAndTheSecondPressStillDrags) {
     QTest::mouseDClick(board.windowHandle(), Qt::LeftButton, Qt::NoModifier, at(board, centre(moon.Label2[6])));
     drag(board, centre(moon.Label2[6]), centre(moon.Label1[6]));
     EXPECT_EQ(moon.Label2[6].Left, moon.Label1[6].Left) << "dragged and dropped as usual";
+}
+
+TEST_F(TouchAndMouse, ThePointerWithNoButtonHeldLightsWhatItCrosses) {
+    intro0& menu = open<intro0>(false);
+    FormWindow& window = windowOf(menu);
+    // Through the window system, which passes on a move with no button held only to a window that asks for them.
+    QTest::mouseMove(window.windowHandle(), at(window, centre(menu.Label2[0])));
+    EXPECT_EQ(menu.Label2[0].BackStyle, backStyle::opaque);
 }
 
 TEST_F(TouchAndMouse, OneFingerDragsATapClicksAndASecondFingerChangesNothing) {
