@@ -523,6 +523,17 @@ TEST_F(SharperVariants, ScaledUpPicturesComeFromTheirSharperVariantsWhileTheyMat
     EXPECT_EQ(variants.sharpest(newMoonPicture, {300, 200}).size(), QSize(300, 200));
     EXPECT_EQ(variants.sharpest(newMoonPicture, {300, 400}).size(), QSize(462, 351));
     EXPECT_EQ(variants.sharpest(newMoonPicture, {500, 300}).size(), QSize(462, 351));
+
+    // What is kept of a variant goes with its picture, once the next one is read.
+    QImage exitFace;
+    {
+        const Picture exit = LoadPicture("Images\\exit.jpg");
+        exitFace = variants.sharpest(exit, {exit.width() * 2, exit.height() * 2});
+        ASSERT_FALSE(exitFace.isNull());
+        EXPECT_FALSE(exitFace.isDetached()) << "kept while the exit face is";
+    }
+    variants.sharpest(newMoonPicture, {301, 201});
+    EXPECT_TRUE(exitFace.isDetached()) << "let go with the exit face";
 }
 
 }  // namespace

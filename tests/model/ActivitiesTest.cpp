@@ -139,6 +139,8 @@ TEST_P(Labelling, CheckScoreAppearsWhenEveryLabelIsOnATargetAndCountsThoseOnThei
     for (int b = 0; b < 3; ++b) hover(s.Label3[b]);
     hover(s.Image1[0]);
     for (int b = 0; b < 3; ++b) EXPECT_EQ(s.Label3[b].BackStyle, backStyle::opaque) << b;
+    moveTo(s, 11500, 1000);
+    for (int b = 0; b < 3; ++b) EXPECT_EQ(s.Label3[b].BackStyle, backStyle::transparent) << "cleared over the background " << b;
 
     click(s.Label3[LabellingScreen::startAgainButton]);
     EXPECT_FALSE(s.Label5.Visible || checkScoreShown());

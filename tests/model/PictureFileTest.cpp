@@ -282,6 +282,10 @@ const FormatCase formats[] = {
     {"grey.jpg", {}, [] { return jpegCase(true, false); }}, {"greyprogressive.jpg", {}, [] { return jpegCase(true, true); }},
     // Fill bytes, markers without a segment and an embedded thumbnail's markers before the frame.
     {"markers.jpg", {}, [] { return jpegCase(false, false, afterStart(std::string("\xFF\xFF\xFF\xD0\xFF\x01\xFF\xE1\x00\x06\xFF\xD8\xFF\xD9", 14))); }},
+    // An orientation tag saying "turn a quarter": the pixels are shown as stored, at the size the header gives.
+    {"exifturned.jpg", {}, [] { return jpegCase(false, false, afterStart(std::string("\xFF\xE1\x00\x22" "Exif\x00\x00" "II\x2A\x00\x08\x00\x00\x00"
+                                                                                    "\x01\x00" "\x12\x01\x03\x00\x01\x00\x00\x00\x06\x00\x00\x00"
+                                                                                    "\x00\x00\x00\x00", 36))); }},
     {"markersprogressive.jpg", {}, [] { return jpegCase(false, true, afterStart(std::string("\xFF\xFE\x00\x05" "abc\xFF\xFF\xD7", 10))); }},
 };
 INSTANTIATE_TEST_SUITE_P(Formats, PictureFormatTest, ::testing::ValuesIn(formats), [](const auto& info) {

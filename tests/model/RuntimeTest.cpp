@@ -7,6 +7,7 @@
 #include "runtime/controls/Image.h"
 #include "runtime/controls/Label.h"
 #include "runtime/controls/PictureBox.h"
+#include "runtime/painting/FormPainter.h"
 
 #include <algorithm>
 
@@ -319,6 +320,15 @@ TEST_P(FormChangesTest, RepaintsTheOldAndNewBoxesOfWhatChangedOrEverythingForACh
     GetParam().apply(form);
     EXPECT_EQ(describe(shown.since(form)), GetParam().repainted);
     EXPECT_EQ(describe(shown.since(form)), "") << "what was shown is now the form as it is";
+}
+
+// A change to the form itself repaints the whole window, from its corner, at any scale and margin.
+TEST(ChangedArea, EverythingIsTheWholeWindowFromItsCorner) {
+    for (const TwipsMapping& mapping : {TwipsMapping{}, TwipsMapping{2.4, 100, 50}}) {
+        const std::vector<PixelRect> area = FormPainter::changedArea({.everything = true}, mapping);
+        ASSERT_EQ(area.size(), 1u);
+        EXPECT_TRUE(area[0].contains({0, 0, 7680, 4320})) << area[0].x << "," << area[0].y << " " << area[0].width << "x" << area[0].height;
+    }
 }
 
 }  // namespace

@@ -150,7 +150,15 @@ const std::vector<ScreenKind>& everyScreen();
 // A copy of the built program folder that a test may break, removed afterwards.
 class ProgramFolderCopy {
 public:
-    ProgramFolderCopy() { std::filesystem::copy(LUMENARY_APP_DIR, path_, std::filesystem::copy_options::recursive); }
+    // Every file of the copy gets one time, whatever order the copying took: a sharper variant
+    // copied before its picture would otherwise count as stale.
+    ProgramFolderCopy() {
+        namespace fs = std::filesystem;
+        fs::copy(LUMENARY_APP_DIR, path_, fs::copy_options::recursive);
+        const auto copied = fs::file_time_type::clock::now();
+        for (const auto& entry : fs::recursive_directory_iterator(path_))
+            if (entry.is_regular_file()) fs::last_write_time(entry.path(), copied);
+    }
     ~ProgramFolderCopy() { std::error_code ignored; std::filesystem::remove_all(path_, ignored); }
     ProgramFolderCopy(const ProgramFolderCopy&) = delete;
     const std::filesystem::path& path() const { return path_; }
