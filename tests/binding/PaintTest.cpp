@@ -207,6 +207,23 @@ TEST_F(PaintTest, MenuEntriesAreBorderedBoxesOfCentredBoldYellowTextGreyedWhenDi
     EXPECT_GT(inkIn(paintForm(planets), pixelsOf(planets.Label5), yellow).count, 200) << "the score line";
 }
 
+// Bold Tahoma's second pass lies one design pixel to the right of the first: one device pixel at
+// the design size, two at twice it. Any ink counts, so the edges of both passes are seen whole.
+TEST_F(PaintTest, BoldTahomasSecondPassLiesOneDesignPixelToTheRight) {
+    for (const int scale : {1, 2}) {
+        const auto inkOf = [&](bool nudge) {
+            QImage image(400, 100, QImage::Format_RGB32);
+            image.fill(Qt::black);
+            QPainter painter(&image);
+            QtSurface(painter).text({"Tahoma", 12, true}, colors::yellow, {10, 10, 380, 80}, scale, TextAlign::Left, false, nudge, "Moon");
+            painter.end();
+            return inkIn(image, image.rect(), [](QColor c) { return c != QColor(Qt::black); }).bounds;
+        };
+        const QRect once = inkOf(false);
+        EXPECT_EQ(inkOf(true), once.adjusted(0, 0, scale, 0)) << "at scale " << scale;
+    }
+}
+
 struct RingCase { const char* name; Form& (*open)(); double scale; };
 const RingCase ringCases[] = {{"OnBlackMoonScreen", shown<phaseslab>, 1}, {"OnBlueMenu", shown<menu2>, 1}, {"OnQuestionScreenScaled", shown<newtonmeter>, 2}};
 class FocusRing : public PaintTest, public ::testing::WithParamInterface<RingCase> {};
