@@ -42,6 +42,7 @@ test('a broken picture shows the message naming it, and the program ends there',
     await shown.page.waitForSelector('#message:not([hidden])', { timeout: 10000 });
     const message = await shown.page.$eval('#message p', (p) => p.textContent);
     assert.match(message, /^Cannot load picture "Images\\exit\.jpg": /);
+    assert.ok(shown.said.some((line) => line.startsWith(`Lumenary: ${message}`)), 'and on the console, for whoever looks there');
     const screen = await screenshot(shown, 'broken-picture');
     assert.deepEqual(screen.colourAt(400, 355), { r: 192, g: 192, b: 192 }, 'the message in the middle of the page');
     assert.ok(isBlack(screen.colourAt(400, 30)), 'and not the screens behind it, which may be half updated');

@@ -21,12 +21,13 @@ export async function openSite({ width = 1024, height = 768, deviceScaleFactor =
     args: ['--no-sandbox'],
   });
   const page = await browser.newPage();
-  const problems = [];
+  const problems = [], said = [];
   page.on('pageerror', (error) => problems.push(error.message));
+  page.on('console', (message) => said.push(message.text()));
   await page.setViewport({ width, height, deviceScaleFactor, hasTouch });
   await page.goto((address ?? pathToFileURL(join(site, 'index.html')).href) + query);
   await waitForStart(page);
-  return { browser, page, problems, width: width * deviceScaleFactor, height: height * deviceScaleFactor };
+  return { browser, page, problems, said, width: width * deviceScaleFactor, height: height * deviceScaleFactor };
 }
 
 // Python's static server on a free port of this machine, serving the built site. Its output is
