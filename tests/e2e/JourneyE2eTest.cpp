@@ -176,6 +176,20 @@ int processesOf(const QString& program) {
 }
 const QString program = QDir(LUMENARY_APP_DIR).filePath("lumenary");
 
+// What the command line answers without opening a window: the usage asked for on standard
+// output, where a teacher pipes it; a mistake on standard error, with the usage after it.
+TEST(CommandLineAnswer, HelpGoesToStandardOutputAndAMistakeToStandardError) {
+    for (const auto& [argument, status, onOutput] : {std::tuple{"--help", 0, true}, std::tuple{"--colour", 2, false}}) {
+        QProcess lumenary;
+        lumenary.start(QDir(LUMENARY_APP_DIR).filePath("lumenary"), {argument});
+        ASSERT_TRUE(lumenary.waitForFinished(20000)) << argument;
+        EXPECT_EQ(lumenary.exitCode(), status) << argument;
+        const QString output = lumenary.readAllStandardOutput(), errors = lumenary.readAllStandardError();
+        EXPECT_EQ((onOutput ? output : errors).contains("Usage: lumenary"), true) << argument;
+        EXPECT_EQ((onOutput ? errors : output).isEmpty(), true) << argument << ": " << (onOutput ? errors : output).toStdString();
+    }
+}
+
 TEST(LostDisplay, TheProgramEndsWithinASecondSayingSoInOneLine) {
     auto x = std::make_unique<XSession>();
     QTemporaryDir runtimeDir;  // private, as a session's is: Qt has nothing to say at start-up

@@ -217,6 +217,10 @@ TEST_F(RuntimeTest, ASecondRuntimeWhileOneIsInForceStopsTheProgram) {
     EXPECT_DEATH(Runtime second(platform), "one Runtime at a time");
 }
 
+TEST(NoRuntime, AskingForTheRuntimeWhenNoneIsInForceStopsTheProgram) {
+    EXPECT_DEATH(Runtime::current(), "no Runtime");
+}
+
 TEST_F(RuntimeTest, AnErrorLeavingAHandlerIsReportedAndEndsTheProgramWithFailure) {
     EXPECT_THROW(runtime.form<FailingLoad>(), RuntimeError);
     EXPECT_FALSE(runtime.isLoaded<FailingLoad>()) << "a screen whose load fails is not left loaded";

@@ -34,6 +34,17 @@ test('the title screen fits each page size, centred between black margins, and f
       if (page.width - right >= 3) assert.ok(isBlack(inside(right + 2, page.height / 2)), 'black to the right');
       // Margins are whole pixels, the left and top ones rounded down.
       assert.ok(Math.abs(left - (page.width - right)) <= 2 && Math.abs(top - (page.height - bottom)) <= 2, 'centred');
+      // OK's caption in the middle of its button (1320, 5910, 1335 x 375 twips) at every size, seen
+      // inside the dotted mark of the focus, four design pixels in.
+      const [faceLeft, faceTop] = title.at(1320 + 90, 5910 + 90).map(Math.ceil);
+      const [faceRight, faceBottom] = title.at(1320 + 1335 - 90, 5910 + 375 - 90).map(Math.floor);
+      const inkRows = [];
+      for (let y = faceTop; y < faceBottom; ++y)
+        for (let x = faceLeft; x < faceRight; ++x) if (lightness(inside(x, y)) < 60) inkRows.push(y);
+      assert.ok(inkRows.length > 10, 'OK is written on its button');
+      const inkMiddle = (Math.min(...inkRows) + Math.max(...inkRows)) / 2;
+      assert.ok(Math.abs(inkMiddle - (faceTop + faceBottom) / 2) <= 1.5 * title.scale,
+                `OK's ink is ${(inkMiddle - (faceTop + faceBottom) / 2).toFixed(1)} pixels off its button's middle`);
     }
     assert.deepEqual(shown.problems, []);
   } finally {
