@@ -68,10 +68,11 @@ listing=$(find "$program" -type f -printf '%P %T@ %s\n' | sort | sha1sum)
 echo "$listing" >build-web/program.listing
 cmake --build build-web/module -j"$jobs"
 
-# The sharper copies of the pictures, in their folders beside the page.
+# The sharper copies of the pictures, in their folders beside the page (the desktop's copies of
+# the background at common displays' sizes stay out: the page reduces its own).
 for folder in Images newton opening; do
   rm -rf "build-web/site/$folder"
   mkdir -p "build-web/site/$folder"
-  cp -p "$app/$folder"/*@* "build-web/site/$folder/"
+  cp -p "$app/$folder"/*@[0-9]x.* "build-web/site/$folder/"
 done
 du -sh build-web/site

@@ -8,12 +8,14 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <numbers>
 #include <utility>
 #include <vector>
@@ -202,6 +204,19 @@ const Family families[] = {
 };
 // clang-format on
 
+// How far a larger copy, brought down to the picture's size, differs from it: the mean over its
+// pixels and channels, out of 255.
+double differenceBroughtDown(const QImage& larger, const QImage& image) {
+    const QImage reduced = larger.scaled(image.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    double difference = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor a = image.pixelColor(x, y), b = reduced.pixelColor(x, y);
+            difference += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+        }
+    return difference / (3.0 * image.width() * image.height());
+}
+
 TEST(ArtworkFiles, EveryPictureIsCataloguedOnceAndDecodesAtItsSizeAndFormatPassingTheProgramsCheckWithASharperVariant) {
     QSet<QString> expected;
     const QDir appDir(QStringLiteral(LUMENARY_APP_DIR));
@@ -225,20 +240,40 @@ TEST(ArtworkFiles, EveryPictureIsCataloguedOnceAndDecodesAtItsSizeAndFormatPassi
             for (const int factor : sharperVariantFactors) {
                 const QImage sharper(appDir.filePath(sharperVariantPath(path, factor)));
                 ASSERT_EQ(sharper.size(), image.size() * factor);
-                const QImage reduced = sharper.scaled(image.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-                double difference = 0;
-                for (int y = 0; y < image.height(); ++y)
-                    for (int x = 0; x < image.width(); ++x) {
-                        const QColor a = image.pixelColor(x, y), b = reduced.pixelColor(x, y);
-                        difference += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
-                    }
-                EXPECT_LT(difference / (3.0 * image.width() * image.height()), 10.0) << factor << "x";
+                EXPECT_LT(differenceBroughtDown(sharper, image), 10.0) << factor << "x";
             }
         }
     QSet<QString> catalogued;
     for (const ArtworkFile& file : artworkCatalogue()) catalogued.insert(file.path);
     EXPECT_EQ(catalogued, expected);
     EXPECT_EQ(artworkCatalogue().size(), std::size_t(expected.size())) << "a picture is catalogued twice";
+}
+
+// The background, drawn also at exactly the size each common display paints it full screen: the
+// screens' 792 x 566 design pixels fitted to the display's height.
+const struct {
+    const char* path;
+    QSize size;
+} sizedBackgrounds[] = {
+    {"Images/tessil3@1527x1145.jpg", {1527, 1145}},  // 1920 x 1080
+    {"Images/tessil3@1086x814.jpg", {1086, 814}},    // 1366 x 768
+    {"Images/tessil3@1131x848.jpg", {1131, 848}},    // 1280 x 800
+    {"Images/tessil3@1034x776.jpg", {1034, 776}},    // 1024 x 768, fitted to its width
+};
+
+TEST(ArtworkFiles, TheBackgroundAloneIsAlsoDrawnAtTheSizeEachCommonDisplayPaintsIt) {
+    const QDir appDir(QStringLiteral(LUMENARY_APP_DIR));
+    const QImage background(appDir.filePath("Images/tessil3.jpg"));
+    for (const auto& sized : sizedBackgrounds) {
+        SCOPED_TRACE(sized.path);
+        QImageReader reader(appDir.filePath(sized.path));
+        EXPECT_EQ(reader.format(), "jpeg");
+        const QImage copy = reader.read();
+        ASSERT_EQ(copy.size(), sized.size);
+        EXPECT_LT(differenceBroughtDown(copy, background), 10.0);
+    }
+    const QRegularExpression sizedName(QStringLiteral("@\\d+x\\d+\\."));
+    EXPECT_EQ(QDir(appDir.filePath("Images")).entryList(QDir::Files).filter(sizedName).size(), static_cast<qsizetype>(std::size(sizedBackgrounds)));
 }
 
 }  // namespace

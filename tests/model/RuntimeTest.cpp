@@ -182,6 +182,28 @@ TEST_F(RuntimeTest, TabWalksWhatCanBeUsedInReadingOrderAndEnterDoesWhatAClickDoe
     EXPECT_FALSE(screen.keyPress(Key::Escape)) << "the window's, when nothing is carried";
 }
 
+// A screen whose tag the keyboard carries between two stops.
+struct Carrying : LogForm {
+    std::vector<TwipsPoint> carryStops(const Control& control) const override {
+        if (control.name() != "tag") return {};
+        return {{3000, 2000}, {6000, 4000}};
+    }
+};
+
+TEST_F(ScreenTest, TheKeyboardPressesACarriedTagAtItsMiddleAndMovesItThereAsAHandWould) {
+    Carrying& form = runtime.form<Carrying>();
+    form.place<Label>("behind", 1000, 1000, 1000, 400);
+    form.place<Label>("tag", 1000, 1000, 1000, 400).events()->Click = nullptr;  // found by Tab for its stops alone
+    form.Show();
+    form.setFocus(&form.controlNamed("tag"));
+    for (Key key : {Key::Enter, Key::Down, Key::Down, Key::Enter}) form.keyPress(key);
+    EXPECT_EQ(form.take(), "Down tag b1 500,200; Move tag b1 2500,1200; Move tag b1 5500,3200; Up tag b1 5500,3200; ");
+    form.setFocus(&form.controlNamed("tag"));
+    for (Key key : {Key::Enter, Key::Up, Key::Escape}) form.keyPress(key);
+    EXPECT_EQ(form.take(), "Down tag b1 500,200; Move tag b1 5500,3200; Move tag b1 500,200; Up tag b1 500,200; ")
+        << "Escape takes it back to where it was picked up";
+}
+
 struct Other : Form {
     Other() : Form("Other") {}
 };

@@ -3,11 +3,17 @@
 #include "gifWriter.h"
 #include "pictureCanvas.h"
 
+#include "framework/Module1.h"
+#include "runtime/Twips.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
+#include <vector>
 
 namespace lumenary::artwork {
 
@@ -58,21 +64,64 @@ QString sharperVariantPath(const QString& path, int factor)
     return path.left(dot) + QStringLiteral("@%1x").arg(factor) + path.mid(dot);
 }
 
+// As the program fits a screen's client area to the display and sizes a picture on it.
+QSize paintedSize(QSize size, QSize display)
+{
+    const TwipsSize client{Module1::screenWidth - nominalFrameMargins.horizontal(),
+                           Module1::screenHeight - nominalFrameMargins.vertical()};
+    const double scale = TwipsMapping::fitting(client, display.width(), display.height()).scale;
+    return {static_cast<int>(std::lround(size.width() * scale)), static_cast<int>(std::lround(size.height() * scale))};
+}
+
+QString sizedVariantPath(const QString& path, QSize pixels)
+{
+    const int dot = path.lastIndexOf('.');
+    return path.left(dot) + QStringLiteral("@%1x%2").arg(pixels.width()).arg(pixels.height()) + path.mid(dot);
+}
+
+namespace {
+
+QImage drawAt(const ArtworkFile& file, int factor)
+{
+    const DrawingResolution resolution(factor);
+    QImage picture = file.draw(file.size);
+    picture.setDevicePixelRatio(1);
+    return picture;
+}
+
+}  // namespace
+
 // Every picture is drawn three times: at the size the screens measure, and at two and three
-// times that size beside it, for a screen scaled up on a projector or a dense display.
+// times that size beside it, for a screen scaled up on a projector or a dense display. A
+// background is also drawn for the common displays: its smallest larger copy that covers the
+// painted size, reduced to it, as the program would reduce it.
 QStringList writeArtwork(const QString& appDir)
 {
     QStringList failures;
     const QDir root(appDir);
+    const auto save = [&](const QImage& picture, const ArtworkFile& file, const QString& path) {
+        const QString failure = saveArtwork(picture, file.format, root.filePath(path));
+        if (!failure.isEmpty())
+            failures << failure;
+    };
+    const QSize screen(static_cast<int>(Module1::screenWidth / twipsPerDesignPixel),
+                       static_cast<int>(Module1::screenHeight / twipsPerDesignPixel));
     for (const ArtworkFile& file : artworkCatalogue()) {
-        for (const int factor : {1, sharperVariantFactors[0], sharperVariantFactors[1]}) {
-            const QString path = factor == 1 ? file.path : sharperVariantPath(file.path, factor);
-            const DrawingResolution resolution(factor);
-            QImage picture = file.draw(file.size);
-            picture.setDevicePixelRatio(1);
-            const QString failure = saveArtwork(picture, file.format, root.filePath(path));
-            if (!failure.isEmpty())
-                failures << failure;
+        save(drawAt(file, 1), file, file.path);
+        std::vector<QImage> sharper;
+        for (const int factor : sharperVariantFactors) {
+            sharper.push_back(drawAt(file, factor));
+            save(sharper.back(), file, sharperVariantPath(file.path, factor));
+        }
+        if (file.size != screen)
+            continue;
+        for (const QSize display : commonDisplays) {
+            const QSize painted = paintedSize(file.size, display);
+            const auto covering = std::find_if(sharper.begin(), sharper.end(), [&](const QImage& copy) {
+                return copy.width() >= painted.width() && copy.height() >= painted.height();
+            });
+            const QImage& source = covering == sharper.end() ? sharper.back() : *covering;
+            save(source.scaled(painted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), file, sizedVariantPath(file.path, painted));
         }
     }
     return failures;

@@ -19,6 +19,18 @@ inline constexpr int sharperVariantFactors[] = {2, 3};
 // Where a picture's larger variant goes: beside it, named in Qt's way ("phases3@3x.jpg").
 QString sharperVariantPath(const QString& path, int factor);
 
+// The displays classrooms most often show the screens full screen on: full HD panels and
+// projectors, school laptops, and WXGA and XGA projectors. A picture as large as the screens
+// (their background) is also drawn at exactly the size each of them paints it, so that a
+// first full-screen visit reads it without reducing a larger copy.
+inline constexpr QSize commonDisplays[] = {{1920, 1080}, {1366, 768}, {1280, 800}, {1024, 768}};
+
+// The size a full-screen display paints a picture of `size` design pixels at.
+QSize paintedSize(QSize size, QSize display);
+
+// Where a copy drawn at a given pixel size goes: beside the picture ("tessil3@1527x1145.jpg").
+QString sizedVariantPath(const QString& path, QSize pixels);
+
 // Draws every catalogued picture, and its larger variants, into the program folder.
 // Returns one message per failure; an empty list means everything was written.
 QStringList writeArtwork(const QString& appDir);

@@ -43,7 +43,10 @@ QImage PictureVariants::sharpest(const Picture& picture, QSize painted) {
 }
 
 QImage PictureVariants::load(const std::string& written, QSize size, QSize painted) const {
-    // The smallest variant covering the painted size first, then the larger ones, then the
+    // A copy drawn at exactly the painted size is read as it stands, with nothing to reduce.
+    const std::string exactly = std::to_string(painted.width()) + "x" + std::to_string(painted.height());
+    if (QImage image = loadVariant(written, exactly, painted, painted); !image.isNull()) return image;
+    // Then the smallest variant covering the painted size, then the larger ones, then the
     // smaller ones from the largest down.
     std::vector<int> order;
     for (const int factor : factors)
@@ -51,14 +54,14 @@ QImage PictureVariants::load(const std::string& written, QSize size, QSize paint
     for (auto factor = std::rbegin(factors); factor != std::rend(factors); ++factor)
         if (std::find(order.begin(), order.end(), *factor) == order.end()) order.push_back(*factor);
     for (const int factor : order)
-        if (QImage image = loadVariant(written, factor, size * factor, painted); !image.isNull()) return image;
+        if (QImage image = loadVariant(written, std::to_string(factor) + "x", size * factor, painted); !image.isNull()) return image;
     return {};
 }
 
-QImage PictureVariants::loadVariant(const std::string& written, int factor, QSize expected, QSize painted) const {
+QImage PictureVariants::loadVariant(const std::string& written, const std::string& suffix, QSize expected, QSize painted) const {
     const std::size_t dot = written.rfind('.');
     if (dot == std::string::npos) return {};
-    const std::string variantPath = written.substr(0, dot) + "@" + std::to_string(factor) + "x" + written.substr(dot);
+    const std::string variantPath = written.substr(0, dot) + "@" + suffix + written.substr(dot);
     fs::path original, variant;
     try {
         original = resolvePicturePath(folder_, written);

@@ -17,7 +17,9 @@ namespace lumenary {
 // least the painted size is used (a 1920 x 1080 display paints at 1.8 times, from the double
 // one, which decodes in under half the time), or the largest there is. A variant is used only
 // while it matches its picture, its factor times its size and not older than it, so that a
-// picture someone replaces is never painted from a stale copy.
+// picture someone replaces is never painted from a stale copy. Before them comes a copy drawn at
+// exactly the painted size, where the build made one ("Images\tessil3@1527x1145.jpg", the
+// background as a 1920 x 1080 display paints it): it is read with nothing to reduce.
 //
 // A variant is kept reduced to the size it is painted at (never below it, so it stays sharp),
 // in the format the painter draws fastest: the repaints of a scaled screen then copy pixels
@@ -41,7 +43,8 @@ private:
     };
 
     QImage load(const std::string& written, QSize size, QSize painted) const;
-    QImage loadVariant(const std::string& written, int factor, QSize expected, QSize painted) const;
+    // The variant named with `suffix` ("2x", or a size such as "1527x1145").
+    QImage loadVariant(const std::string& written, const std::string& suffix, QSize expected, QSize painted) const;
 
     std::filesystem::path folder_;
     // By the path the screen wrote and the painted size.
