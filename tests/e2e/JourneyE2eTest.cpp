@@ -181,7 +181,7 @@ const QString program = QDir(LUMENARY_APP_DIR).filePath("lumenary");
 TEST(CommandLineAnswer, HelpGoesToStandardOutputAndAMistakeToStandardError) {
     for (const auto& [argument, status, onOutput] : {std::tuple{"--help", 0, true}, std::tuple{"--colour", 2, false}}) {
         QProcess lumenary;
-        lumenary.start(QDir(LUMENARY_APP_DIR).filePath("lumenary"), {argument});
+        lumenary.start(program, {argument});
         ASSERT_TRUE(lumenary.waitForFinished(20000)) << argument;
         EXPECT_EQ(lumenary.exitCode(), status) << argument;
         const QString output = lumenary.readAllStandardOutput(), errors = lumenary.readAllStandardError();
