@@ -396,8 +396,11 @@ TEST_F(PictureLoadingTest, PathsResolveInsideTheProgramFolderRegardlessOfCase) {
     const fs::path outside = folder.string() + "-outside.jpg";
     write("../" + outside.filename().string(), jpeg);
     fs::create_symlink(outside, folder / "Images" / "link.jpg");
-    std::ofstream(folder / "Images" / "huge.jpg") << jpeg;
-    fs::resize_file(folder / "Images" / "huge.jpg", 65 * 1024 * 1024);  // sparse: nothing is written
+    // Sparse, so nothing is written: a picture at the limit of 64 MiB with nothing after its end, and one a byte over.
+    for (const auto& [name, bytes] : {std::pair{"limit.jpg", maxPictureFileBytes}, {"huge.jpg", maxPictureFileBytes + 1}}) {
+        std::ofstream(folder / "Images" / name) << jpeg;
+        fs::resize_file(folder / "Images" / name, bytes);
+    }
     write("Images/absurd.gif", gif(16000, 16000));
     const std::string absolute = "absolute paths are not allowed; pictures live in the program's folder";
 
@@ -410,7 +413,7 @@ TEST_F(PictureLoadingTest, PathsResolveInsideTheProgramFolderRegardlessOfCase) {
         {"Images\\dir.jpg", "it is not a file"},
         {"Images\\missing.jpg", "the file does not exist"},
         {"Pictures\\exit.jpg", "the folder \"Pictures\" does not exist"},
-        {"Images\\huge.jpg", "the file is too large"},
+        {"Images\\limit.jpg", "32"}, {"Images\\huge.jpg", "the file is too large"},
         {"Images\\garbled.jpg", "it is malformed (Unable to read image data)"},
         {"Images\\absurd.gif", "absurd dimensions 16000 x 16000 pixels (a picture may be at most 16384 pixels on a side and 8388608 in all)"},
     };
