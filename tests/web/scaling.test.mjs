@@ -2,7 +2,7 @@
 // changes: a window resized, a tablet turned, a display with more device pixels per CSS pixel.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
-import { isBlack, lightness, openSite, placement, screenshot } from './support/page.mjs';
+import { isBlack, lightness, openSite, placement, screenshot, serveSite, waitForScreen } from './support/page.mjs';
 
 const titleClient = { width: 5460, height: 6570 };
 const sky = [1000, 2400];
@@ -49,5 +49,45 @@ test('the title screen fits each page size, centred between black margins, and f
     assert.deepEqual(shown.problems, []);
   } finally {
     await shown.browser.close();
+  }
+});
+
+// Scaled up, a picture is painted again from the sharper copy beside it once that arrives. Held
+// back here, the title's artwork is painted first from the picture itself, then from its
+// triple-size copy, with nothing else on the screen changing in between.
+test('a screen scaled up is painted again from the sharper copy of its picture once that arrives', async () => {
+  const { server, address } = await serveSite();
+  const shown = await openSite({ width: 364, height: 438, address });  // the title at its design size: no copy wanted
+  try {
+    const page = shown.page;
+    await page.setBypassServiceWorker(true);
+    await page.setRequestInterception(true);
+    let heldCopy;
+    page.on('request', (request) => {
+      if (request.url().endsWith('/opening/tessil00@3x.gif')) heldCopy = request;
+      else request.continue();
+    });
+    const size = { width: 1920, height: 1080 };
+    await page.setViewport(size);
+    await page.waitForFunction(() => document.getElementById('screen').width === 1920, { timeout: 10000 });
+    for (let waited = 0; !heldCopy && waited < 10000; waited += 100) await new Promise((done) => setTimeout(done, 100));
+    assert.ok(heldCopy, 'the triple-size copy is asked for at 1920 x 1080');
+    const title = placement(size, titleClient);
+    const [left, top] = title.at(300 + 120, 1560 + 120), [right, bottom] = title.at(300 + 4800 - 120, 1560 + 3600 - 120);
+    const artworkOf = (image) => {
+      const pixels = [];
+      for (let y = Math.ceil(top); y < bottom; y += 2) for (let x = Math.ceil(left); x < right; x += 2) pixels.push(image.colourAt(x, y));
+      return pixels;
+    };
+    const before = artworkOf(await screenshot(shown, 'title-before-sharper-copy'));
+    heldCopy.continue();
+    const changed = (image) => artworkOf(image).filter((c, i) => Math.max(Math.abs(c.r - before[i].r), Math.abs(c.g - before[i].g),
+                                                                          Math.abs(c.b - before[i].b)) > 24).length;
+    const after = await waitForScreen(shown, 'title-from-sharper-copy', (s) => changed(s) > before.length / 200);
+    assert.ok(changed(after) > before.length / 200, 'the artwork is painted again, sharper');
+    assert.deepEqual(shown.problems, []);
+  } finally {
+    await shown.browser.close();
+    server.kill();
   }
 });
