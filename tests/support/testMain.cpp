@@ -2,9 +2,12 @@
 // picture decoders, fonts and windows are there without a display.
 #include <QApplication>
 #include <QThreadPool>
+#include <QWidget>
 #include <QtGlobal>
 
 #include <gtest/gtest.h>
+
+#include <iostream>
 
 namespace {
 
@@ -28,5 +31,11 @@ int main(int argc, char** argv) {
     const int result = RUN_ALL_TESTS();
     // Qt converts large pictures on pool threads; end them before the leak check runs at exit.
     QThreadPool::globalInstance()->waitForDone();
+    // Every window goes with what made it: one still here would be left on a pupil's screen.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (const QWidgetList left = QApplication::topLevelWidgets(); !left.isEmpty()) {
+        std::cerr << left.size() << " window(s) left behind, the first titled \"" << left.front()->windowTitle().toStdString() << "\"\n";
+        return 1;
+    }
     return result;
 }
