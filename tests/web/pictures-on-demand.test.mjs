@@ -45,3 +45,28 @@ test('the Moon pictures come with menu 2, and a click on its entry waits for the
     await shown.browser.close();
   }
 });
+
+// The page holds a picture only while a screen has it: a closed activity's pictures are let go
+// when the next screen's are read, so a lesson's screens never pile up in the page.
+test('a closed activity\'s pictures are let go when the next screen\'s are read', async () => {
+  const titled = (shown, title) => shown.page.waitForFunction((t) => document.title === t, { timeout: 10000 }, title);
+  const press = (shown, name) =>
+    shown.page.evaluate((n) => [...document.querySelectorAll('#mirror button')].find((b) => b.textContent === n).click(), name);
+  // Started in an activity, back to its menu, and on to the planets: how many pictures the page holds.
+  const heldAfter = async (first, firstTitle) => {
+    const shown = await openSite({ query: `?activity=${first}` });
+    try {
+      await titled(shown, firstTitle);
+      await press(shown, 'Exit');
+      await titled(shown, 'Corbelwick');
+      await press(shown, 'Ordering the Planets');
+      await titled(shown, 'Ordering the Planets');
+      assert.deepEqual(shown.problems, []);
+      return await shown.page.evaluate(() => Lumenary.pictures.held.size);
+    } finally {
+      await shown.browser.close();
+    }
+  };
+  assert.equal(await heldAfter('phaseslab', 'Phases of the Moon'), await heldAfter('weatherlab', 'Ordering the Planets'),
+               'none of the Moon pictures is still held');
+});
