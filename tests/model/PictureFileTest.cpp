@@ -322,7 +322,9 @@ TEST(PictureFileTest, HeadersAreReadAndBadFilesRefusedWithTheReason) {
         {jpeg(jfif, 0xC0, 300, 513), "0: 300 x 513"},
         {jpeg("", 0xC2, 17, 9) + std::string(4, '\0'), "0: 17 x 9"},
         {jpeg("\xFF\xD3\xFF\x01", 0xCF, 1, 2), "0: 1 x 2"},
-        {jpeg(segment(0xDA, "scan"), 0xC0, 1, 1), noFrame}, {jpeg("\xFF\xD8", 0xC0, 1, 1), noFrame}, {jpeg("\xFF\xD9", 0xC0, 1, 1), noFrame},
+        // A second start or an early end stops the walk, though what follows would read as a segment's length.
+        {jpeg(segment(0xDA, "scan"), 0xC0, 1, 1), noFrame}, {jpeg(std::string("\xFF\xD8\x00\x02", 4), 0xC0, 1, 1), noFrame},
+        {jpeg(std::string("\xFF\xD9\x00\x02", 4), 0xC0, 1, 1), noFrame},
         {jpeg(std::string("\xFF\xE0\x00\x01", 4), 0xC0, 1, 1), noFrame}, {jpeg("", 0xC0, 1, 1).substr(0, 10), noFrame},
         {std::string("\xFF\xD8\xFF\xC0\x00\x07\x08\x00\x01\x00\x01\x01\xFF\xD9", 14), noFrame},  // a frame header too short for its fields
         {jpeg("", 0xC0, 1, 1, "\xD9\xFF"), cut + "(the JPEG has no end marker)"},
