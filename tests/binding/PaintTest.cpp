@@ -551,20 +551,14 @@ TEST_F(SharperVariants, ScaledUpPicturesComeFromTheirSharperVariantsWhileTheyMat
     }
     variants.sharpest(newMoonPicture, {301, 201});
     EXPECT_TRUE(exitFace.isDetached()) << "let go with the exit face";
-}
 
-TEST_F(SharperVariants, ACopyDrawnAtExactlyThePaintedSizeComesFirst) {
-    ProgramFolderCopy copy;
-    const QColor mark(200, 0, 0);
-    QImage marked(1527, 1145, QImage::Format_RGB32);
-    marked.fill(mark);
-    ASSERT_TRUE(marked.save(QString::fromStdString((copy.path() / "Images/tessil3@1527x1145.jpg").string())));
-    platform.folder = copy.path();
+    // A copy drawn at exactly the painted size comes first: the background at 1920 x 1080.
+    const QColor red(200, 0, 0);
+    save(1527, 1145, red, "Images/tessil3@1527x1145.jpg");
     const intro0& menu = open<intro0>(false);
-    PictureVariants variants(copy.path());
     const double fullHd = TwipsMapping::fitting(menu.clientSize(), 1920, 1080).scale;
-    EXPECT_TRUE(near(paintForm(menu, fullHd, 1.0, &variants).pixelColor(5, 5), mark)) << "the main menu full screen at 1920 x 1080";
-    EXPECT_FALSE(near(paintForm(menu, 1.9, 1.0, &variants).pixelColor(5, 5), mark)) << "at any other size, a larger copy reduced";
+    EXPECT_TRUE(near(paintForm(menu, fullHd, 1.0, &variants).pixelColor(5, 5), red)) << "the main menu full screen at 1920 x 1080";
+    EXPECT_FALSE(near(paintForm(menu, 1.9, 1.0, &variants).pixelColor(5, 5), red)) << "at any other size, a larger copy reduced";
 }
 
 }  // namespace

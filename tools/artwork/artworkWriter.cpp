@@ -58,13 +58,17 @@ QString saveArtwork(const QImage& image, ArtworkFormat format, const QString& pa
     return QStringLiteral("%1: unknown picture format").arg(path);
 }
 
-QString sharperVariantPath(const QString& path, int factor)
+namespace {
+
+// A copy beside the picture, its name marked with `suffix` in Qt's way ("phases3@3x.jpg").
+QString variantPath(const QString& path, const QString& suffix)
 {
     const int dot = path.lastIndexOf('.');
-    return path.left(dot) + QStringLiteral("@%1x").arg(factor) + path.mid(dot);
+    return path.left(dot) + '@' + suffix + path.mid(dot);
 }
 
-// As the program fits a screen's client area to the display and sizes a picture on it.
+// The size a full-screen display paints a picture of `size` design pixels at, as the program
+// fits a screen's client area to the display and sizes a picture on it.
 QSize paintedSize(QSize size, QSize display)
 {
     const TwipsSize client{Module1::screenWidth - nominalFrameMargins.horizontal(),
@@ -72,14 +76,6 @@ QSize paintedSize(QSize size, QSize display)
     const double scale = TwipsMapping::fitting(client, display.width(), display.height()).scale;
     return {static_cast<int>(std::lround(size.width() * scale)), static_cast<int>(std::lround(size.height() * scale))};
 }
-
-QString sizedVariantPath(const QString& path, QSize pixels)
-{
-    const int dot = path.lastIndexOf('.');
-    return path.left(dot) + QStringLiteral("@%1x%2").arg(pixels.width()).arg(pixels.height()) + path.mid(dot);
-}
-
-namespace {
 
 QImage drawAt(const ArtworkFile& file, int factor)
 {
@@ -90,6 +86,11 @@ QImage drawAt(const ArtworkFile& file, int factor)
 }
 
 }  // namespace
+
+QString sharperVariantPath(const QString& path, int factor)
+{
+    return variantPath(path, QStringLiteral("%1x").arg(factor));
+}
 
 // Every picture is drawn three times: at the size the screens measure, and at two and three
 // times that size beside it, for a screen scaled up on a projector or a dense display. A
@@ -121,7 +122,8 @@ QStringList writeArtwork(const QString& appDir)
                 return copy.width() >= painted.width() && copy.height() >= painted.height();
             });
             const QImage& source = covering == sharper.end() ? sharper.back() : *covering;
-            save(source.scaled(painted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), file, sizedVariantPath(file.path, painted));
+            save(source.scaled(painted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), file,
+                 variantPath(file.path, QStringLiteral("%1x%2").arg(painted.width()).arg(painted.height())));
         }
     }
     return failures;

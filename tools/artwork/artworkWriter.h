@@ -25,12 +25,6 @@ QString sharperVariantPath(const QString& path, int factor);
 // first full-screen visit reads it without reducing a larger copy.
 inline constexpr QSize commonDisplays[] = {{1920, 1080}, {1366, 768}, {1280, 800}, {1024, 768}};
 
-// The size a full-screen display paints a picture of `size` design pixels at.
-QSize paintedSize(QSize size, QSize display);
-
-// Where a copy drawn at a given pixel size goes: beside the picture ("tessil3@1527x1145.jpg").
-QString sizedVariantPath(const QString& path, QSize pixels);
-
 // Draws every catalogued picture, and its larger variants, into the program folder.
 // Returns one message per failure; an empty list means everything was written.
 QStringList writeArtwork(const QString& appDir);
