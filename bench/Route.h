@@ -2,11 +2,9 @@
 
 // The controls a pupil clicks to get from one screen to another, and the click itself: a press
 // and a release on the control's centre, delivered through its form as a window delivers them.
-#include "activities/labelling/phaseslab.h"
-#include "activities/labelling/weatherlab.h"
-#include "activities/questions/magnets.h"
-#include "activities/questions/newtonmeter.h"
-#include "framework/Titlefrm.h"
+#include "activities/Activities.h"
+#include "activities/questions/QuestionScreen.h"
+#include "menus/Titlefrm.h"
 #include "menus/TopicMenus.h"
 #include "menus/intro0.h"
 #include "runtime/Runtime.h"
@@ -46,12 +44,13 @@ inline Target activityEntry(int menu, int entry) {
 inline Target topicMenuExit(int menu) {
     return [menu]() -> Control& { return topic(menu).Command1; };
 }
-template <class Activity>
-Control& activityExit() {
-    return form<Activity>().Label3[Activity::exitButton];
+// An activity's label buttons: Exit is the first on every activity screen.
+inline Control& labelButton(const char* screen, int index) { return *activityScreen(screen)->findControl<Label>("Label3", index); }
+inline Target activityExit(const char* screen) {
+    return [screen]() -> Control& { return labelButton(screen, 0); };
 }
-inline Control& toSection2() { return form<magnets>().Label3[QuestionScreen::sectionButton]; }
-inline Control& toSection1() { return form<magnets2>().Label3[QuestionScreen::sectionButton]; }
+inline Control& toSection2() { return labelButton("magnets", QuestionScreen::sectionButton); }
+inline Control& toSection1() { return labelButton("magnets2", QuestionScreen::sectionButton); }
 
 // The activity entries of the topic menus: menu (from 0), entry, the screen it opens and that
 // screen's way back.
@@ -59,13 +58,13 @@ struct ActivityEntry {
     int menu;
     int entry;
     const char* opens;
-    Control& (*exit)();
+    Target exit;
 };
-inline constexpr ActivityEntry activityEntries[] = {
-    {0, 4, "newtonmeter", activityExit<newtonmeter>},
-    {1, 2, "phaseslab",   activityExit<phaseslab>},
-    {1, 3, "weatherlab",  activityExit<weatherlab>},
-    {2, 1, "magnets",     activityExit<magnets>},
+inline const ActivityEntry activityEntries[] = {
+    {0, 4, "newtonmeter", activityExit("newtonmeter")},
+    {1, 2, "phaseslab",   activityExit("phaseslab")},
+    {1, 3, "weatherlab",  activityExit("weatherlab")},
+    {2, 1, "magnets",     activityExit("magnets")},
 };
 
 }  // namespace lumenary::route

@@ -3,7 +3,8 @@
 // drop (the release: snap tests, the completion check, the repaint), at scale 1 and full screen.
 // Repainted both ways: the whole window, and only what the event changed, as the window does.
 #include "InProcess.h"
-#include "activities/labelling/phaseslab.h"
+#include "activities/Activities.h"
+#include "activities/labelling/LabellingScreen.h"
 
 namespace lumenary::bench {
 
@@ -51,12 +52,12 @@ private:
     Repaint repaint_;
 
 public:
-    phaseslab& moon = form<phaseslab>();
+    LabellingScreen& moon = dynamic_cast<LabellingScreen&>(*activityScreen("phaseslab"));
 };
 
 void dragStep(benchmark::State& state, Size size, Repaint repaint) {
     MoonBoard board(size, repaint);
-    phaseslab& moon = board.moon;
+    LabellingScreen& moon = board.moon;
     const Label& label = moon.Label2[0];
     const Twips x = centreX(label);
     const Twips y = centreY(label);
@@ -76,7 +77,7 @@ void dragStep(benchmark::State& state, Size size, Repaint repaint) {
 
 void drop(benchmark::State& state, Size size, Repaint repaint) {
     MoonBoard board(size, repaint);
-    phaseslab& moon = board.moon;
+    LabellingScreen& moon = board.moon;
     const Label& label = moon.Label2[0];
     int step = 0;
     for (auto _ : state) {

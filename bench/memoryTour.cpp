@@ -4,7 +4,7 @@
 // the next click. Prints the peak resident memory (VmHWM) in KiB; --fullscreen tours full screen.
 #include "PeakMemory.h"
 #include "Route.h"
-#include "framework/StartUp.h"
+#include "menus/StartUp.h"
 #include "qt/window/FormWindows.h"
 #include "qt/painting/QtFonts.h"
 #include "qt/window/QtPlatform.h"
@@ -45,9 +45,9 @@ int main(int argc, char** argv) {
     // clang-format off
     const std::vector<Target> visit = {
         titleOk,
-        mainMenuEntry(0), activityEntry(0, 4), activityExit<newtonmeter>,
-        topicMenuEntry(0, 1), activityEntry(1, 2), activityExit<phaseslab>, activityEntry(1, 3), activityExit<weatherlab>,
-        topicMenuEntry(1, 2), activityEntry(2, 1), toSection2, activityExit<magnets2>,
+        mainMenuEntry(0), activityEntry(0, 4), activityExit("newtonmeter"),
+        topicMenuEntry(0, 1), activityEntry(1, 2), activityExit("phaseslab"), activityEntry(1, 3), activityExit("weatherlab"),
+        topicMenuEntry(1, 2), activityEntry(2, 1), toSection2, activityExit("magnets2"),
         topicMenuEntry(2, 3), topicMenuEntry(3, 4), topicMenuExit(4),
     };
     // clang-format on

@@ -5,7 +5,7 @@
 // sharper pictures already seen are decoded and kept; only the last click is timed.
 #include "InProcess.h"
 #include "Route.h"
-#include "framework/StartUp.h"
+#include "menus/StartUp.h"
 
 #include <vector>
 
@@ -53,7 +53,7 @@ std::vector<Navigation> navigations() {
     const std::vector<Target> toMagnets2 = {titleOk, mainMenuEntry(2), activityEntry(2, 1), toSection2};
     all.push_back({"magnets Section 2 -> magnets2", toMagnets2, "magnets2"});
     all.push_back({"magnets2 Section 1 -> magnets", then(toMagnets2, toSection1), "magnets"});
-    all.push_back({"magnets2 Exit -> menu3", then(toMagnets2, activityExit<magnets2>), "menu3"});
+    all.push_back({"magnets2 Exit -> menu3", then(toMagnets2, activityExit("magnets2")), "menu3"});
     return all;
 }
 

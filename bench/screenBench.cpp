@@ -2,11 +2,8 @@
 // paint, at scale 1 and full screen, where the sharper picture variants are decoded too. Each
 // iteration is a fresh program: nothing is loaded or decoded yet.
 #include "InProcess.h"
-#include "activities/labelling/phaseslab.h"
-#include "activities/labelling/weatherlab.h"
-#include "activities/questions/magnets.h"
-#include "activities/questions/newtonmeter.h"
-#include "framework/Titlefrm.h"
+#include "activities/Activities.h"
+#include "menus/Titlefrm.h"
 #include "menus/TopicMenus.h"
 #include "menus/intro0.h"
 
@@ -21,14 +18,32 @@ Form& show() {
     return screen;
 }
 
+template <int Entry>
+Form& showTopicMenu() {
+    Form& menu = topicMenu(Entry);
+    menu.Show();
+    return menu;
+}
+
+template <const char* Name>
+Form& showActivityScreen() {
+    Form& screen = *activityScreen(Name);
+    screen.Show();
+    return screen;
+}
+
+constexpr char phaseslab[] = "phaseslab", weatherlab[] = "weatherlab", newtonmeter[] = "newtonmeter", magnets[] = "magnets",
+               magnets2[] = "magnets2";
+
 const struct {
     const char* name;
     Form& (*open)();
 } screens[] = {
-    {"Titlefrm", show<Titlefrm>},     {"intro0", show<intro0>},           {"menu1", show<menu1>},
-    {"menu2", show<menu2>},           {"menu3", show<menu3>},             {"menu4", show<menu4>},
-    {"menu5", show<menu5>},           {"phaseslab", show<phaseslab>},     {"weatherlab", show<weatherlab>},
-    {"newtonmeter", show<newtonmeter>}, {"magnets", show<magnets>},       {"magnets2", show<magnets2>},
+    {"Titlefrm", show<Titlefrm>},      {"intro0", show<intro0>},           {"menu1", showTopicMenu<0>},
+    {"menu2", showTopicMenu<1>},       {"menu3", showTopicMenu<2>},        {"menu4", showTopicMenu<3>},
+    {"menu5", showTopicMenu<4>},       {"phaseslab", showActivityScreen<phaseslab>},
+    {"weatherlab", showActivityScreen<weatherlab>}, {"newtonmeter", showActivityScreen<newtonmeter>},
+    {"magnets", showActivityScreen<magnets>},       {"magnets2", showActivityScreen<magnets2>},
 };
 
 void openScreen(benchmark::State& state, Form& (*open)(), Size size) {

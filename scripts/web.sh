@@ -35,30 +35,24 @@ done
 
 # Each activity's pictures leave the module for a script of their own, packs/NAME.js, which the
 # page loads when the topic menu that opens the activity is shown (a page from the file system
-# may load a script where it may not fetch a file). Named as the topic menus name the activities.
-declare -A packs=(
-  [phaseslab]='Images/phases?.jpg'
-  [weatherlab]='Images/mercurysm2.jpg Images/venussm.jpg Images/earthsm.jpg Images/marssm.jpg Images/jupitersm.jpg
-                Images/saturn.jpg Images/uranus.jpg Images/neptune.jpg Images/pluto.jpg'
-  [newtonmeter]='newton/newton*.bmp'
-  [magnets]='Images/magnets*.bmp Images/magmetal*.bmp'
-)
+# may load a script where it may not fetch a file). The artwork tool lists them from the
+# activities' catalogue, one line an activity: its name, then its pictures.
 rm -rf build-web/site/packs
 mkdir -p build-web/site/packs
-for name in "${!packs[@]}"; do
-  pack="build-web/site/packs/$name.js"
+names=()
+while read -r name files; do
+  names+=("$name")
   (
     cd "$program"
     printf "Lumenary.packs.arrived('%s', {\n" "$name"
-    for file in ${packs[$name]}; do
-      [[ -f "$file" ]] || { echo "web.sh: the $name pictures name $file, which the artwork does not draw" >&2; exit 1; }
+    for file in $files; do
       printf "'%s': '%s',\n" "$file" "$(base64 -w0 "$file")"
       rm "$file"
     done
     printf '});\n'
-  ) >"$pack"
-done
-printf '%s\n' "${!packs[@]}" | sort | sed 's/.*/"&"/' | paste -sd, | sed 's/.*/[&]/' >build-web/site/packs/index.json
+  ) >"build-web/site/packs/$name.js"
+done <"$desktop/activity-pictures.txt"
+printf '%s\n' "${names[@]}" | sort | sed 's/.*/"&"/' | paste -sd, | sed 's/.*/[&]/' >build-web/site/packs/index.json
 
 emcmake cmake -S src/web -B build-web/module -DCMAKE_BUILD_TYPE=Release \
   -DLUMENARY_PROGRAM_DIR="$PWD/$program" -DLUMENARY_SITE_DIR="$PWD/build-web/site" >/dev/null

@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "activities/Activities.h"
+
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
@@ -7,7 +9,7 @@ namespace lumenary {
 
 CommandLine readCommandLine(const QStringList& arguments) {
     QStringList names;
-    for (const ActivityStart& start : activityStarts()) names << QString::fromLatin1(start.name());
+    for (const Activity& known : activities()) names << QString::fromLatin1(known.name);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Short physics activities for the classroom screen."));
@@ -33,9 +35,9 @@ CommandLine readCommandLine(const QStringList& arguments) {
     if (parser.isSet(help)) return ending(0, usage);
     if (parser.isSet(version)) return ending(0, QStringLiteral("Lumenary " LUMENARY_VERSION "\n"));
 
-    StartOptions options{.fullScreen = parser.isSet(fullScreen), .activity = std::nullopt};
+    StartOptions options{.fullScreen = parser.isSet(fullScreen), .activity = nullptr};
     if (parser.isSet(activity)) {
-        options.activity = findActivityStart(parser.value(activity).toStdString());
+        options.activity = findActivity(parser.value(activity).toStdString());
         if (!options.activity)
             return ending(2, "Unknown activity \"" + parser.value(activity) + "\". The activities are: " +
                                  names.join(QStringLiteral(", ")) + ".\n");

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "framework/StartUp.h"
-
 #include <QStringList>
 
 #include <optional>
@@ -9,10 +7,12 @@
 
 namespace lumenary {
 
+struct Activity;
+
 // What the command line asks for: full screen, and an activity to start in.
 struct StartOptions {
     bool fullScreen = false;
-    std::optional<ActivityStart> activity;
+    const Activity* activity = nullptr;
 };
 
 // Reads the command line in the desktop's conventions. --help and --version print and give

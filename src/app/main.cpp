@@ -2,6 +2,7 @@
 // names; everything after that happens in the screens' handlers, one event at a time.
 #include "app/CommandLine.h"
 #include "app/SessionEnd.h"
+#include "menus/StartUp.h"
 #include "qt/painting/QtFonts.h"
 #include "qt/window/FormWindows.h"
 #include "qt/window/QtPlatform.h"
@@ -36,7 +37,7 @@ int main(int argc, char* argv[]) {
     lumenary::FormWindows windows(runtime, platform);
     windows.setFullScreen(options.fullScreen);
 
-    runtime.dispatch([&] { options.activity ? options.activity->open() : lumenary::startOnTitleScreen(); });
+    runtime.dispatch([&] { options.activity ? lumenary::startInActivity(*options.activity) : lumenary::startOnTitleScreen(); });
     windows.sync();
     if (runtime.hasEnded()) return runtime.exitStatus();
     const int status = QApplication::exec();

@@ -11,16 +11,16 @@ namespace {
 constexpr Color standardBackColor{49, 135, 214};
 constexpr int twipsScale = 1;
 
-// Runs one statement of the set-up; a failure skips just that statement, silently.
-template <class Statement>
-void tolerate(Statement&& statement) {
+CommandButton* button(const Form& screen, const char* name) { return screen.findControl<CommandButton>(name); }
+
+// A face that cannot be read leaves the button's face as it was: the set-up never stops a
+// screen from loading.
+void giveFace(CommandButton& target, const char* picture) {
     try {
-        statement();
-    } catch (const std::exception&) {
+        target.Picture = LoadPicture(picture);
+    } catch (const RuntimeError&) {
     }
 }
-
-CommandButton& button(Form& screen, const char* name) { return screen.control<CommandButton>(name); }
 
 }  // namespace
 
@@ -28,19 +28,18 @@ void setupform(Form& screen) {
     screen.BackColor = standardBackColor;
     screen.Icon = LoadPicture("");
 
-    tolerate([&] { screen.control<PictureBox>("Picture1").BackColor = standardBackColor; });
-    tolerate([&] { screen.Width = screenWidth; });
-    tolerate([&] { screen.Height = screenHeight; });
-    tolerate([&] { screen.ScaleMode = twipsScale; });
-    Twips desktopWidth = 0;
-    Twips desktopHeight = 0;
-    tolerate([&] { desktopWidth = Screen::Width(); });
-    tolerate([&] { desktopHeight = Screen::Height(); });
-    tolerate([&] { Screen::setMousePointer(Screen::busyPointer); });
-    tolerate([&] { screen.Top = desktopHeight / 2 - screen.Height / 2; });
-    tolerate([&] { screen.Left = desktopWidth / 2 - screen.Width / 2; });
-    tolerate([&] { Screen::setMousePointer(Screen::defaultPointer); });
+    if (PictureBox* picture = screen.findControl<PictureBox>("Picture1")) picture->BackColor = standardBackColor;
+    screen.Width = screenWidth;
+    screen.Height = screenHeight;
+    screen.ScaleMode = twipsScale;
+    const Twips desktopWidth = Screen::Width();
+    const Twips desktopHeight = Screen::Height();
+    Screen::setMousePointer(Screen::busyPointer);
+    screen.Top = desktopHeight / 2 - screen.Height / 2;
+    screen.Left = desktopWidth / 2 - screen.Width / 2;
+    Screen::setMousePointer(Screen::defaultPointer);
 
+    // The standard buttons: a screen without one reads no face for it and moves on.
     struct Face {
         const char* button;
         const char* picture;
@@ -53,15 +52,11 @@ void setupform(Form& screen) {
         {"cmdjotter",   "images\\jotter.jpg"},
         {"cmdscramble", "images\\scramble.jpg"},
     };
-    // The button is looked up before its face is read, so a screen without it reads no file.
     for (const Face& face : faces)
-        tolerate([&] {
-            CommandButton& target = button(screen, face.button);
-            target.Picture = LoadPicture(face.picture);
-        });
+        if (CommandButton* target = button(screen, face.button)) giveFace(*target, face.picture);
 
-    // The bottom row, then each button stacked on the one below it as that one now stands. Each
-    // write is a statement of its own, skipped alone when it fails.
+    // The bottom row, then each button stacked on the one below it as that one now stands; a
+    // button whose support is missing keeps its own Top.
     struct Place {
         const char* button;
         Twips left;
@@ -76,14 +71,16 @@ void setupform(Form& screen) {
         {"cmdexit",    exitButtonPlace.x,    exitButtonPlace.y, nullptr},
     };
     for (const Place& place : places) {
-        tolerate([&] { button(screen, place.button).Left = place.left; });
-        tolerate([&] { button(screen, place.button).Height = buttonHeight; });
-        tolerate([&] {
-            button(screen, place.button).Top =
-                place.below ? button(screen, place.below).Top - button(screen, place.button).Height : place.top;
-        });
-        tolerate([&] { button(screen, place.button).Width = buttonWidth; });
-        tolerate([&] { button(screen, place.button).TabStop = false; });
+        CommandButton* target = button(screen, place.button);
+        if (!target) continue;
+        target->Left = place.left;
+        target->Height = buttonHeight;
+        if (!place.below)
+            target->Top = place.top;
+        else if (const CommandButton* support = button(screen, place.below))
+            target->Top = support->Top - target->Height;
+        target->Width = buttonWidth;
+        target->TabStop = false;
     }
 }
 

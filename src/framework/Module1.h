@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/Twips.h"
+#include "ScreenSize.h"
 
 namespace lumenary {
 
@@ -11,8 +11,6 @@ class Form;
 // the desktop; and the standard command buttons, found by name, given faces and places.
 namespace Module1 {
 
-inline constexpr Twips screenWidth = 12000;
-inline constexpr Twips screenHeight = 9000;
 // The standard buttons' size, and where the exit button sits: the bottom left corner.
 inline constexpr Twips buttonWidth = 1785;
 inline constexpr Twips buttonHeight = 495;

@@ -1,12 +1,13 @@
 #include "TopicMenu.h"
 
+#include "activities/Activities.h"
 #include "framework/Module1.h"
 #include "intro0.h"
 #include "runtime/Runtime.h"
 
 namespace lumenary {
 
-TopicMenu::TopicMenu(std::string name, const TopicMenuRow& row) : MenuFrame(std::move(name)), Label3(*this, "Label3"), row_(row) {
+TopicMenu::TopicMenu(const TopicMenuRow& row) : MenuFrame(row.name), Label3(*this, "Label3"), row_(row) {
     Label1.setStyle(menuLabelStyle(colors::black, 36)).setBounds({0, 120, row.headingWidth, row.headingHeight});
     Label1.Caption = row.heading;
 
@@ -34,7 +35,8 @@ void TopicMenu::Form_Load() {
     for (int i = 1; i < menuEntries; ++i) Label3[i].Caption = row_.activities[i];
     showMenuEntries();
     for (int i = 0; i < menuEntries; ++i) Label3[i].Visible = true;
-    for (const ActivityLink& link : row_.links) Label3[link.entry].Enabled = true;
+    for (const Activity& activity : activities())
+        if (activity.menu == row_.number) Label3[activity.entry].Enabled = true;
 }
 
 void TopicMenu::Label2_Click(int index) {
@@ -44,8 +46,8 @@ void TopicMenu::Label2_Click(int index) {
 }
 
 void TopicMenu::Label3_Click(int index) {
-    for (const ActivityLink& link : row_.links)
-        if (link.entry == index) link.open();
+    for (const Activity& activity : activities())
+        if (activity.menu == row_.number && activity.entry == index) screenOf(activity).Show();
 }
 
 void TopicMenu::Command1_Click() {

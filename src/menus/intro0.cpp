@@ -1,12 +1,12 @@
 #include "intro0.h"
 
 #include "framework/Module1.h"
-#include "framework/Titlefrm.h"
+#include "menus/Titlefrm.h"
 #include "runtime/Runtime.h"
 
 namespace lumenary {
 
-intro0::intro0() : MenuFrame("intro0"), Label3(add<Label>("Label3")), Image2(add<Image>("Image2")) {
+intro0::intro0() : MenuFrame(screenName), Label3(add<Label>("Label3")), Image2(add<Image>("Image2")) {
     Label1.setStyle(menuLabelStyle(colors::black, 26.25f)).setBounds({240, 120, 11460, 825});
     Label1.Caption = "Lumenary";
     Label1.BackStyle = backStyle::transparent;

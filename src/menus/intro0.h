@@ -9,6 +9,7 @@ namespace lumenary {
 // publisher's logo, notice and web address, and the exit button back to the title screen.
 class intro0 : public MenuFrame {
 public:
+    static constexpr const char* screenName = "intro0";
     // The publisher's web address: the entry's caption, and what the shell is asked to open.
     static constexpr const char* publisherAddress = "www.corbelwick.example";
     static constexpr int webAddressEntry = 6;

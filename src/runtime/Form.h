@@ -57,7 +57,12 @@ public:
             throw RuntimeError("Control " + describe(found.name(), found.Index()) + " on form " + name_ + " is not of the kind asked for");
         return static_cast<C&>(found);
     }
-    bool hasControl(std::string_view name, int index = -1) const { return find(name, index) != nullptr; }
+    // The control of this name and kind, or none where the form has no such control.
+    template <class C>
+    C* findControl(std::string_view name, int index = -1) const {
+        Control* found = find(name, index);
+        return found && found->kind() == C::kindValue ? static_cast<C*>(found) : nullptr;
+    }
 
     // Creates a control at the front of its container's stacking order.
     template <class C>

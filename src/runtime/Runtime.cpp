@@ -4,7 +4,8 @@
 #include "PicturePath.h"
 
 #include <algorithm>
-#include <cassert>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
@@ -12,6 +13,14 @@ namespace lumenary {
 
 namespace {
 Runtime* currentRuntime = nullptr;
+
+// A misuse of the runtime by the program itself, which no pupil could cause: it stops the program
+// in every build, saying why, rather than let screens run against the wrong registry or none.
+void require(bool holds, const char* misuse) {
+    if (holds) return;
+    std::fprintf(stderr, "lumenary: %s\n", misuse);
+    std::abort();
+}
 
 std::vector<std::uint8_t> readAll(std::ifstream& in) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -27,40 +36,44 @@ std::vector<std::uint8_t> readAll(std::ifstream& in, std::uintmax_t size) {
 }  // namespace
 
 Runtime::Runtime(Platform& platform) : platform_(platform) {
-    assert(!currentRuntime && "one Runtime at a time");
+    require(!currentRuntime, "one Runtime at a time");
     currentRuntime = this;
 }
 
 Runtime::~Runtime() {
     visible_.clear();
     // Forms may refer to one another while being destroyed; unload them all before freeing any.
-    for (auto& entry : loaded_) unloaded_.push_back(std::move(entry.form));
+    for (auto& form : loaded_) unloaded_.push_back(std::move(form));
     loaded_.clear();
     unloaded_.clear();
     currentRuntime = nullptr;
 }
 
 Runtime& Runtime::current() {
-    assert(currentRuntime && "no Runtime");
+    require(currentRuntime, "no Runtime");
     return *currentRuntime;
 }
 
-Form* Runtime::find(const std::type_index& type) const {
-    for (const auto& entry : loaded_)
-        if (entry.type == type) return entry.form.get();
+Form* Runtime::loaded(std::string_view name) const {
+    for (const auto& form : loaded_)
+        if (form->name() == name) return form.get();
     return nullptr;
 }
 
-void Runtime::load(std::unique_ptr<Form> form, const std::type_index& type) {
-    Form& ref = *form;
+Form& Runtime::form(std::string_view name, const FormMaker& make) {
+    if (Form* existing = loaded(name)) return *existing;
+    std::unique_ptr<Form> made = make();
+    require(made && made->name() == name, "a screen was made under another name than it was asked for by");
+    Form& ref = *made;
     ref.loaded_ = true;
-    loaded_.push_back({type, std::move(form)});
+    loaded_.push_back(std::move(made));
     try {
         ref.Form_Load();
     } catch (...) {
         unload(ref);
         throw;
     }
+    return ref;
 }
 
 void Runtime::show(Form& form) {
@@ -72,19 +85,19 @@ void Runtime::show(Form& form) {
 }
 
 void Runtime::unload(Form& form) {
-    auto it = std::find_if(loaded_.begin(), loaded_.end(), [&](const Entry& e) { return e.form.get() == &form; });
+    auto it = std::find_if(loaded_.begin(), loaded_.end(), [&](const auto& loaded) { return loaded.get() == &form; });
     if (it == loaded_.end()) return;
     form.loaded_ = false;
     form.visible_ = false;
     std::erase(visible_, &form);
-    unloaded_.push_back(std::move(it->form));
+    unloaded_.push_back(std::move(*it));
     loaded_.erase(it);
 }
 
 void Runtime::end(int status) {
     if (!ended_) exitStatus_ = status;
     ended_ = true;
-    while (!loaded_.empty()) unload(*loaded_.back().form);
+    while (!loaded_.empty()) unload(*loaded_.back());
 }
 
 void Runtime::fail(const std::string& message) {
@@ -96,7 +109,7 @@ void Runtime::collectUnloaded() { unloaded_.clear(); }
 
 std::vector<Form*> Runtime::loadedForms() const {
     std::vector<Form*> forms;
-    for (const auto& entry : loaded_) forms.push_back(entry.form.get());
+    for (const auto& form : loaded_) forms.push_back(form.get());
     return forms;
 }
 

@@ -5,17 +5,17 @@
 #include "Platform.h"
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <typeindex>
 #include <vector>
 
 namespace lumenary {
 
-// The forms runtime: the registry of loaded screens (one global instance per screen type,
-// created on first reference), which screens are shown and in what order, ending the program,
+// The forms runtime: the registry of loaded screens (one instance per screen name, created on
+// first reference), which screens are shown and in what order, ending the program,
 // and the services screens reach through the platform. One Runtime exists at a time; main()
 // and each test make their own.
 class Runtime {
@@ -28,17 +28,20 @@ public:
     static Runtime& current();
     Platform& platform() const { return platform_; }
 
-    // The screen of type F, loading it (running its Form_Load) if it is not loaded.
+    using FormMaker = std::function<std::unique_ptr<Form>()>;
+    // The screen of this name, made and loaded (running its Form_Load) if it is not loaded.
+    Form& form(std::string_view name, const FormMaker& make);
+    // The loaded screen of this name, or none.
+    Form* loaded(std::string_view name) const;
+
+    // A screen with a class of its own, by the name the class gives it.
     template <class F>
     F& form() {
-        if (Form* existing = find(typeid(F))) return static_cast<F&>(*existing);
-        auto made = std::make_unique<F>();
-        F& ref = *made;
-        load(std::move(made), typeid(F));
-        return ref;
+        Form& found = form(F::screenName, [] { return std::unique_ptr<Form>(std::make_unique<F>()); });
+        return checkedCast<F>(found);
     }
     template <class F>
-    bool isLoaded() const { return find(typeid(F)) != nullptr; }
+    bool isLoaded() const { return loaded(F::screenName) != nullptr; }
 
     void show(Form& form);
     // Unloading a screen that is not loaded does nothing. The object lives on until the event
@@ -71,15 +74,15 @@ public:
     // A JPEG, GIF or BMP picture by path relative to the program's folder; "" gives no picture.
     Picture loadPicture(std::string_view path);
 
-private:
-    Form* find(const std::type_index& type) const;
-    void load(std::unique_ptr<Form> form, const std::type_index& type);
-    void fail(const std::string& message);
+    // A loaded screen as the class its name stands for.
+    template <class F>
+    static F& checkedCast(Form& form) {
+        if (auto* typed = dynamic_cast<F*>(&form)) return *typed;
+        throw RuntimeError("The screen " + form.name() + " is not of the kind asked for");
+    }
 
-    struct Entry {
-        std::type_index type;
-        std::unique_ptr<Form> form;
-    };
+private:
+    void fail(const std::string& message);
 
     // Pictures decoded and still shown somewhere, by the path the screen wrote, with the file's
     // size and time when it was read: another screen showing one gets it without decoding it
@@ -93,7 +96,7 @@ private:
 
     Platform& platform_;
     std::map<std::string, DecodedPicture, std::less<>> pictures_;
-    std::vector<Entry> loaded_;
+    std::vector<std::unique_ptr<Form>> loaded_;
     std::vector<std::unique_ptr<Form>> unloaded_;
     std::vector<Form*> visible_;
     bool ended_ = false;

@@ -1,7 +1,8 @@
 // Lumenary in the browser: the page's script loads the program's fonts, then starts the program
 // on its title screen, or in the activity the page's address names. From then on the page hands
 // each pointer, key and resize to the functions below, one event at a time.
-#include "framework/StartUp.h"
+#include "activities/Activities.h"
+#include "menus/StartUp.h"
 #include "runtime/Form.h"
 #include "runtime/Runtime.h"
 #include "web/painting/WebFonts.h"
@@ -41,13 +42,13 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE void lumenary_start(const char* activity, int width, int height) {
     Program& p = program();
     const std::string wanted = activity;
-    const auto start = lumenary::findActivityStart(wanted);
+    const lumenary::Activity* start = lumenary::findActivity(wanted);
     if (!wanted.empty() && !start) {
         std::string accepted;
-        for (const lumenary::ActivityStart& known : lumenary::activityStarts()) accepted += (accepted.empty() ? "" : ", ") + std::string(known.name());
+        for (const lumenary::Activity& known : lumenary::activities()) accepted += (accepted.empty() ? "" : ", ") + std::string(known.name);
         js_noticeUnknownActivity(("There is no activity \"" + wanted + "\"; the activities are " + accepted + ".").c_str());
     }
-    p.runtime.dispatch([&] { start ? start->open() : lumenary::startOnTitleScreen(); });
+    p.runtime.dispatch([&] { start ? lumenary::startInActivity(*start) : lumenary::startOnTitleScreen(); });
     p.page.resize(width, height);
 }
 

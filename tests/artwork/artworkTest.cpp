@@ -188,7 +188,7 @@ QStringList numbered(int first, int last, int digits = 1) {
 // clang-format off
 const Family families[] = {
     {"opening/tessil00.gif",  {""},                                                           316, 236, "gif"},
-    {"Images/%1.jpg",         {"exit", "next", "answer", "check", "jotter", "scramble"},      119,  33, "jpeg"},
+    {"Images/%1.jpg",         {"exit"},                                                       119,  33, "jpeg"},
     {"Images/tessil3.jpg",    {""},                                                           800, 600, "jpeg"},
     {"Images/logo2.jpg",      {""},                                                           100, 139, "jpeg"},
     {"Images/phases%1.jpg",   numbered(0, 7),                                                 154, 117, "jpeg"},

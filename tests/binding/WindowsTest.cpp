@@ -1,8 +1,5 @@
 #include "WindowTest.h"
-#include "activities/labelling/phaseslab.h"
-#include "activities/questions/magnets.h"
-#include "activities/questions/newtonmeter.h"
-#include "framework/Titlefrm.h"
+#include "menus/Titlefrm.h"
 #include "menus/TopicMenus.h"
 #include "menus/intro0.h"
 #include "runtime/controls/Label.h"
@@ -182,11 +179,11 @@ TEST_F(AccessibilityTest, EveryShownControlIsAChildWithTheRoleOfWhatItDoesItsCap
         {show<Titlefrm>, "OK", button, false, true}, {show<Titlefrm>, "Title picture", graphic, false, false},
         {show<intro0>, "Lumenary", text, false, false}, {show<intro0>, "www.corbelwick.example", button, false, true},
         {show<intro0>, "Corbelwick Learning logo", graphic, false, false},
-        {show<menu1>, "Menu 1", text, false, false}, {show<menu1>, "Energy Chains", button, true, false},
-        {show<menu1>, "Newton Meter", button, false, true},
-        {show<phaseslab>, "Label the phases of the Moon", text, false, false}, {show<phaseslab>, "Target 8", text, false, false},
-        {show<phaseslab>, "Full Moon", text, false, true},
-        {show<newtonmeter>, "Newton meter", graphic, false, false}, {show<magnets>, "Magnets", graphic, false, false},
+        {[] { screen(menu1).Show(); }, "Menu 1", text, false, false}, {[] { screen(menu1).Show(); }, "Energy Chains", button, true, false},
+        {[] { screen(menu1).Show(); }, "Newton Meter", button, false, true},
+        {[] { screen(phaseslab).Show(); }, "Label the phases of the Moon", text, false, false}, {[] { screen(phaseslab).Show(); }, "Target 8", text, false, false},
+        {[] { screen(phaseslab).Show(); }, "Full Moon", text, false, true},
+        {[] { screen(newtonmeter).Show(); }, "Newton meter", graphic, false, false}, {[] { screen(magnets).Show(); }, "Magnets", graphic, false, false},
     };
     platform.draws = {0.5f, 0.5f};  // the question screens' first questions
     for (const auto& c : cases) {
@@ -207,8 +204,8 @@ TEST_F(AccessibilityTest, EveryShownControlIsAChildWithTheRoleOfWhatItDoesItsCap
 }
 
 TEST_F(AccessibilityTest, PicturesAreNamedNeutrallyAndAnswersAreToldAsTheyAppear) {
-    runtime.dispatch(show<phaseslab>);
-    phaseslab& moon = runtime.form<phaseslab>();
+    runtime.dispatch([] { screen(phaseslab).Show(); });
+    LabellingScreen& moon = screen(phaseslab);
     QAccessibleInterface* window = accessibleOf(moon);
     EXPECT_TRUE(qt.told.empty()) << "a screen appearing is no change to its controls";
     for (int i = 0; i < moon.itemCount(); ++i) {

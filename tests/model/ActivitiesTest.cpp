@@ -1,8 +1,4 @@
 #include "ScreenTest.h"
-#include "activities/labelling/phaseslab.h"
-#include "activities/labelling/weatherlab.h"
-#include "activities/questions/magnets.h"
-#include "activities/questions/newtonmeter.h"
 #include "menus/TopicMenus.h"
 #include "runtime/RuntimeError.h"
 
@@ -24,10 +20,10 @@ struct Board {
     std::map<std::string, std::string> pictureOf;
 };
 const Board boards[] = {
-    {"Moon", shown<phaseslab>, 8,
+    {"Moon", []() -> Form& { return shownNamed(phaseslab); }, 8,
      {{"New Moon", "phases0"}, {"Waxing Crescent", "phases1"}, {"First Quarter", "phases2"}, {"Waxing Gibbous", "phases3"},
       {"Full Moon", "phases4"}, {"Waning Gibbous", "phases5"}, {"Last Quarter", "phases6"}, {"Waning Crescent", "phases7"}}},
-    {"Planets", shown<weatherlab>, 9,
+    {"Planets", []() -> Form& { return shownNamed(weatherlab); }, 9,
      {{"Mercury", "mercury"}, {"Venus", "venus"}, {"Earth", "earth"}, {"Mars", "mars"}, {"Jupiter", "jupiter"}, {"Saturn", "saturn"},
       {"Uranus", "uranus"}, {"Neptune", "neptune"}, {"Pluto", "pluto"}}},
 };
@@ -168,7 +164,7 @@ protected:
 };
 
 TEST_F(KeyboardTest, EscapePutsACarriedLabelBackWhereItWasPickedUpAndTheHomeBoxIsTheLastStop) {
-    phaseslab& s = open<phaseslab>();
+    LabellingScreen& s = open(phaseslab);
     Label& label = s.Label2[0];
     const auto at = [&] { return std::pair(label.Left, label.Top); };
     const auto home = at();
@@ -206,8 +202,7 @@ class QuestionTest : public ScreenTest {
 protected:
     // The clock-seeded draw that picks question `n` of `count`.
     void scriptQuestion(int n, int count = 8) { platform.draws.push_back((n + 0.5f) / count); }
-    template <class Screen>
-    Screen& open(int question, int count = 8) { return scriptQuestion(question, count), ScreenTest::open<Screen>(); }
+    QuestionScreen& open(ScreenName<QuestionScreen> named, int question, int count = 8) { return scriptQuestion(question, count), ScreenTest::open(named); }
     void newQuestion(QuestionScreen& s, int question, int count = 8) { scriptQuestion(question, count), click(s.Label3[QuestionScreen::newQuestionButton]); }
     static bool answerShown(const QuestionScreen& s) { return s.Label5[QuestionScreen::answerText].Visible; }
     static bool praiseShown(const QuestionScreen& s) { return s.Label5[QuestionScreen::praiseText].Visible; }
@@ -233,7 +228,7 @@ class NewtonMeterWeights : public QuestionTest, public ::testing::WithParamInter
 
 TEST_P(NewtonMeterWeights, EachWeightShowsItsOwnMeterAtItsSizeAndAnswerOnlyOnAnswer) {
     const int weight = GetParam().weight;
-    newtonmeter& meter = open<newtonmeter>(weight - 1, 10);
+    QuestionScreen& meter = open(newtonmeter, weight - 1, 10);
     const Image& picture = shownPicture(meter);
     EXPECT_EQ(picture.picture().sourcePath(), GetParam().picture);
     EXPECT_EQ(std::tuple(meter.Label5[QuestionScreen::answerText].Caption, answerShown(meter)), std::tuple(std::string(GetParam().answer), false));
@@ -241,7 +236,7 @@ TEST_P(NewtonMeterWeights, EachWeightShowsItsOwnMeterAtItsSizeAndAnswerOnlyOnAns
     click(meter.Label3[QuestionScreen::answerButton]);
     EXPECT_TRUE(answerShown(meter));
     newQuestion(meter, 10 - weight, 10);
-    EXPECT_EQ(std::tuple(answerShown(meter), meter.weight()), std::tuple(false, 11 - weight));
+    EXPECT_EQ(std::tuple(answerShown(meter), meter.questionNumber() + 1), std::tuple(false, 11 - weight));
     EXPECT_EQ(platform.reseeds, 2) << "reseeded from the clock before every draw";
 }
 INSTANTIATE_TEST_SUITE_P(OneToTen, NewtonMeterWeights, ::testing::ValuesIn(readings),
@@ -286,7 +281,7 @@ class MagnetsQuestions : public QuestionTest, public ::testing::WithParamInterfa
 // carries over, and every choice judged: the right one praises, any other reveals the answer.
 TEST_P(MagnetsQuestions, ShowItsPictureAndQuestionAndJudgeEveryChoice) {
     const MagnetsRow& row = GetParam();
-    QuestionScreen& screen = row.materials ? static_cast<QuestionScreen&>(open<magnets2>(7)) : open<magnets>(7);
+    QuestionScreen& screen = row.materials ? static_cast<QuestionScreen&>(open(magnets2, 7)) : open(magnets, 7);
     for (int choice = 0; choice < 3; ++choice) {
         SCOPED_TRACE(screen.Label4[choice].Caption);
         newQuestion(screen, row.question);
@@ -307,7 +302,7 @@ INSTANTIATE_TEST_SUITE_P(BothSections, MagnetsQuestions, ::testing::ValuesIn(mag
 // The four buttons start as black boxes, clear together over the bare background, and light up
 // one by one under the pointer; the choices keep their blue boxes throughout.
 TEST_F(QuestionTest, ButtonsHighlightUnderThePointerAndClearOverTheBackground) {
-    magnets& screen = open<magnets>(0);
+    QuestionScreen& screen = open(magnets, 0);
     const auto boxes = [&] {
         std::string shown;
         for (int i = 0; i < 4; ++i) shown += std::to_string(screen.Label3[i].BackStyle);
@@ -324,22 +319,22 @@ TEST_F(QuestionTest, ButtonsHighlightUnderThePointerAndClearOverTheBackground) {
 
 TEST_F(QuestionTest, SectionsSwitchBothWaysWithAFreshQuestionAndExitFromEitherClosesBoth) {
     for (bool exitFromSection2 : {true, false}) {
-        magnets& first = open<magnets>(0);
+        QuestionScreen& first = open(magnets, 0);
         click(first.Label3[QuestionScreen::answerButton]);
         scriptQuestion(6);
         click(first.Label3[QuestionScreen::sectionButton]);
         ASSERT_EQ(loadedScreens(), "magnets2");
-        magnets2& second = runtime.form<magnets2>();
+        QuestionScreen& second = screen(magnets2);
         EXPECT_EQ(std::tuple(second.questionNumber(), answerShown(second) || praiseShown(second), second.Label3[QuestionScreen::sectionButton].Caption),
                   std::tuple(6, false, "Section 1"));
         click(second.Label3[QuestionScreen::answerButton]);
         scriptQuestion(3);
         click(second.Label3[QuestionScreen::sectionButton]);
         ASSERT_EQ(loadedScreens(), "magnets");
-        magnets& again = runtime.form<magnets>();
+        QuestionScreen& again = screen(magnets);
         EXPECT_EQ(std::tuple(again.questionNumber(), answerShown(again) || praiseShown(again)), std::tuple(3, false));
-        if (exitFromSection2) open<magnets2>(1);
-        QuestionScreen& leaving = exitFromSection2 ? static_cast<QuestionScreen&>(runtime.form<magnets2>()) : again;
+        if (exitFromSection2) open(magnets2, 1);
+        QuestionScreen& leaving = exitFromSection2 ? static_cast<QuestionScreen&>(screen(magnets2)) : again;
         click(leaving.Label3[QuestionScreen::exitButton]);
         EXPECT_EQ(loadedScreens(), "") << "both sections closed";
     }
@@ -353,11 +348,11 @@ TEST_F(QuestionTest, AnUnreadablePictureIsReportedByNameAndNeverPairedWithAnothe
     ProgramFolderCopy copy;
     std::filesystem::remove(copy.path() / "Images" / "magmetal4.bmp");
     platform.folder = copy.path();
-    magnets2& materials = open<magnets2>(1);
+    QuestionScreen& materials = open(magnets2, 1);
     scriptQuestion(6);
     EXPECT_THROW(materials.calculate(), RuntimeError);
     EXPECT_EQ(std::tuple(materials.correctChoice(), materials.Label5[QuestionScreen::questionText].Caption, materials.Label5[QuestionScreen::answerText].Caption),
-              std::tuple(magnets2::attractive, magnetsRows[9].caption, attractive));
+              std::tuple(magnetChoice::attractive, magnetsRows[9].caption, attractive));
 
     newQuestion(materials, 6);
     EXPECT_EQ(platform.errors, std::vector<std::string>{"Cannot load picture \"Images\\magmetal4.bmp\": the file does not exist"});

@@ -455,9 +455,9 @@ using PictureCache = ScreenTest;
 TEST_F(PictureCache, ACachedPictureIsTheSamePictureAndAReplacedFileIsReadAgain) {
     ProgramFolderCopy copy;
     platform.folder = copy.path();
-    const Picture::Weak dropped(LoadPicture("Images\\next.jpg"));
+    const Picture::Weak dropped(LoadPicture("Images\\logo2.jpg"));
     EXPECT_TRUE(dropped.expired()) << "the cache keeps no picture alive";
-    EXPECT_EQ(LoadPicture("Images\\next.jpg").width(), 119);
+    EXPECT_EQ(LoadPicture("Images\\logo2.jpg").width(), 100);
     const Picture first = LoadPicture("Images\\exit.jpg");
     EXPECT_TRUE(LoadPicture("Images\\exit.jpg") == first) << "not decoded again";
     EXPECT_EQ(first.width(), 119);

@@ -205,10 +205,12 @@ TEST_F(ScreenTest, TheKeyboardPressesACarriedTagAtItsMiddleAndMovesItThereAsAHan
 }
 
 struct Other : Form {
-    Other() : Form("Other") {}
+    static constexpr const char* screenName = "Other";
+    Other() : Form(screenName) {}
 };
 struct FailingLoad : Form {
-    FailingLoad() : Form("FailingLoad") {}
+    static constexpr const char* screenName = "FailingLoad";
+    FailingLoad() : Form(screenName) {}
     void Form_Load() override { LoadPicture("Images\\no-such-picture.jpg"); }
 };
 

@@ -1,7 +1,9 @@
 #include "ScreenTest.h"
+#include "activities/Activities.h"
 #include "app/CommandLine.h"
 #include "framework/Module1.h"
-#include "framework/Titlefrm.h"
+#include "menus/StartUp.h"
+#include "menus/Titlefrm.h"
 #include "menus/TopicMenus.h"
 #include "menus/intro0.h"
 #include "runtime/PicturePath.h"
@@ -95,7 +97,8 @@ TEST_F(TitleScreenTest, WhenTheArtworkFailsOnceTheFallbackIsAStandardScreenShowi
 // and 100 x 100 with a tab stop, so that every change the set-up makes shows.
 struct ButtonsScreen : Form {
     static inline std::vector<std::string> buttons;
-    ButtonsScreen() : Form("ButtonsScreen") {
+    static constexpr const char* screenName = "ButtonsScreen";
+    ButtonsScreen() : Form(screenName) {
         for (const std::string& name : buttons) {
             CommandButton& button = add<CommandButton>(name);
             button.Left = 1, button.Top = 1234, button.Width = 100, button.Height = 100;
@@ -115,6 +118,11 @@ protected:
 };
 
 TEST_F(SetupFormTest, StandardButtonsTakeTheirFacesAndSizesAndStackUpTheRightHandSide) {
+    // No screen of the program shows the faces but Exit's; a program folder that has them all.
+    ProgramFolderCopy copy;
+    for (const char* face : {"next", "answer", "check", "jotter", "scramble"})
+        std::filesystem::copy_file(copy.path() / "Images/exit.jpg", copy.path() / "Images" / (face + std::string(".jpg")));
+    platform.folder = copy.path();
     ButtonsScreen& screen = load({"cmdexit", "cmdgo", "cmdjotter", "cmdsoln", "cmdcheckit", "cmdscramble"});
     const std::pair<const char*, const char*> faces[] = {{"cmdexit", "exit"},     {"cmdgo", "next"},       {"cmdsoln", "answer"},
                                                          {"cmdcheckit", "check"}, {"cmdjotter", "jotter"}, {"cmdscramble", "scramble"}};
@@ -146,9 +154,6 @@ TEST_F(SetupFormTest, StandardButtonsTakeTheirFacesAndSizesAndStackUpTheRightHan
 TEST_F(SetupFormTest, AStatementNamingAMissingButtonOrFaceIsSkippedAloneAndCentringIsNeverClamped) {
     const CommandButton& jotter = button(load({"cmdjotter"}), "cmdjotter");
     EXPECT_EQ(std::tuple(jotter.Top, jotter.Left, jotter.TabStop), std::tuple(1234.0f, 10050.0f, false)) << "no cmdgo to stand on";
-    ProgramFolderCopy copy;
-    std::filesystem::remove(copy.path() / "Images" / "next.jpg");
-    platform.folder = copy.path();
     platform.desktop = {9600, 7200};
     const Form& screen = load({"cmdgo", "cmdexit"});
     EXPECT_EQ(std::pair(screen.Left, screen.Top), std::pair(-1200.0f, -900.0f)) << "centred on a desktop smaller than the screen";
@@ -256,10 +261,10 @@ TEST_P(StartUp, TheCommandLineStartsWhatATeacherAskedForOrSaysWhatIsAccepted) {
         EXPECT_EQ(read.exitStatus, launch.exitStatus);
         return;
     }
-    EXPECT_EQ(std::tuple(read.options->fullScreen, std::string(read.options->activity ? read.options->activity->name() : ""), read.said),
+    EXPECT_EQ(std::tuple(read.options->fullScreen, std::string(read.options->activity ? read.options->activity->name : ""), read.said),
               std::tuple(launch.fullScreen, std::string(launch.activity), std::string()));
     platform.draws = {0.5f};
-    runtime.dispatch([&] { read.options->activity ? read.options->activity->open() : startOnTitleScreen(); });
+    runtime.dispatch([&] { read.options->activity ? startInActivity(*read.options->activity) : startOnTitleScreen(); });
     EXPECT_EQ(std::tuple(shownScreens(), platform.errors.size()), std::tuple(std::string(launch.shown), 0u));
 }
 INSTANTIATE_TEST_SUITE_P(Launches, StartUp, ::testing::Values(

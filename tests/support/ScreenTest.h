@@ -1,5 +1,8 @@
 #pragma once
 
+#include "activities/labelling/LabellingScreen.h"
+#include "activities/questions/QuestionScreen.h"
+#include "menus/TopicMenu.h"
 #include "qt/pictures/QtPictureDecoder.h"
 #include "runtime/Form.h"
 #include "runtime/Platform.h"
@@ -62,7 +65,8 @@ public:
 // "Down label b1 100,200; Click label; " (button bits, shift bits when any, relative twips).
 class LogForm : public Form {
 public:
-    LogForm() : Form("LogForm") {}
+    static constexpr const char* screenName = "LogForm";
+    LogForm() : Form(screenName) {}
 
     template <class C>
     C& place(const std::string& name, Twips left, Twips top, Twips width, Twips height, Frame* frame = nullptr) {
@@ -89,6 +93,20 @@ private:
                std::to_string(int(x)) + "," + std::to_string(int(y)) + "; ";
     }
 };
+
+// The program's screens that have no class of their own, by name, typed as what plays them.
+template <class S>
+struct ScreenName {
+    const char* name;
+};
+inline constexpr ScreenName<LabellingScreen> phaseslab{"phaseslab"}, weatherlab{"weatherlab"};
+inline constexpr ScreenName<QuestionScreen> newtonmeter{"newtonmeter"}, magnets{"magnets"}, magnets2{"magnets2"};
+inline constexpr ScreenName<TopicMenu> menu1{"menu1"}, menu2{"menu2"}, menu3{"menu3"}, menu4{"menu4"}, menu5{"menu5"};
+
+// The screen of that name, made and loaded as the program makes it.
+Form& programScreen(const char* name);
+template <class S>
+S& screen(ScreenName<S> named) { return Runtime::checkedCast<S>(programScreen(named.name)); }
 
 // A fresh runtime on the test platform for each test, with the pointer moves a person makes.
 class ScreenTest : public ::testing::Test {
@@ -123,6 +141,11 @@ protected:
         runtime.dispatch([] { form<S>().Show(); });
         return runtime.form<S>();
     }
+    template <class S>
+    S& open(ScreenName<S> named) {
+        runtime.dispatch([&] { screen(named).Show(); });
+        return screen(named);
+    }
 
     // Names of the shown screens, back to front, e.g. "intro0 menu2", and of every loaded screen in load order.
     std::string shownScreens() const { return names(runtime.visibleForms()); }
@@ -141,6 +164,11 @@ template <class S>
 Form& shown() {
     form<S>().Show();
     return form<S>();
+}
+template <class S>
+Form& shownNamed(ScreenName<S> named) {
+    screen(named).Show();
+    return screen(named);
 }
 
 // Every screen of the program: its name, how to show it, whether the standard set-up makes it.

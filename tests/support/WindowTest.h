@@ -81,10 +81,19 @@ protected:
     template <class F>
     F& open(bool fullScreen) {
         runtime.dispatch([] { form<F>().Show(); });
+        return shownAt(runtime.form<F>(), fullScreen);
+    }
+    template <class S>
+    S& open(ScreenName<S> named, bool fullScreen) {
+        runtime.dispatch([&] { screen(named).Show(); });
+        return shownAt(screen(named), fullScreen);
+    }
+    template <class S>
+    S& shownAt(S& shown, bool fullScreen) {
         windows.setFullScreen(fullScreen);
         windows.sync();
         QCoreApplication::processEvents();  // the first paint
-        return runtime.form<F>();
+        return shown;
     }
     // The window pixel of a point of the form, given in twips.
     static QPoint at(const FormWindow& window, QPointF twips) {

@@ -50,11 +50,6 @@ const std::vector<ArtworkFile>& artworkCatalogue()
     static const std::vector<ArtworkFile> catalogue = {
         {"opening/tessil00.gif",  {316, 236}, gif,  drawTitleArtwork},
         {"Images/exit.jpg",       {119,  33}, jpeg, button("Exit")},
-        {"Images/next.jpg",       {119,  33}, jpeg, button("Next")},
-        {"Images/answer.jpg",     {119,  33}, jpeg, button("Answer")},
-        {"Images/check.jpg",      {119,  33}, jpeg, button("Check")},
-        {"Images/jotter.jpg",     {119,  33}, jpeg, button("Jotter")},
-        {"Images/scramble.jpg",   {119,  33}, jpeg, button("Scramble")},
         {"Images/tessil3.jpg",    {800, 600}, jpeg, drawMenuBackground},
         {"Images/logo2.jpg",      {100, 139}, jpeg, drawPublisherLogo},
         {"Images/phases0.jpg",    {154, 117}, jpeg, moonPhase(0)},

@@ -3,7 +3,7 @@
 #include "gifWriter.h"
 #include "pictureCanvas.h"
 
-#include "framework/Module1.h"
+#include "framework/ScreenSize.h"
 #include "runtime/Twips.h"
 
 #include <QDir>

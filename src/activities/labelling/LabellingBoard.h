@@ -28,7 +28,6 @@ struct HomeSpot {
 // Everything in which one labelling activity differs from another; the screen that plays it
 // is LabellingScreen.
 struct LabellingBoard {
-    const char* windowCaption;
     std::span<const PictureSpot> pictures;
     // What assistive technology calls the pictures, numbered from 1: never what they show.
     const char* pictureName;
@@ -43,5 +42,9 @@ struct LabellingBoard {
     TextSpot scoreLine;
     bool scoreLineInFrontOfLabels;
 };
+
+// The boards of the labelling activities.
+extern const LabellingBoard phasesOfTheMoon;     // phaseslab
+extern const LabellingBoard orderingThePlanets;  // weatherlab
 
 }  // namespace lumenary

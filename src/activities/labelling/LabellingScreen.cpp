@@ -35,7 +35,7 @@ bool restsOn(const Label& label, const Label& box) { return label.Left == box.Le
 
 }  // namespace
 
-LabellingScreen::LabellingScreen(std::string name, const LabellingBoard& board)
+LabellingScreen::LabellingScreen(std::string name, std::string caption, const LabellingBoard& board)
     : Form(std::move(name)),
       Image1(*this, "Image1"),
       Label1(*this, "Label1"),
@@ -45,7 +45,7 @@ LabellingScreen::LabellingScreen(std::string name, const LabellingBoard& board)
       Label2(*this, "Label2"),
       Label5(add<Label>("Label5")),
       board_(board) {
-    Caption = board.windowCaption;
+    Caption = std::move(caption);
     placeText(Label7, board.title);
     placeText(Label5, board.scoreLine).Visible = false;
 

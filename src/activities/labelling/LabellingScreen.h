@@ -11,9 +11,11 @@ namespace lumenary {
 // A drag-and-drop labelling activity: pictures, an outlined drop target by each, and name
 // labels resting in outlined home boxes. A label let go near a target or home box snaps onto
 // it; when every label rests on a target, "Check Score" appears and counts those on their own
-// target. The board (pictures, targets, homes, texts) comes from the concrete screen.
+// target. The board (pictures, targets, homes, texts) is the activity's.
 class LabellingScreen : public Form {
 public:
+    LabellingScreen(std::string name, std::string caption, const LabellingBoard& board);
+
     static constexpr int exitButton = 0;
     static constexpr int startAgainButton = 1;
     static constexpr int checkScoreButton = 2;
@@ -40,9 +42,6 @@ public:
     std::string accessibleName(const Control& control) const override;
     // A name label resting on a target says which: "on target 4".
     std::string accessibleDescription(const Control& control) const override;
-
-protected:
-    LabellingScreen(std::string name, const LabellingBoard& board);
 
 private:
     void loadPictures();

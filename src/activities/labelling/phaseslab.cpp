@@ -1,4 +1,4 @@
-#include "phaseslab.h"
+#include "LabellingBoard.h"
 
 namespace lumenary {
 
@@ -39,8 +39,9 @@ const HomeSpot homes[] = {
 const Twips homeWidths[] = {2085, 2085, 2085, 2085, 2085, 1845, 2085, 2085};
 // clang-format on
 
-const LabellingBoard board{
-    .windowCaption = "Phases of the Moon",
+}  // namespace
+
+const LabellingBoard phasesOfTheMoon{
     .pictures = pictures,
     .pictureName = "Moon picture",
     .targets = targets,
@@ -54,9 +55,5 @@ const LabellingBoard board{
     .scoreLine = {{6480, 240, 5280, 585}, {"Times New Roman", 24, false}, ""},
     .scoreLineInFrontOfLabels = true,
 };
-
-}  // namespace
-
-phaseslab::phaseslab() : LabellingScreen("phaseslab", board) {}
 
 }  // namespace lumenary

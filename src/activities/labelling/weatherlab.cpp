@@ -1,4 +1,4 @@
-#include "weatherlab.h"
+#include "LabellingBoard.h"
 
 namespace lumenary {
 
@@ -41,8 +41,9 @@ const HomeSpot homes[] = {
 const Twips homeWidths[] = {2085, 2085, 2085, 2085, 2085, 2085, 2085, 2085, 2085};
 // clang-format on
 
-const LabellingBoard board{
-    .windowCaption = "Ordering the Planets",
+}  // namespace
+
+const LabellingBoard orderingThePlanets{
     .pictures = pictures,
     .pictureName = "Planet picture",
     .targets = targets,
@@ -58,9 +59,5 @@ const LabellingBoard board{
     .scoreLine = {{3360, 5640, 5280, 705}, {"Times New Roman", 26.25f, false}, ""},
     .scoreLineInFrontOfLabels = false,
 };
-
-}  // namespace
-
-weatherlab::weatherlab() : LabellingScreen("weatherlab", board) {}
 
 }  // namespace lumenary

@@ -37,7 +37,6 @@ inline constexpr int noChoice = -1;
 // Everything in which one question activity differs from another; the screen that plays it is
 // QuestionScreen.
 struct QuestionBoard {
-    const char* windowCaption;
     // Label3: Exit, Answer, New Question and, where the activity has two sections, the switch.
     std::span<const ButtonSpot> buttons;
     // Label4, one row of choices; none on a screen that only reveals its answer.
@@ -52,9 +51,23 @@ struct QuestionBoard {
     bool slotsHiddenBeforeDraw;
     int questionCount;
     Question (*question)(int questionNumber);
-    // The activity's other section, for the switch button and for Exit; null where there is none.
-    void (*showOtherSection)();
-    void (*unloadOtherSection)();
+    // The activity's other section, its screen's name and board, for the switch button and for
+    // Exit; none where there is none.
+    const char* otherSectionName;
+    const QuestionBoard* otherSection;
 };
+
+// The boards of the question activities.
+extern const QuestionBoard newtonMeter;      // newtonmeter
+extern const QuestionBoard magnetPairs;      // magnets, section 1
+extern const QuestionBoard magnetMaterials;  // magnets2, section 2
+
+// The magnet quizzes' choices, by their place in the row.
+namespace magnetChoice {
+inline constexpr int attract = 0;
+inline constexpr int repel = 1;
+inline constexpr int attractive = 0;
+inline constexpr int noForce = 2;
+}  // namespace magnetChoice
 
 }  // namespace lumenary

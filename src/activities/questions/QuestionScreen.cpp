@@ -29,14 +29,14 @@ Label& placeLabel(Label& label, const char* caption, const LabelStyle& style, Tw
 
 }  // namespace
 
-QuestionScreen::QuestionScreen(std::string name, const QuestionBoard& board)
+QuestionScreen::QuestionScreen(std::string name, std::string caption, const QuestionBoard& board)
     : Form(std::move(name)),
       Image1(*this, "Image1"),
       Label3(*this, "Label3"),
       Label4(*this, "Label4"),
       Label5(*this, "Label5"),
       board_(board) {
-    Caption = board.windowCaption;
+    Caption = std::move(caption);
     for (const PictureSlot& slot : board.pictureSlots) {
         Image& image = Image1.add(slot.index);
         image.setBounds(slot.box);
@@ -104,13 +104,19 @@ void QuestionScreen::newQuestion() {
 
 // Both sections close together, so the topic menu beneath comes to the front.
 void QuestionScreen::leave() {
-    if (board_.unloadOtherSection) board_.unloadOtherSection();
+    if (board_.otherSection)
+        if (Form* other = Runtime::current().loaded(board_.otherSectionName)) Unload(*other);
     Unload(*this);
 }
 
+// The other section is the same activity: it keeps this one's caption.
 void QuestionScreen::switchSection() {
-    if (!board_.showOtherSection) return;
-    board_.showOtherSection();
+    if (!board_.otherSection) return;
+    const QuestionBoard& other = *board_.otherSection;
+    Runtime::current()
+        .form(board_.otherSectionName,
+              [&] { return std::make_unique<QuestionScreen>(board_.otherSectionName, Caption, other); })
+        .Show();
     Unload(*this);
 }
 

@@ -16,6 +16,8 @@ namespace lumenary {
 // the pointer and clear over the bare background.
 class QuestionScreen : public Form {
 public:
+    QuestionScreen(std::string name, std::string caption, const QuestionBoard& board);
+
     static constexpr int exitButton = 0;
     static constexpr int answerButton = 1;
     static constexpr int newQuestionButton = 2;
@@ -39,9 +41,6 @@ public:
     void Label3_MouseMove(int index, int button, int shift, Twips x, Twips y);
     void Form_MouseMove(int button, int shift, Twips x, Twips y) override;
     std::string accessibleName(const Control& control) const override;
-
-protected:
-    QuestionScreen(std::string name, const QuestionBoard& board);
 
 private:
     void newQuestion();

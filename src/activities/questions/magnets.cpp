@@ -1,15 +1,10 @@
-#include "magnets.h"
-
-#include "runtime/Runtime.h"
+#include "QuestionBoard.h"
 
 namespace lumenary {
 
-namespace {
+using namespace magnetChoice;
 
-template <class Section>
-void unloadIfLoaded() {
-    if (Runtime::current().isLoaded<Section>()) Unload(form<Section>());
-}
+namespace {
 
 // Section 1: magnet pairs.
 
@@ -39,25 +34,26 @@ const PictureSlot pairSlots[] = {
 };
 
 const struct { const char* picture; int slot; int correctChoice; } pairQuestions[] = {
-    {"Images\\magnets1.bmp", 0, magnets::attract},
-    {"Images\\magnets2.bmp", 0, magnets::attract},
-    {"Images\\magnets3.bmp", 0, magnets::repel},
-    {"Images\\magnets4.bmp", 0, magnets::repel},
-    {"Images\\magnets5.bmp", 1, magnets::repel},
-    {"Images\\magnets6.bmp", 1, magnets::repel},
-    {"Images\\magnets7.bmp", 1, magnets::attract},
-    {"Images\\magnets8.bmp", 1, magnets::attract},
+    {"Images\\magnets1.bmp", 0, attract},
+    {"Images\\magnets2.bmp", 0, attract},
+    {"Images\\magnets3.bmp", 0, repel},
+    {"Images\\magnets4.bmp", 0, repel},
+    {"Images\\magnets5.bmp", 1, repel},
+    {"Images\\magnets6.bmp", 1, repel},
+    {"Images\\magnets7.bmp", 1, attract},
+    {"Images\\magnets8.bmp", 1, attract},
 };
 // clang-format on
 
 Question pairQuestion(int questionNumber) {
     const auto& row = pairQuestions[questionNumber];
     return {row.picture, row.slot, "", row.correctChoice,
-            row.correctChoice == magnets::attract ? "The magnets will attract each other." : "The magnets will repel each other."};
+            row.correctChoice == attract ? "The magnets will attract each other." : "The magnets will repel each other."};
 }
 
-const QuestionBoard pairBoard{
-    .windowCaption = "Repel or Attract?",
+}  // namespace
+
+const QuestionBoard magnetPairs{
     .buttons = pairButtons,
     .choices = pairChoices,
     .choiceTop = 4800,
@@ -67,9 +63,11 @@ const QuestionBoard pairBoard{
     .slotsHiddenBeforeDraw = true,
     .questionCount = 8,
     .question = pairQuestion,
-    .showOtherSection = [] { form<magnets2>().Show(); },
-    .unloadOtherSection = unloadIfLoaded<magnets2>,
+    .otherSectionName = "magnets2",
+    .otherSection = &magnetMaterials,
 };
+
+namespace {
 
 // Section 2: a magnet and a material; what is not set here is as in section 1.
 
@@ -93,25 +91,27 @@ const TextSpot materialTexts[] = {
 const PictureSlot materialSlot[] = {{1, {1080, 1440, 9600, 3570}}};
 
 const struct { const char* picture; const char* question; int correctChoice; } materialQuestions[] = {
-    {"Images\\magmetal1.bmp", "What force will there be between a magnet and a sheet of copper?",    magnets2::noForce},
-    {"Images\\magmetal2.bmp", "What force will there be between a magnet and a sheet of iron?",      magnets2::attractive},
-    {"Images\\magmetal3.bmp", "What force will there be between a magnet and a sheet of steel?",     magnets2::attractive},
-    {"Images\\magmetal3.bmp", "What force will there be between a magnet and a sheet of nickel?",    magnets2::attractive},
-    {"Images\\magmetal3.bmp", "What force will there be between a magnet and a sheet of cobalt?",    magnets2::attractive},
-    {"Images\\magmetal3.bmp", "What force will there be between a magnet and a sheet of aluminium?", magnets2::noForce},
-    {"Images\\magmetal4.bmp", "What force will there be between a magnet and a piece of plastic?",   magnets2::noForce},
-    {"Images\\magmetal5.bmp", "What force will there be between a magnet and a glass mirror?",       magnets2::noForce},
+    {"Images\\magmetal1.bmp", "What force will there be between a magnet and a sheet of copper?",    noForce},
+    {"Images\\magmetal2.bmp", "What force will there be between a magnet and a sheet of iron?",      attractive},
+    {"Images\\magmetal3.bmp", "What force will there be between a magnet and a sheet of steel?",     attractive},
+    {"Images\\magmetal3.bmp", "What force will there be between a magnet and a sheet of nickel?",    attractive},
+    {"Images\\magmetal3.bmp", "What force will there be between a magnet and a sheet of cobalt?",    attractive},
+    {"Images\\magmetal3.bmp", "What force will there be between a magnet and a sheet of aluminium?", noForce},
+    {"Images\\magmetal4.bmp", "What force will there be between a magnet and a piece of plastic?",   noForce},
+    {"Images\\magmetal5.bmp", "What force will there be between a magnet and a glass mirror?",       noForce},
 };
 // clang-format on
 
 Question materialQuestion(int questionNumber) {
     const auto& row = materialQuestions[questionNumber];
     return {row.picture, materialSlot[0].index, row.question, row.correctChoice,
-            row.correctChoice == magnets2::attractive ? "There will be an attractive force." : "There will be no force between them."};
+            row.correctChoice == attractive ? "There will be an attractive force." : "There will be no force between them."};
 }
 
-QuestionBoard materialBoard() {
-    QuestionBoard board = pairBoard;
+}  // namespace
+
+const QuestionBoard magnetMaterials = [] {
+    QuestionBoard board = magnetPairs;
     board.buttons = materialButtons;
     board.choices = materialChoices;
     board.choiceTop = 5040;
@@ -120,16 +120,9 @@ QuestionBoard materialBoard() {
     board.pictureName = "Magnet and material";
     board.slotsHiddenBeforeDraw = false;
     board.question = materialQuestion;
-    board.showOtherSection = [] { form<magnets>().Show(); };
-    board.unloadOtherSection = unloadIfLoaded<magnets>;
+    board.otherSectionName = "magnets";
+    board.otherSection = &magnetPairs;
     return board;
-}
-
-const QuestionBoard materialsBoard = materialBoard();
-
-}  // namespace
-
-magnets::magnets() : QuestionScreen("magnets", pairBoard) {}
-magnets2::magnets2() : QuestionScreen("magnets2", materialsBoard) {}
+}();
 
 }  // namespace lumenary

@@ -1,4 +1,4 @@
-#include "newtonmeter.h"
+#include "QuestionBoard.h"
 
 namespace lumenary {
 
@@ -34,8 +34,9 @@ Question meterReading(int questionNumber) {
     };
 }
 
-const QuestionBoard board{
-    .windowCaption = "Newton Meter",
+}  // namespace
+
+const QuestionBoard newtonMeter{
     .buttons = buttons,
     .choices = {},
     .choiceTop = 0,
@@ -45,12 +46,8 @@ const QuestionBoard board{
     .slotsHiddenBeforeDraw = false,
     .questionCount = 10,
     .question = meterReading,
-    .showOtherSection = nullptr,
-    .unloadOtherSection = nullptr,
+    .otherSectionName = nullptr,
+    .otherSection = nullptr,
 };
-
-}  // namespace
-
-newtonmeter::newtonmeter() : QuestionScreen("newtonmeter", board) {}
 
 }  // namespace lumenary

@@ -1,5 +1,6 @@
 #include "web/pictures/ActivityPictures.h"
 
+#include "activities/Activities.h"
 #include "menus/TopicMenu.h"
 
 #include <emscripten.h>
@@ -14,7 +15,8 @@ EM_JS(void, js_needPack, (const char* name), { Lumenary.packs.need(UTF8ToString(
 
 void fetchPicturesOfActivitiesOpenedFrom(const Form& shown) {
     if (const auto* menu = dynamic_cast<const TopicMenu*>(&shown))
-        for (const ActivityLink& link : menu->links()) js_needPack(link.name);
+        for (const Activity& activity : activities())
+            if (activity.menu == menu->number()) js_needPack(activity.name);
 }
 
 }  // namespace lumenary

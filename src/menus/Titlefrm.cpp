@@ -1,7 +1,7 @@
 #include "Titlefrm.h"
 
-#include "Module1.h"
-#include "menus/intro0.h"
+#include "framework/Module1.h"
+#include "intro0.h"
 #include "runtime/Runtime.h"
 
 namespace lumenary {
@@ -35,7 +35,7 @@ CommandButton& titleButton(Form& form, const char* name, Frame* frame, const cha
 
 // Controls are created back to front; all but Frame1 lie inside Frame1.
 Titlefrm::Titlefrm()
-    : Form("Titlefrm"),
+    : Form(screenName),
       Frame1(add<Frame>("Frame1")),
       Label4(titleLabel(*this, "Label4", &Frame1, "Lumenary", {"Times New Roman", 26.25f, true},
                         {120, 180, 5175, 1455}, 1)),

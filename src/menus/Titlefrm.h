@@ -13,6 +13,7 @@ namespace lumenary {
 // and only centres itself, unless its artwork cannot be loaded.
 class Titlefrm : public Form {
 public:
+    static constexpr const char* screenName = "Titlefrm";
     Titlefrm();
 
     void Form_Load() override;
