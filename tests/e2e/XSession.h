@@ -110,8 +110,6 @@ inline int yellowIn(const QImage& screen, const QRect& area) {
     return count;
 }
 
-inline bool isBlack(const QColor& c) { return c.red() < 20 && c.green() < 20 && c.blue() < 20; }
-
 // Keeps a screenshot beside the test binary, for a person to look at.
 inline void keep(const QImage& screen, const QString& name) { screen.save(QString(E2E_SCREENSHOT_DIR "/") + name + ".png"); }
 

@@ -237,8 +237,10 @@ TEST_F(RuntimeTest, ScreensLoadHiddenOnFirstReferenceShowInFrontAndUnloadEvenFro
 
 // Screens find their runtime through the one in force: a second would take their input and
 // pictures from under the first.
-TEST_F(RuntimeTest, ASecondRuntimeWhileOneIsInForceStopsTheProgram) {
+// The same holds of a screen made under another name than it was asked for by, in every build.
+TEST_F(RuntimeTest, ASecondRuntimeWhileOneIsInForceOrAScreenMadeUnderAnotherNameStopsTheProgram) {
     EXPECT_DEATH(Runtime second(platform), "one Runtime at a time");
+    EXPECT_DEATH(runtime.form("Other", [] { return std::unique_ptr<Form>(std::make_unique<LogForm>()); }), "another name");
 }
 
 TEST(NoRuntime, AskingForTheRuntimeWhenNoneIsInForceStopsTheProgram) {
@@ -348,15 +350,6 @@ TEST_P(FormChangesTest, RepaintsTheOldAndNewBoxesOfWhatChangedOrEverythingForACh
     GetParam().apply(form);
     EXPECT_EQ(describe(shown.since(form)), GetParam().repainted);
     EXPECT_EQ(describe(shown.since(form)), "") << "what was shown is now the form as it is";
-}
-
-// A change to the form itself repaints the whole window, from its corner, at any scale and margin.
-TEST(ChangedArea, EverythingIsTheWholeWindowFromItsCorner) {
-    for (const TwipsMapping& mapping : {TwipsMapping{}, TwipsMapping{2.4, 100, 50}}) {
-        const std::vector<PixelRect> area = FormPainter::changedArea({.everything = true}, mapping);
-        ASSERT_EQ(area.size(), 1u);
-        EXPECT_TRUE(area[0].contains({0, 0, 7680, 4320})) << area[0].x << "," << area[0].y << " " << area[0].width << "x" << area[0].height;
-    }
 }
 
 }  // namespace
