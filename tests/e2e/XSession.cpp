@@ -102,6 +102,8 @@ ProgramProcess::ProgramProcess(const XSession& session, const QString& programFo
     QProcessEnvironment env = session.environment();
     for (const QString& key : extra.keys()) env.insert(key, extra.value(key));
     process_.setProcessEnvironment(env);
+    if (!errors_.open()) throw std::runtime_error("no file for the program's error output");
+    process_.setStandardErrorFile(errors_.fileName());
     process_.start(QDir(programFolder).filePath("lumenary"), arguments);
     if (!process_.waitForStarted(10000)) throw std::runtime_error("the program did not start");
 }
@@ -119,6 +121,9 @@ std::optional<int> ProgramProcess::waitForExit(std::chrono::milliseconds timeout
     return process_.exitCode();
 }
 
-QString ProgramProcess::standardError() { return errors_ += QString::fromUtf8(process_.readAllStandardError()); }
+QString ProgramProcess::standardError() {
+    errors_.seek(0);
+    return QString::fromUtf8(errors_.readAll());
+}
 
 }  // namespace lumenary::testing

@@ -8,6 +8,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryFile>
 
 #include <chrono>
 #include <functional>
@@ -77,11 +78,14 @@ public:
 
     // Waits for the program to end by itself; its exit status, or nothing after the timeout.
     std::optional<int> waitForExit(std::chrono::milliseconds timeout = std::chrono::seconds(20));
+    // All the program has written to its error output so far, while it runs too.
     QString standardError();
 
 private:
+    // A file rather than a pipe: a pipe is read only while Qt waits on the process, so what a
+    // program said before a test gave up on it was lost, and a full pipe would stop the program.
+    QTemporaryFile errors_;
     QProcess process_;
-    QString errors_;
 };
 
 // Where a screen lies on the display: its client area's corner and its scale (1 in a window,
