@@ -23,8 +23,11 @@ XSession::XSession(QSize screen) : server_(std::make_unique<QProcess>()) {
     server_->setStandardErrorFile(QProcess::nullDevice());  // its notes on the displays it passed over
     const QString size = QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height());
     // Xvfb takes the first display no server holds, by lock file or socket (a chroot shares the
-    // abstract ones with its host), and writes its number once it listens there.
-    server_->start("Xvfb", {"-displayfd", "1", "-screen", "0", size, "-nolisten", "tcp"});
+    // abstract ones with its host), and writes its number once it listens there. -noreset: by
+    // default the server resets whenever its last client leaves, and a reset drops every
+    // connection still being set up, so an xdotool call ending just as the program connects left
+    // the program with "could not connect to display" and the test waiting for its window.
+    server_->start("Xvfb", {"-displayfd", "1", "-screen", "0", size, "-nolisten", "tcp", "-noreset"});
     for (int i = 0; i < 100 && !server_->canReadLine(); ++i) server_->waitForReadyRead(100);
     if (!server_->canReadLine()) throw std::runtime_error("Xvfb did not open a display");
     display_ = ":" + QString::fromLatin1(server_->readLine()).trimmed();
