@@ -89,9 +89,9 @@ public:
     }
     void mouseMove(const MouseInput& input) { router_.move(input); }
     void mouseUp(const MouseInput& input) { router_.up(input); }
-    void mouseDoubleClick(const MouseInput& input, bool pressDelivered) {
+    void mouseDoubleClick(const MouseInput& input) {
         takeMouse();
-        router_.doubleClick(input, pressDelivered);
+        router_.doubleClick(input);
     }
 
     // Tab and Shift+Tab walk the focus over what a pupil can use, in reading order; Enter and

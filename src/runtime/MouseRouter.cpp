@@ -23,9 +23,9 @@ void MouseRouter::press(Control* receiver, const MouseInput& input) {
         handler(receiver->Index(), input.button, input.shift, input.at.x - receiver->absoluteLeft(), input.at.y - receiver->absoluteTop());
 }
 
-void MouseRouter::doubleClick(const MouseInput& input, bool pressDelivered) {
+void MouseRouter::doubleClick(const MouseInput& input) {
     if (input.button == mouse::left) clickTaken_ = true;
-    if (!pressDelivered) down(input);
+    down(input);
 }
 
 void MouseRouter::move(const MouseInput& input) {

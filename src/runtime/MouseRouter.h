@@ -28,8 +28,8 @@ public:
     // A press that goes to `control` whatever lies in front of it, as the keyboard's carry needs.
     void downOn(Control& control, const MouseInput& input);
     // The second press of a double-click: a press like any other, whose release raises no
-    // second Click. Some toolkits announce it after delivering the press, some instead of it.
-    void doubleClick(const MouseInput& input, bool pressDelivered);
+    // second Click.
+    void doubleClick(const MouseInput& input);
     void move(const MouseInput& input);
     void up(const MouseInput& input);
 

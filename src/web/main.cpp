@@ -29,10 +29,14 @@ Program& program() {
 
 EM_JS(void, js_noticeUnknownActivity, (const char* accepted), { Lumenary.showNotice(UTF8ToString(accepted)); });
 
-lumenary::PageWindow::PointerKind pointerKind(int kind) {
-    return kind == 1 ? lumenary::PageWindow::PointerKind::Touch
-           : kind == 2 ? lumenary::PageWindow::PointerKind::Pen
-                       : lumenary::PageWindow::PointerKind::Mouse;
+EM_JS(double, js_now, (), { return performance.now(); });
+
+lumenary::PointerKind pointerKind(int kind) {
+    return kind == 1 ? lumenary::PointerKind::Touch : kind == 2 ? lumenary::PointerKind::Pen : lumenary::PointerKind::Mouse;
+}
+
+void pointer(lumenary::PointerEvent::Type type, int kind, int id, double x, double y, int button, int buttons, int shift) {
+    program().page.pointer(type, pointerKind(kind), id, x, y, button, buttons, shift, js_now());
 }
 
 }  // namespace
@@ -55,16 +59,17 @@ EMSCRIPTEN_KEEPALIVE void lumenary_start(const char* activity, int width, int he
 EMSCRIPTEN_KEEPALIVE void lumenary_resize(int width, int height) { program().page.resize(width, height); }
 EMSCRIPTEN_KEEPALIVE void lumenary_repaint() { program().page.repaintAll(); }
 
+using Type = lumenary::PointerEvent::Type;
 EMSCRIPTEN_KEEPALIVE void lumenary_pointer_down(int kind, int id, double x, double y, int button, int buttons, int shift) {
-    program().page.pointerDown(pointerKind(kind), id, x, y, button, buttons, shift);
+    pointer(Type::Down, kind, id, x, y, button, buttons, shift);
 }
 EMSCRIPTEN_KEEPALIVE void lumenary_pointer_move(int kind, int id, double x, double y, int buttons, int shift) {
-    program().page.pointerMove(pointerKind(kind), id, x, y, buttons, shift);
+    pointer(Type::Move, kind, id, x, y, 0, buttons, shift);
 }
 EMSCRIPTEN_KEEPALIVE void lumenary_pointer_up(int kind, int id, double x, double y, int button, int buttons, int shift) {
-    program().page.pointerUp(pointerKind(kind), id, x, y, button, buttons, shift);
+    pointer(Type::Up, kind, id, x, y, button, buttons, shift);
 }
-EMSCRIPTEN_KEEPALIVE void lumenary_pointer_cancel(int id) { program().page.pointerCancel(id); }
+EMSCRIPTEN_KEEPALIVE void lumenary_pointer_cancel(int id) { pointer(Type::Cancel, 1, id, -1, -1, 0, 0, 0); }
 EMSCRIPTEN_KEEPALIVE void lumenary_press(int index) { program().page.press(index); }
 
 // The keys as the page names them (KeyboardEvent.key, with Shift for Shift+Tab); false when the

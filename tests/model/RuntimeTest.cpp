@@ -1,6 +1,7 @@
 #include "ScreenTest.h"
 #include "runtime/ControlArray.h"
 #include "runtime/FormChanges.h"
+#include "runtime/PointerRules.h"
 #include "runtime/ReadingOrder.h"
 #include "runtime/SeededRandom.h"
 #include "runtime/controls/CommandButton.h"
@@ -350,6 +351,38 @@ TEST_P(FormChangesTest, RepaintsTheOldAndNewBoxesOfWhatChangedOrEverythingForACh
     GetParam().apply(form);
     EXPECT_EQ(describe(shown.since(form)), GetParam().repainted);
     EXPECT_EQ(describe(shown.since(form)), "") << "what was shown is now the form as it is";
+}
+
+// The pointer rules both bindings follow, from raw toolkit events to what a form's controls hear.
+// A press and release are 100 twips into a 1000-twip label; times are milliseconds.
+using Type = PointerEvent::Type;
+PointerEvent mouse(Type type, double ms, Twips x = 100) { return {.type = type, .button = mouse::left, .at = {x, 100}, .milliseconds = ms}; }
+PointerEvent finger(Type type, int id, double ms, PointerKind kind = PointerKind::Touch) { return {.type = type, .kind = kind, .id = id, .at = {100.0f + 10 * id, 100}, .milliseconds = ms}; }
+struct Rule { const char* name; std::vector<PointerEvent> events; const char* heard; };
+const char* const click = "Down tag b1 100,100; Up tag b1 100,100; Click tag; ";
+const std::string twoClicks = std::string(click) + click;
+const Rule rules[] = {
+    {"ADoubleClickIsOneClick",            {mouse(Type::Down, 0), mouse(Type::Up, 10), mouse(Type::Down, 300), mouse(Type::Up, 310)},
+                                          "Down tag b1 100,100; Up tag b1 100,100; Click tag; Down tag b1 100,100; Up tag b1 100,100; "},
+    {"ASlowSecondPressClicksAgain",       {mouse(Type::Down, 0), mouse(Type::Up, 10), mouse(Type::Down, 500), mouse(Type::Up, 510)}, twoClicks.c_str()},
+    {"AFarSecondPressClicksAgain",        {mouse(Type::Down, 0), mouse(Type::Up, 10), mouse(Type::Down, 20, 175), mouse(Type::Up, 30, 175)},
+                                          "Down tag b1 100,100; Up tag b1 100,100; Click tag; Down tag b1 175,100; Up tag b1 175,100; Click tag; "},
+    {"APressAnnouncedTwiceIsOnePress",    {mouse(Type::Down, 0), mouse(Type::Down, 0), mouse(Type::Up, 10)}, click},
+    {"AReleaseWithNoPressIsNothing",      {mouse(Type::Up, 0)}, ""},
+    {"OnlyTheFirstFingerActs",            {finger(Type::Down, 0, 0), finger(Type::Down, 1, 5), finger(Type::Move, 1, 6), finger(Type::Up, 1, 7), finger(Type::Move, 0, 8), finger(Type::Up, 0, 9)},
+                                          "Down tag b1 100,100; Move tag b1 100,100; Up tag b1 100,100; Click tag; "},
+    {"APenActsAsAFinger",                 {finger(Type::Down, 0, 0, PointerKind::Pen), finger(Type::Up, 0, 10, PointerKind::Pen)}, click},
+    {"ACancelledTouchLetsGoAndFreesIt",   {finger(Type::Down, 0, 0), finger(Type::Cancel, 1, 5), finger(Type::Cancel, PointerEvent::everyPointer, 6), finger(Type::Down, 2, 1000), finger(Type::Up, 2, 1010)},
+                                          "Down tag b1 100,100; Up tag b1 -1,-1; Down tag b1 120,100; Up tag b1 120,100; Click tag; "},
+};
+class PointerRuleTest : public RuntimeTest, public ::testing::WithParamInterface<Rule> {};
+INSTANTIATE_TEST_SUITE_P(Rules, PointerRuleTest, ::testing::ValuesIn(rules), [](const auto& info) { return info.param.name; });
+
+TEST_P(PointerRuleTest, TurnsRawEventsIntoWhatTheControlsHear) {
+    screen.place<Label>("tag", 0, 0, 1000, 1000);
+    PointerRules pointer(400);
+    for (const PointerEvent& event : GetParam().events) runtime.dispatch([&] { pointer.apply(event, screen); });
+    EXPECT_EQ(screen.take(), GetParam().heard);
 }
 
 }  // namespace

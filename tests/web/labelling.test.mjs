@@ -1,6 +1,6 @@
 // The labelling screens' rounds: the Moon dragged with the mouse on a 1920 x 1080 whiteboard-sized
 // page, every label on its own target, then Check Score, as the desktop's full-screen journey
-// plays it; the planets by touch, with a second hand on the board.
+// plays it; the planets by touch.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import { dragMoonRound } from './support/moon.mjs';
@@ -43,51 +43,26 @@ const planetMoves = [
 ];
 const planetMiddle = [660, 187];
 
-test('a planets round by touch scores 9 out of 9; a second finger on another label disturbs nothing', async () => {
+test('a planets round by touch scores 9 out of 9, after a touch the browser took back', async () => {
   const touched = await openSite({ width: 1024, height: 768, hasTouch: true, query: '?activity=weatherlab' });
   try {
     const planets = placement(touched, activityClient);
     const session = await touched.page.createCDPSession();
     const touch = (type, points) => session.send('Input.dispatchTouchEvent', {
       type, touchPoints: points.map(([id, x, y]) => ({ id, x, y, radiusX: 2, radiusY: 2, force: 1 })) });
-    const held = (place, t = 1) => planets.at(place[0] + planetMiddle[0], place[1] + planetMiddle[1]).map((v) => v * t);
-    const label = (place) => [place[0] + 120, place[1] + 60, 1320 - 240, 375 - 120];
+    const held = (place) => planets.at(place[0] + planetMiddle[0], place[1] + planetMiddle[1]);
     // A touch the browser takes back (a gesture of its own) drops the label where it was, here
     // near enough to its home box to go back into it, and frees the finger for the next one.
     const [firstHome] = planetMoves[0];
     await touch('touchStart', [[1, ...held(firstHome)]]);
     await touch('touchMove', [[1, ...planets.at(firstHome[0] + planetMiddle[0] + 200, firstHome[1] + planetMiddle[1] - 100)]]);
     await touch('touchCancel', []);
-    // Nor does the finger taken back count as a button held: a mouse release over Exit, pressed
-    // elsewhere on the page, clicks nothing.
-    const caption = await touched.page.title();
-    await touched.page.evaluate(([x, y]) => {
-      const release = { pointerType: 'mouse', pointerId: 1, button: 0, buttons: 0, clientX: x, clientY: y, bubbles: true };
-      Lumenary.canvas.element.dispatchEvent(new PointerEvent('pointerup', release));
-      return new Promise(requestAnimationFrame);
-    }, planets.at(10560 + 620, 7920 + 250));
-    assert.equal(await touched.page.title(), caption, 'the planets stay');
-    for (const [index, [home, target]] of planetMoves.entries()) {
+    for (const [home, target] of planetMoves) {
       const along = (step) => planets.at(home[0] + planetMiddle[0] + ((target[0] - home[0]) * step) / 4,
                                          home[1] + planetMiddle[1] + ((target[1] - home[1]) * step) / 4);
       await touch('touchStart', [[1, ...held(home)]]);
-      await touch('touchMove', [[1, ...along(1)]]);
-      if (index === 0) {
-        // A second hand on the board: it lands on another label and wanders off with it, if it could.
-        const otherHome = planetMoves[1][0];
-        await touch('touchStart', [[1, ...along(1)], [2, ...held(otherHome)]]);
-        for (let step = 2; step <= 4; ++step) await touch('touchMove', [[1, ...along(step)], [2, ...held(otherHome, 0.8 + 0.05 * step)]]);
-        await touch('touchMove', [[1, ...along(4)], [2, ...held(otherHome, 0.7)]]);  // the second finger moves last
-        await touch('touchEnd', [[2, ...held(otherHome, 1)]]);
-        await touch('touchEnd', []);
-        const screen = await waitForScreen(touched, 'planets-touch', (s) => yellowIn(s, planets, label(target)) > 30);
-        assert.ok(yellowIn(screen, planets, label(target)) > 30, 'the first finger\'s label lies on its target');
-        assert.equal(yellowIn(screen, planets, label(home)), 0, 'and has left its home');
-        assert.ok(yellowIn(screen, planets, label(otherHome)) > 30, 'the label under the second finger stays at home');
-      } else {
-        for (let step = 2; step <= 4; ++step) await touch('touchMove', [[1, ...along(step)]]);
-        await touch('touchEnd', []);
-      }
+      for (let step = 1; step <= 4; ++step) await touch('touchMove', [[1, ...along(step)]]);
+      await touch('touchEnd', []);
     }
     const checkScore = planets.at(6000 + 1280, 7920 + 250);
     await touched.page.waitForFunction(() => [...document.querySelectorAll('#mirror button')].some((b) => b.textContent === 'Check Score'),

@@ -6,6 +6,8 @@
 #include "runtime/painting/FormPainter.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QStyleHints>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -14,6 +16,7 @@
 #include <QTouchEvent>
 
 #include <map>
+#include <optional>
 
 namespace lumenary {
 
@@ -35,10 +38,24 @@ int shiftBits(Qt::KeyboardModifiers modifiers) {
     return bits;
 }
 
+// A touch point's state as a pointer event; a point that stood still is none.
+std::optional<PointerEvent::Type> typeOf(QEventPoint::State state) {
+    switch (state) {
+        case QEventPoint::Pressed: return PointerEvent::Type::Down;
+        case QEventPoint::Updated: return PointerEvent::Type::Move;
+        case QEventPoint::Released: return PointerEvent::Type::Up;
+        default: return std::nullopt;
+    }
+}
+
 }  // namespace
 
 FormWindow::FormWindow(Form& form, FormWindows& windows)
-    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), form_(&form), serial_(form.serial()), windows_(windows) {
+    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint),
+      form_(&form),
+      serial_(form.serial()),
+      windows_(windows),
+      pointerRules_(QGuiApplication::styleHints()->mouseDoubleClickInterval()) {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -96,57 +113,34 @@ void FormWindow::paintEvent(QPaintEvent* event) {
     formPainter.paint(*form_, &area);
 }
 
-MouseInput FormWindow::inputOf(const QMouseEvent& event) const {
-    return {.button = buttonBits(event.button()),
+TwipsPoint FormWindow::twipsAt(QPointF position) const { return {mapping_.toTwipsX(position.x()), mapping_.toTwipsY(position.y())}; }
+
+PointerEvent FormWindow::pointerOf(const QMouseEvent& event, PointerEvent::Type type) const {
+    return {.type = type,
+            .button = buttonBits(event.button()),
             .buttons = buttonBits(event.buttons()),
             .shift = shiftBits(event.modifiers()),
-            .at = {mapping_.toTwipsX(event.position().x()), mapping_.toTwipsY(event.position().y())}};
+            .at = twipsAt(event.position()),
+            .milliseconds = static_cast<double>(event.timestamp())};
 }
 
-void FormWindow::mousePressEvent(QMouseEvent* event) {
-    const MouseInput input = inputOf(*event);
-    pressedButtons_ |= input.button;
-    deliver([&](Form& form) { form.mouseDown(input); });
+void FormWindow::pointer(const PointerEvent& event) {
+    deliver([&](Form& form) { pointerRules_.apply(event, form); });
 }
 
-void FormWindow::mouseMoveEvent(QMouseEvent* event) {
-    const MouseInput input = inputOf(*event);
-    deliver([&](Form& form) { form.mouseMove(input); });
-}
+void FormWindow::mousePressEvent(QMouseEvent* event) { pointer(pointerOf(*event, PointerEvent::Type::Down)); }
+void FormWindow::mouseMoveEvent(QMouseEvent* event) { pointer(pointerOf(*event, PointerEvent::Type::Move)); }
+void FormWindow::mouseReleaseEvent(QMouseEvent* event) { pointer(pointerOf(*event, PointerEvent::Type::Up)); }
+// Qt announces the second press of a double-click as a press, then again as a double-click, or
+// as a double-click alone: to the rules it is a press either way.
+void FormWindow::mouseDoubleClickEvent(QMouseEvent* event) { pointer(pointerOf(*event, PointerEvent::Type::Down)); }
 
-void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
-    const MouseInput input = inputOf(*event);
-    pressedButtons_ &= ~input.button;
-    deliver([&](Form& form) { form.mouseUp(input); });
-}
-
-// A double-click is one Click: the second press still moves and drops, but its release
-// clicks nothing, so "New Question" draws once and a web address opens once.
-void FormWindow::mouseDoubleClickEvent(QMouseEvent* event) {
-    const MouseInput input = inputOf(*event);
-    const bool pressDelivered = pressedButtons_ & input.button;
-    pressedButtons_ |= input.button;
-    deliver([&](Form& form) { form.mouseDoubleClick(input, pressDelivered); });
-}
-
-// One finger is the mouse's left button: the first to touch drags and taps; any others are
-// ignored until it lifts, so a second hand on the board does not disturb a drag.
 void FormWindow::touch(QTouchEvent* event) {
+    const double milliseconds = static_cast<double>(event->timestamp());
+    if (event->type() == QEvent::TouchCancel)
+        return pointer({.type = PointerEvent::Type::Cancel, .kind = PointerKind::Touch, .id = PointerEvent::everyPointer, .at = {}, .milliseconds = milliseconds});
     for (const QEventPoint& point : event->points()) {
-        const TwipsPoint at{mapping_.toTwipsX(point.position().x()), mapping_.toTwipsY(point.position().y())};
-        if (!finger_ && point.state() == QEventPoint::Pressed) {
-            finger_ = point.id();
-            deliver([&](Form& form) { form.mouseDown({.button = mouse::left, .buttons = mouse::left, .at = at}); });
-        } else if (finger_ == point.id() && point.state() == QEventPoint::Released) {
-            finger_.reset();
-            deliver([&](Form& form) { form.mouseUp({.button = mouse::left, .at = at}); });
-        } else if (finger_ == point.id() && point.state() == QEventPoint::Updated) {
-            deliver([&](Form& form) { form.mouseMove({.buttons = mouse::left, .at = at}); });
-        }
-    }
-    if (event->type() == QEvent::TouchCancel && finger_) {
-        finger_.reset();
-        deliver([](Form& form) { form.mouseUp({.button = mouse::left, .at = {-1, -1}}); });
+        if (const std::optional<PointerEvent::Type> type = typeOf(point.state())) pointer({.type = *type, .kind = PointerKind::Touch, .id = point.id(), .at = twipsAt(point.position()), .milliseconds = milliseconds});
     }
 }
 

@@ -2,13 +2,12 @@
 
 #include "qt/accessibility/AccessibleControls.h"
 #include "runtime/FormChanges.h"
-#include "runtime/MouseRouter.h"
+#include "runtime/PointerRules.h"
 #include "runtime/Twips.h"
 
 #include <QWidget>
 
 #include <cstdint>
-#include <optional>
 
 class QTouchEvent;
 
@@ -54,7 +53,9 @@ protected:
 private:
     template <class Input>
     void deliver(Input&& input);
-    MouseInput inputOf(const QMouseEvent& event) const;
+    void pointer(const PointerEvent& event);
+    PointerEvent pointerOf(const QMouseEvent& event, PointerEvent::Type type) const;
+    TwipsPoint twipsAt(QPointF position) const;
     void touch(QTouchEvent* event);
     void escape();
 
@@ -64,8 +65,7 @@ private:
     TwipsMapping mapping_;
     FormChanges changes_;
     AccessibleControls accessible_{*this};
-    int pressedButtons_ = 0;
-    std::optional<int> finger_;  // the touch point that acts as the mouse
+    PointerRules pointerRules_;
 };
 
 }  // namespace lumenary

@@ -9,7 +9,6 @@
 
 #include <emscripten.h>
 
-#include <cmath>
 
 namespace lumenary {
 
@@ -17,11 +16,6 @@ namespace {
 
 EM_JS(void, js_setTitle, (const char* title), { document.title = UTF8ToString(title); });
 EM_JS(void, js_showEnded, (), { Lumenary.showEnded(); });
-EM_JS(double, js_now, (), { return performance.now(); });
-
-// What the desktop's double-click takes: within half a second, a few pixels apart.
-constexpr double doubleClickMilliseconds = 500;
-constexpr double doubleClickDistance = 5;
 
 }  // namespace
 
@@ -87,64 +81,11 @@ void PageWindow::deliver(Input&& input) {
     sync();
 }
 
-MouseInput PageWindow::inputAt(double x, double y, int button, int buttons, int shift) const {
-    return {.button = button, .buttons = buttons, .shift = shift, .at = {mapping_.toTwipsX(x), mapping_.toTwipsY(y)}};
-}
-
-bool PageWindow::isSecondClick(int button, double x, double y) {
-    const double now = js_now();
-    const bool second = button == lastPress_.button && now - lastPress_.time < doubleClickMilliseconds &&
-                        std::hypot(x - lastPress_.x, y - lastPress_.y) < doubleClickDistance * mapping_.scale;
-    // A third press starts a new pair, as on the desktop.
-    lastPress_ = second ? LastPress{} : LastPress{now, x, y, button};
-    return second;
-}
-
-void PageWindow::pointerDown(PointerKind kind, int pointerId, double x, double y, int button, int buttons, int shift) {
-    if (kind != PointerKind::Mouse) {
-        if (finger_) return;
-        finger_ = pointerId;
-        button = buttons = mouse::left;
-    }
-    const MouseInput input = inputAt(x, y, button, buttons, shift);
-    // A double-click is one Click: its second press still moves and drops, but its release clicks nothing.
-    const bool second = isSecondClick(button, x, y);
-    pressedButtons_ |= button;
-    deliver([&](Form& form) {
-        if (second)
-            form.mouseDoubleClick(input, false);
-        else
-            form.mouseDown(input);
-    });
-}
-
-void PageWindow::pointerMove(PointerKind kind, int pointerId, double x, double y, int buttons, int shift) {
-    if (kind != PointerKind::Mouse) {
-        if (finger_ != pointerId) return;
-        buttons = mouse::left;
-    }
-    const MouseInput input = inputAt(x, y, 0, buttons, shift);
-    deliver([&](Form& form) { form.mouseMove(input); });
-}
-
-void PageWindow::pointerUp(PointerKind kind, int pointerId, double x, double y, int button, int buttons, int shift) {
-    if (kind != PointerKind::Mouse) {
-        if (finger_ != pointerId) return;
-        finger_.reset();
-        button = mouse::left;
-        buttons = 0;
-    }
-    if (!(pressedButtons_ & button)) return;
-    pressedButtons_ &= ~button;
-    const MouseInput input = inputAt(x, y, button, buttons, shift);
-    deliver([&](Form& form) { form.mouseUp(input); });
-}
-
-void PageWindow::pointerCancel(int pointerId) {
-    if (finger_ != pointerId) return;
-    finger_.reset();
-    pressedButtons_ &= ~mouse::left;
-    deliver([](Form& form) { form.mouseUp({.button = mouse::left, .at = {-1, -1}}); });
+void PageWindow::pointer(PointerEvent::Type type, PointerKind kind, int pointerId, double x, double y, int button, int buttons,
+                         int shift, double milliseconds) {
+    const PointerEvent event{.type = type, .kind = kind, .id = pointerId, .button = button, .buttons = buttons, .shift = shift,
+                             .at = {mapping_.toTwipsX(x), mapping_.toTwipsY(y)}, .milliseconds = milliseconds};
+    deliver([&](Form& form) { pointerRules_.apply(event, form); });
 }
 
 void PageWindow::press(int index) {

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "runtime/FormChanges.h"
-#include "runtime/MouseRouter.h"
+#include "runtime/PointerRules.h"
 #include "runtime/Twips.h"
 #include "web/accessibility/PageMirror.h"
 #include "web/pictures/PagePictures.h"
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 namespace lumenary {
@@ -32,13 +31,9 @@ public:
     // Everything again: a sharper copy of a picture has arrived.
     void repaintAll();
 
-    // Pointer input at device pixels of the canvas. Only the first finger or pen down acts as
-    // the mouse's left button until it lifts, so a second hand on the board disturbs nothing.
-    enum class PointerKind { Mouse, Touch, Pen };
-    void pointerDown(PointerKind kind, int pointerId, double x, double y, int button, int buttons, int shift);
-    void pointerMove(PointerKind kind, int pointerId, double x, double y, int buttons, int shift);
-    void pointerUp(PointerKind kind, int pointerId, double x, double y, int button, int buttons, int shift);
-    void pointerCancel(int pointerId);
+    // Pointer input at device pixels of the canvas, at the page's time in milliseconds.
+    void pointer(PointerEvent::Type type, PointerKind kind, int pointerId, double x, double y, int button, int buttons, int shift,
+                 double milliseconds);
     // True when the form had a use for the key.
     bool keyPress(Key key);
     // What a click on the control the page's mirror shows at `index` does, as assistive
@@ -49,9 +44,6 @@ private:
     template <class Input>
     void deliver(Input&& input);
     Form* top() const;
-    MouseInput inputAt(double x, double y, int button, int buttons, int shift) const;
-    // The second press of a double-click: near the first, soon after it, with the same button.
-    bool isSecondClick(int button, double x, double y);
 
     Runtime& runtime_;
     PagePictures pictures_;
@@ -62,12 +54,8 @@ private:
     std::uint64_t mirroredSerial_ = 0;
     std::string title_;  // the document's title, as last set
     int width_ = 0, height_ = 0;
-    std::optional<int> finger_;  // the touch or pen point that acts as the mouse
-    struct LastPress {
-        double time = -1e9, x = 0, y = 0;
-        int button = 0;
-    } lastPress_;
-    int pressedButtons_ = 0;
+    // What the desktop's double-click takes: within half a second.
+    PointerRules pointerRules_{500};
     bool ended_ = false;
 };
 
