@@ -207,7 +207,6 @@ TEST_F(AccessibilityTest, PicturesAreNamedNeutrallyAndAnswersAreToldAsTheyAppear
     runtime.dispatch([] { screen(phaseslab).Show(); });
     LabellingScreen& moon = screen(phaseslab);
     QAccessibleInterface* window = accessibleOf(moon);
-    EXPECT_TRUE(qt.told.empty()) << "a screen appearing is no change to its controls";
     for (int i = 0; i < moon.itemCount(); ++i) {
         const QString name = child(window, "Moon picture " + std::to_string(i + 1), graphic)->text(QAccessible::Name);
         for (int answer = 0; answer < moon.itemCount(); ++answer) EXPECT_FALSE(name.contains(QString::fromStdString(moon.Label2[answer].Caption)));
@@ -217,8 +216,6 @@ TEST_F(AccessibilityTest, PicturesAreNamedNeutrallyAndAnswersAreToldAsTheyAppear
     EXPECT_EQ(child(window, moon.Label2[0].Caption, text)->rect().size(), QSize(2085 / 15, 375 / 15)) << "the label's own pixels";
     EXPECT_EQ(window->indexOfChild(window), -1);
     EXPECT_TRUE(told(QAccessible::DescriptionChanged, moon.Label2[0].Caption));
-    EXPECT_FALSE(told(QAccessible::DescriptionChanged, moon.Label2[1].Caption) || told(QAccessible::NameChanged, moon.Label2[1].Caption))
-        << "nothing about a label that stayed at home";
     for (int i = 0; i < moon.itemCount(); ++i) drag(moon.Label2[i], moon.Label1[i]);
     EXPECT_TRUE(told(QAccessible::ObjectShow, "Check Score"));
 

@@ -1,4 +1,5 @@
 #include "ScreenTest.h"
+#include "runtime/AccessibilityChanges.h"
 #include "runtime/ControlArray.h"
 #include "runtime/FormChanges.h"
 #include "runtime/PointerRules.h"
@@ -383,6 +384,47 @@ TEST_P(PointerRuleTest, TurnsRawEventsIntoWhatTheControlsHear) {
     PointerRules pointer(400);
     for (const PointerEvent& event : GetParam().events) runtime.dispatch([&] { pointer.apply(event, screen); });
     EXPECT_EQ(screen.take(), GetParam().heard);
+}
+
+// What assistive technology must hear after an event, each binding telling it in its own words.
+struct Described : Sample {
+    std::string accessibleDescription(const Control& control) const override { return "at " + std::to_string(int(control.Left)); }
+};
+struct Heard { const char* name; void (*apply)(Described&); const char* told; };
+const Heard heard[] = {
+    {"NothingWhenNothingChanged",     [](Described&) {},                                          ""},
+    {"AControlHiddenOrShown",         [](Described& s) { s.label.Visible = false, s.inside.Visible = true; },  "Hidden label; Shown inside; "},
+    {"AFrameHiddenHidesItsChildren",  [](Described& s) { s.frame.Visible = false; },                "Hidden frame; "},
+    {"ARenamedOrRedescribedControl",  [](Described& s) { s.label.Caption = "7 out of 8", s.other.Left = 10; },  "Renamed label; Redescribed other; "},
+    {"NoRenamingOfAHiddenControl",    [](Described& s) { s.inside.Caption = "hidden"; },            ""},
+    {"TheFocusMovedToAShownControl",  [](Described& s) { s.setFocus(&s.other); },                   "Focused other; "},
+    {"NoFocusOnAHiddenControl",       [](Described& s) { s.setFocus(&s.inside); },                  ""},
+};
+class AccessibilityChangesTest : public ::testing::TestWithParam<Heard> {};
+INSTANTIATE_TEST_SUITE_P(Changes, AccessibilityChangesTest, ::testing::ValuesIn(heard), [](const auto& info) { return info.param.name; });
+
+TEST_P(AccessibilityChangesTest, TellsWhatChangedSinceTheLastLookAndOnlyTheFocusAtTheFirst) {
+    TestPlatform platform;
+    Runtime runtime(platform);
+    Described form;
+    form.inside.Visible = false;
+    AccessibilityChanges changes;
+    const auto told = [&] {
+        std::string said;
+        for (const auto& change : changes.since(form))
+            said += std::string(std::array{"Shown", "Hidden", "Renamed", "Redescribed", "Focused"}[int(change.kind)]) + " " + change.control->name() + "; ";
+        return said;
+    };
+    form.label.Caption = "8 out of 8";
+    EXPECT_EQ(told(), "Focused button; ") << "the first look tells only where the focus is";
+    GetParam().apply(form);
+    EXPECT_EQ(told(), GetParam().told);
+    GetParam().apply(form);
+    EXPECT_EQ(told(), "") << "told once";
+    form.label.Caption = "changed";
+    form.setFocus(&form.other);
+    changes.forget();
+    EXPECT_EQ(told(), "Focused other; ") << "the first look after forgetting";
 }
 
 }  // namespace

@@ -28,31 +28,22 @@ void AccessibleControls::send(const Control& control, QAccessible::Event type) {
 void AccessibleControls::announceChanges(const Form& form) {
     // Nobody listens: comparing would only cost time on every mouse move.
     if (!window_.windows().platform().isAssistiveTechnologyActive()) {
-        seen_.clear();
+        changes_.forget();
         return;
     }
-    // The first look, or the first since someone listens, is no change.
-    const bool first = seen_.empty();
-    for (const Control* control : form.everyControl()) {
-        Seen now{control->isShown(), form.accessibleName(*control), form.accessibleDescription(*control)};
-        Seen& before = seen_[control];
-        if (!first && now.shown != before.shown) {
-            send(*control, now.shown ? QAccessible::ObjectShow : QAccessible::ObjectHide);
-        } else if (!first && now.shown) {
-            if (now.name != before.name) send(*control, QAccessible::NameChanged);
-            if (now.description != before.description) send(*control, QAccessible::DescriptionChanged);
-        }
-        before = std::move(now);
-    }
-    if (form.focused() != focused_ && form.focused() && form.focused()->isShown()) send(*form.focused(), QAccessible::Focus);
-    focused_ = form.focused();
+    using Kind = AccessibilityChanges::Kind;
+    static const std::map<Kind, QAccessible::Event> events = {
+        {Kind::Shown, QAccessible::ObjectShow},   {Kind::Hidden, QAccessible::ObjectHide},
+        {Kind::Renamed, QAccessible::NameChanged}, {Kind::Redescribed, QAccessible::DescriptionChanged},
+        {Kind::Focused, QAccessible::Focus},
+    };
+    for (const AccessibilityChanges::Change& change : changes_.since(form)) send(*change.control, events.at(change.kind));
 }
 
 void AccessibleControls::forget() {
     for (const auto& [control, id] : ids_) QAccessible::deleteAccessibleInterface(id);
     ids_.clear();
-    seen_.clear();
-    focused_ = nullptr;
+    changes_.forget();
 }
 
 }  // namespace lumenary

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "runtime/AccessibilityChanges.h"
+
 #include <QAccessible>
 
 #include <map>
-#include <string>
 #include <vector>
 
 namespace lumenary {
@@ -31,19 +32,11 @@ public:
     void forget();
 
 private:
-    struct Seen {
-        bool shown;
-        std::string name;
-        std::string description;
-    };
-
     void send(const Control& control, QAccessible::Event type);
 
     FormWindow& window_;
     std::map<const Control*, QAccessible::Id> ids_;
-    // What was last announced, control by control.
-    std::map<const Control*, Seen> seen_;
-    const Control* focused_ = nullptr;
+    AccessibilityChanges changes_;
 };
 
 }  // namespace lumenary

@@ -23,19 +23,9 @@ EM_JS(void, js_announce, (const char* text), { Lumenary.mirror.announce(UTF8ToSt
 
 void PageMirror::show(const Form& form, const TwipsMapping& mapping, bool fresh) {
     if (fresh) clear();
-    const bool first = seen_.empty();
-    std::string announced;
     shown_.clear();
-    for (const Control* control : form.everyControl()) {
-        Seen now{control->isShown(), form.accessibleName(*control)};
-        Seen& before = seen_[control];
-        // A text that appeared or changed is read out; a button's caption is read when it is reached.
-        const bool news = !first && now.shown && !now.name.empty() && control->role() == AccessibleRole::Text &&
-                          (!before.shown || before.name != now.name);
-        if (news) announced += (announced.empty() ? "" : " ") + now.name;
-        before = std::move(now);
+    for (const Control* control : form.everyControl())
         if (control->isShown()) shown_.push_back(control);
-    }
     js_mirrorBegin(static_cast<int>(shown_.size()));
     for (std::size_t i = 0; i < shown_.size(); ++i) {
         const Control& control = *shown_[i];
@@ -43,12 +33,18 @@ void PageMirror::show(const Form& form, const TwipsMapping& mapping, bool fresh)
         js_mirrorItem(static_cast<int>(i), static_cast<int>(control.role()), form.accessibleName(control).c_str(),
                       form.accessibleDescription(control).c_str(), !control.isReachable(), place.x, place.y, place.width, place.height);
     }
-    if (!announced.empty()) js_announce(announced.c_str());
-    if (form.focused() != focused_) {
-        const auto found = std::find(shown_.begin(), shown_.end(), form.focused());
-        if (found != shown_.end()) js_mirrorFocus(static_cast<int>(found - shown_.begin()));
-        focused_ = form.focused();
+    // A text that appeared or changed is read out; a button's caption is read when it is reached.
+    std::string announced;
+    const Control* focused = nullptr;
+    for (const AccessibilityChanges::Change& change : changes_.since(form)) {
+        using Kind = AccessibilityChanges::Kind;
+        const std::string name = form.accessibleName(*change.control);
+        if ((change.kind == Kind::Shown || change.kind == Kind::Renamed) && change.control->role() == AccessibleRole::Text && !name.empty())
+            announced += (announced.empty() ? "" : " ") + name;
+        if (change.kind == Kind::Focused) focused = change.control;
     }
+    if (!announced.empty()) js_announce(announced.c_str());
+    if (focused) js_mirrorFocus(static_cast<int>(std::find(shown_.begin(), shown_.end(), focused) - shown_.begin()));
 }
 
 const Control* PageMirror::controlAt(const Form& form, int index) const {
@@ -60,8 +56,7 @@ const Control* PageMirror::controlAt(const Form& form, int index) const {
 
 void PageMirror::clear() {
     shown_.clear();
-    seen_.clear();
-    focused_ = nullptr;
+    changes_.forget();
 }
 
 }  // namespace lumenary

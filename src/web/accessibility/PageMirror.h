@@ -1,9 +1,8 @@
 #pragma once
 
+#include "runtime/AccessibilityChanges.h"
 #include "runtime/Twips.h"
 
-#include <map>
-#include <string>
 #include <vector>
 
 namespace lumenary {
@@ -26,14 +25,8 @@ public:
     void clear();
 
 private:
-    struct Seen {
-        bool shown;
-        std::string name;
-    };
-
     std::vector<const Control*> shown_;
-    std::map<const Control*, Seen> seen_;
-    const Control* focused_ = nullptr;
+    AccessibilityChanges changes_;
 };
 
 }  // namespace lumenary
