@@ -10,7 +10,7 @@ import { once } from 'node:events';
 import { join } from 'node:path';
 import { after, before, test } from 'node:test';
 import { decodePng } from './support/png.mjs';
-import { checkout, openSite, screenshot } from './support/page.mjs';
+import { checkout, isYellow, screenshot, sleep, withSite } from './support/page.mjs';
 
 const desktopProgram = process.env.LUMENARY_DESKTOP || join(checkout, 'build-web/desktop/app/lumenary');
 const display = { width: 1024, height: 768 };
@@ -22,15 +22,7 @@ const strongly = (a, b) => Math.max(Math.abs(a.r - b.r), Math.abs(a.g - b.g), Ma
 // The page's text ink (the title screen's blue, the Moon screen's yellow) is within 4% of the desktop's.
 const tolerance = { pixels: 0.025, block: 24, inBlock: 0.35, ink: 0.08 };
 
-// How many pixels of a screen are the colour of its texts.
-const yellow = (c) => c.r > 200 && c.g > 200 && c.b < 90;
-const blue = (c) => c.b > 200 && c.r < 60 && c.g < 60;
-function ink(image, { width, height }, colour) {
-  let count = 0;
-  for (let y = 0; y < height; ++y)
-    for (let x = 0; x < width; ++x) count += colour(image.colourAt(x, y));
-  return count;
-}
+const isBlue = (c) => c.b > 200 && c.r < 60 && c.g < 60;
 
 let xserver, displayName;
 before(async () => {
@@ -46,7 +38,7 @@ async function desktopScreen(args, client, ready) {
   const program = spawn(desktopProgram, args, { env: { ...process.env, DISPLAY: displayName, QT_QPA_PLATFORM: 'xcb' }, stdio: 'ignore' });
   try {
     for (let tries = 0; tries < 100; ++tries) {
-      await new Promise((done) => setTimeout(done, 200));
+      await sleep(200);
       const root = decodePng(execFileSync('import', ['-display', displayName, '-window', 'root', 'png24:-']));
       const screen = { colourAt: (x, y) => root.colourAt(client.left + x, client.top + y) };
       if (ready(screen)) return screen;
@@ -57,45 +49,43 @@ async function desktopScreen(args, client, ready) {
   }
 }
 
-function compare(desktop, page, width, height) {
-  let differing = 0;
-  let worstBlock = 0;
+// The share of the pixels that differ strongly, that share in the worst block, and the page's text
+// ink (pixels the colour of its texts) for each of the desktop's.
+function compare(desktop, page, { width, height }, isText) {
+  let differing = 0, worstBlock = 0, pageInk = 0, desktopInk = 0;
   const { block } = tolerance;
   for (let by = 0; by < height; by += block)
     for (let bx = 0; bx < width; bx += block) {
       let inBlock = 0, count = 0;
       for (let y = by; y < Math.min(by + block, height); ++y)
-        for (let x = bx; x < Math.min(bx + block, width); ++x, ++count)
-          if (strongly(desktop.colourAt(x, y), page.colourAt(x, y))) ++inBlock;
+        for (let x = bx; x < Math.min(bx + block, width); ++x, ++count) {
+          const [ours, theirs] = [page.colourAt(x, y), desktop.colourAt(x, y)];
+          inBlock += strongly(ours, theirs);
+          pageInk += isText(ours), desktopInk += isText(theirs);
+        }
       differing += inBlock;
       worstBlock = Math.max(worstBlock, inBlock / count);
     }
-  return { differing: differing / (width * height), worstBlock };
+  return { differing: differing / (width * height), worstBlock, weight: pageInk / desktopInk };
 }
 
 // Window places as the desktop puts them on a 1024 x 768 display: centred, inside a nominal frame.
 const screens = [
   // name             desktop arguments             client area (left, top, width, height)   painted when                     texts
-  ['title screen',    [],                           { left: 330, top: 178, width: 364, height: 438 }, (s) => s.colourAt(60, 150).b > 40,  blue],
-  ['Moon screen',     ['--activity', 'phaseslab'],  { left: 116, top: 114, width: 792, height: 566 }, (s) => s.colourAt(120, 330).r > 100, yellow],
+  ['title screen',    [],                           { left: 330, top: 178, width: 364, height: 438 }, (s) => s.colourAt(60, 150).b > 40,  isBlue],
+  ['Moon screen',     ['--activity', 'phaseslab'],  { left: 116, top: 114, width: 792, height: 566 }, (s) => s.colourAt(120, 330).r > 100, isYellow],
 ];
 
 for (const [name, args, client, ready, texts] of screens) {
   test(`the ${name} looks the same in the page as on the desktop`, async () => {
     const desktop = await desktopScreen(args, client, ready);
     const query = args.length ? `?activity=${args[1]}` : '';
-    const shown = await openSite({ width: client.width, height: client.height, query });
-    try {
-      const page = await screenshot(shown, `likeness-${args[1] ?? 'title'}`);
-      const { differing, worstBlock } = compare(desktop, page, client.width, client.height);
-      assert.ok(differing < tolerance.pixels, `${(differing * 100).toFixed(2)}% of the pixels differ strongly`);
-      assert.ok(worstBlock < tolerance.inBlock, `a ${tolerance.block}-pixel block differs in ${(worstBlock * 100).toFixed(0)}% of its pixels`);
-      // Bold Tahoma gets a second pass a pixel to the right on both; without it the Moon screen's
-      // captions lose about a sixth of their ink. Each face in its weight: the title's heading bold.
-      const weight = ink(page, client, texts) / ink(desktop, client, texts);
-      assert.ok(Math.abs(weight - 1) < tolerance.ink, `the texts carry ${(weight * 100).toFixed(0)}% of the desktop's ink`);
-    } finally {
-      await shown.browser.close();
-    }
+    const page = await withSite({ width: client.width, height: client.height, query }, (shown) => screenshot(shown, `likeness-${args[1] ?? 'title'}`));
+    const { differing, worstBlock, weight } = compare(desktop, page, client, texts);
+    assert.ok(differing < tolerance.pixels, `${(differing * 100).toFixed(2)}% of the pixels differ strongly`);
+    assert.ok(worstBlock < tolerance.inBlock, `a ${tolerance.block}-pixel block differs in ${(worstBlock * 100).toFixed(0)}% of its pixels`);
+    // Bold Tahoma gets a second pass a pixel to the right on both; without it the Moon screen's
+    // captions lose about a sixth of their ink. Each face in its weight: the title's heading bold.
+    assert.ok(Math.abs(weight - 1) < tolerance.ink, `the texts carry ${(weight * 100).toFixed(0)}% of the desktop's ink`);
   });
 }

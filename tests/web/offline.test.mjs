@@ -3,35 +3,26 @@
 // pictures, whichever were opened.
 import assert from 'node:assert/strict';
 import { once } from 'node:events';
-import { test } from 'node:test';
-import { lightness, openSite, placement, screenshot, serveSite, waitForStart } from './support/page.mjs';
+import { lightness, placement, siteTest, titleClient, waitForScreen, waitForStart } from './support/page.mjs';
 
-test('after one visit the site starts and plays with its server gone', async () => {
-  const { server, address } = await serveSite();
-  const shown = await openSite({ width: 1024, height: 768, address });
-  try {
-    await shown.page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 20000 });
-    server.kill();
-    await once(server, 'exit');
-    const answered = [];
-    shown.page.on('response', (response) => answered.push([new URL(response.url()).pathname, response.fromServiceWorker()]));
-    await shown.page.reload();
-    await waitForStart(shown.page);
-    assert.deepEqual(answered.filter(([path]) => /(index\.html|lumenary\.js)$/.test(path)),
-                     [['/index.html', true], ['/lumenary.js', true]], 'the page and the program came from the service worker');
-    const title = placement(shown, { width: 5460, height: 6570 });
-    const screen = await screenshot(shown, 'offline-title-screen');
-    assert.ok(lightness(screen.colourAt(...title.at(1000, 2400))) < 120, 'the title screen is painted');
-    await shown.page.keyboard.press('Enter');
-    await shown.page.waitForFunction(() => document.title === 'Corbelwick', { timeout: 10000 });
-    // An activity never opened on that visit: its pictures were kept too.
-    await shown.page.goto(address + '?activity=newtonmeter');
-    await waitForStart(shown.page);
-    assert.equal(await shown.page.title(), 'Newton Meter');
-    assert.equal(await shown.page.$eval('#message', (m) => m.hidden), true, 'its picture was there');
-    assert.deepEqual(shown.problems, []);
-  } finally {
-    server.kill();
-    await shown.browser.close();
-  }
+siteTest('after one visit the site starts and plays with its server gone', { served: true }, async (shown) => {
+  const { page } = shown;
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 20000 });
+  shown.server.kill();
+  await once(shown.server, 'exit');
+  const answered = [];
+  page.on('response', (response) => answered.push([new URL(response.url()).pathname, response.fromServiceWorker()]));
+  await page.reload();
+  await waitForStart(page);
+  assert.deepEqual(answered.filter(([path]) => /(index\.html|lumenary\.js)$/.test(path)),
+                   [['/index.html', true], ['/lumenary.js', true]], 'the page and the program came from the service worker');
+  const title = placement(shown, titleClient);
+  await waitForScreen(shown, 'offline-title-screen', (s) => lightness(s.colourAt(...title.at(1000, 2400))) < 120, 'the title screen');
+  await shown.keys('Enter');
+  await shown.titled('Corbelwick');
+  // An activity never opened on that visit: its pictures were kept too.
+  await page.goto(shown.address + '?activity=newtonmeter');
+  await waitForStart(page);
+  assert.equal(await page.title(), 'Newton Meter');
+  assert.equal(await page.$eval('#message', (m) => m.hidden), true, 'its picture was there');
 });

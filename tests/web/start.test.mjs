@@ -1,8 +1,7 @@
 // How the page starts and how it stops on a fault: the activity its address names, a name it
 // does not know, a picture that cannot be read, and the faces it draws its texts in.
 import assert from 'node:assert/strict';
-import { test } from 'node:test';
-import { isBlack, openSite, screenshot } from './support/page.mjs';
+import { isBlack, screenshot, siteTest } from './support/page.mjs';
 
 const activities = [
   // query                      document title          notice
@@ -14,45 +13,31 @@ const activities = [
 ];
 
 for (const [query, title, notice] of activities) {
-  test(`index.html${query} starts on "${title || 'the title screen'}"`, async () => {
-    const shown = await openSite({ width: 800, height: 600, query });
-    try {
-      assert.equal(await shown.page.title(), title);
-      const shownNotice = await shown.page.$eval('#notice', (n) => (n.hidden ? null : n.textContent));
-      if (notice) {
-        assert.match(shownNotice, notice);
-        await shown.page.keyboard.press('Tab');
-        assert.equal(await shown.page.$eval('#notice', (n) => n.hidden), true, 'the notice goes once the page is used');
-      } else {
-        assert.equal(shownNotice, null);
-      }
-      assert.deepEqual(shown.problems, []);
-    } finally {
-      await shown.browser.close();
-    }
+  siteTest(`index.html${query} starts on "${title || 'the title screen'}"`, { query }, async (shown) => {
+    assert.equal(await shown.page.title(), title);
+    const shownNotice = () => shown.page.$eval('#notice', (n) => (n.hidden ? null : n.textContent));
+    if (notice) assert.match(await shownNotice(), notice);
+    else assert.equal(await shownNotice(), null);
+    await shown.keys('Tab');
+    assert.equal(await shownNotice(), null, 'a notice goes once the page is used');
   });
 }
 
-test('a broken picture shows the message naming it, and the program ends there', async () => {
-  const shown = await openSite({ width: 800, height: 600 });
-  try {
-    // The main menu's Exit button face, spoiled before the menu reads it.
-    await shown.page.evaluate(() => FS.writeFile('/lumenary/Images/exit.jpg', new Uint8Array([0xff, 0xd8, 0xff, 0xe0, 1, 2, 3])));
-    await shown.page.keyboard.press('Enter');  // OK
-    await shown.page.waitForSelector('#message:not([hidden])', { timeout: 10000 });
-    const message = await shown.page.$eval('#message p', (p) => p.textContent);
-    assert.match(message, /^Cannot load picture "Images\\exit\.jpg": /);
-    assert.ok(shown.said.some((line) => line.startsWith(`Lumenary: ${message}`)), 'and on the console, for whoever looks there');
-    const screen = await screenshot(shown, 'broken-picture');
-    assert.deepEqual(screen.colourAt(400, 355), { r: 192, g: 192, b: 192 }, 'the message in the middle of the page');
-    assert.ok(isBlack(screen.colourAt(400, 30)), 'and not the screens behind it, which may be half updated');
-    // Nothing runs any more: a key that would have acted on the menu changes nothing.
-    await shown.page.keyboard.press('Tab');
-    assert.equal(await shown.page.$eval('#message p', (p) => p.textContent), message);
-    assert.equal(await shown.page.$eval('#screen', (c) => c.hidden), true);
-  } finally {
-    await shown.browser.close();
-  }
+siteTest('a broken picture shows the message naming it, and the program ends there', { width: 800, height: 600 }, async (shown) => {
+  // The main menu's Exit button face, spoiled before the menu reads it.
+  await shown.page.evaluate(() => FS.writeFile('/lumenary/Images/exit.jpg', new Uint8Array([0xff, 0xd8, 0xff, 0xe0, 1, 2, 3])));
+  await shown.page.keyboard.press('Enter');  // OK
+  await shown.page.waitForSelector('#message:not([hidden])', { timeout: 10000 });
+  const message = await shown.page.$eval('#message p', (p) => p.textContent);
+  assert.match(message, /^Cannot load picture "Images\\exit\.jpg": /);
+  assert.ok(shown.said.some((line) => line.startsWith(`Lumenary: ${message}`)), 'and on the console, for whoever looks there');
+  const screen = await screenshot(shown, 'broken-picture');
+  assert.deepEqual(screen.colourAt(400, 355), { r: 192, g: 192, b: 192 }, 'the message in the middle of the page');
+  assert.ok(isBlack(screen.colourAt(400, 30)), 'and not the screens behind it, which may be half updated');
+  // Nothing runs any more: a key that would have acted on the menu changes nothing.
+  await shown.page.keyboard.press('Tab');
+  assert.equal(await shown.page.$eval('#message p', (p) => p.textContent), message);
+  assert.equal(await shown.page.$eval('#screen', (c) => c.hidden), true);
 });
 
 // The faces the screens name, each from its own file in its own weight: the widths a text takes
@@ -63,23 +48,18 @@ const faces = [
   ['Liberation Sans', 'LiberationSans-Regular.ttf', 'LiberationSans-Bold.ttf'],
 ];
 
-test('each face is drawn from its own file in its weight', async () => {
-  const shown = await openSite({ width: 800, height: 600 });
-  try {
-    const widths = await shown.page.evaluate(async (faces) => {
-      const context = document.createElement('canvas').getContext('2d');
-      const width = (font) => { context.font = font; return context.measureText('Published by Corbelwick Learning').width; };
-      const measured = [];
-      for (const [family, ...files] of faces)
-        for (const [bold, file] of files.entries()) {
-          document.fonts.add(await new FontFace(`probe ${file}`, FS.readFile(`/lumenary/fonts/${file}`)).load());
-          measured.push([file, width(`${bold ? 'bold ' : ''}40px "${family}"`), width(`40px "probe ${file}"`)]);
-        }
-      return measured;
-    }, faces);
-    for (const [file, drawn, fromFile] of widths) assert.equal(drawn, fromFile, file);
-    for (let i = 0; i < widths.length; i += 2) assert.notEqual(widths[i][2], widths[i + 1][2], 'a bold face sets text wider');
-  } finally {
-    await shown.browser.close();
-  }
+siteTest('each face is drawn from its own file in its weight', {}, async (shown) => {
+  const widths = await shown.page.evaluate(async (faces) => {
+    const context = document.createElement('canvas').getContext('2d');
+    const width = (font) => { context.font = font; return context.measureText('Published by Corbelwick Learning').width; };
+    const measured = [];
+    for (const [family, ...files] of faces)
+      for (const [bold, file] of files.entries()) {
+        document.fonts.add(await new FontFace(`probe ${file}`, FS.readFile(`/lumenary/fonts/${file}`)).load());
+        measured.push([file, width(`${bold ? 'bold ' : ''}40px "${family}"`), width(`40px "probe ${file}"`)]);
+      }
+    return measured;
+  }, faces);
+  for (const [file, drawn, fromFile] of widths) assert.equal(drawn, fromFile, file);
+  for (let i = 0; i < widths.length; i += 2) assert.notEqual(widths[i][2], widths[i + 1][2], 'a bold face sets text wider');
 });

@@ -6,14 +6,14 @@ export const moonMoves = [
 ];
 export const labelMiddle = [1042, 187];
 
-// Drags every label onto its own target with the mouse, in steps as a hand moves.
-export async function dragMoonRound(mouse, moon) {
-  for (const [home, target] of moonMoves) {
-    const along = (step) => moon.at(home[0] + labelMiddle[0] + ((target[0] - home[0]) * step) / 5,
-                                    home[1] + labelMiddle[1] + ((target[1] - home[1]) * step) / 5);
-    await mouse.move(...along(0));
-    await mouse.down();
-    for (let step = 1; step <= 5; ++step) await mouse.move(...along(step));
-    await mouse.up();
+// Carries every label of `moves`, held at `middle`, from its home onto its target on a screen
+// placed at `place`, in `steps` as a hand moves: `down` at the home, `move` on the way, `up`.
+export async function carryRound({ moves = moonMoves, middle = labelMiddle, place, steps = 5, down, move, up }) {
+  for (const [home, target] of moves) {
+    const along = (step) => place.at(home[0] + middle[0] + ((target[0] - home[0]) * step) / steps,
+                                     home[1] + middle[1] + ((target[1] - home[1]) * step) / steps);
+    await down(...along(0));
+    for (let step = 1; step <= steps; ++step) await move(...along(step));
+    await up();
   }
 }

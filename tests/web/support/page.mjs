@@ -5,6 +5,8 @@ import { mkdirSync } from 'node:fs';
 import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import puppeteer from 'puppeteer-core';
+import assert from 'node:assert/strict';
+import { test } from 'node:test';
 import { decodePng } from './png.mjs';
 
 export const checkout = resolve(dirname(fileURLToPath(import.meta.url)), '../../..');
@@ -27,8 +29,50 @@ export async function openSite({ width = 1024, height = 768, deviceScaleFactor =
   await page.setViewport({ width, height, deviceScaleFactor, hasTouch });
   await page.goto((address ?? pathToFileURL(join(site, 'index.html')).href) + query);
   await waitForStart(page);
-  return { browser, page, problems, said, width: width * deviceScaleFactor, height: height * deviceScaleFactor };
+  return {
+    browser, page, problems, said, width: width * deviceScaleFactor, height: height * deviceScaleFactor,
+    titled: (title) => page.waitForFunction((t) => document.title === t, { timeout: 10000 }, title),
+    // The top screen's mirror: a button of it pressed as a screen reader presses it, or waited for.
+    press: (name) => page.$$eval('#mirror button', (buttons, n) => buttons.find((b) => b.textContent === n).click(), name),
+    mirrors: (name) => page.waitForFunction((n) => [...document.querySelectorAll('#mirror button')].some((b) => b.textContent === n),
+                                            { timeout: 10000 }, name),
+    announced: () => page.$eval('#announcements', (region) => region.textContent),
+    // Keys pressed one after another, 'Shift+Tab' with Shift held.
+    keys: async (...keys) => {
+      for (const held of keys.map((key) => key.split('+'))) {
+        for (const key of held) await page.keyboard.down(key);
+        for (const key of held.reverse()) await page.keyboard.up(key);
+      }
+    },
+    // The page as Chromium's accessibility tree shows it to a screen reader, and a node of it.
+    tree: async () => {
+      const session = await page.createCDPSession();
+      const { nodes } = await session.send('Accessibility.getFullAXTree');
+      await session.detach();
+      return nodes.filter((node) => !node.ignored).map((node) => ({
+        role: node.role?.value, name: node.name?.value ?? '', description: node.description?.value ?? '',
+        disabled: (node.properties || []).some((p) => p.name === 'disabled' && p.value.value === true),
+      }));
+    },
+  };
 }
+
+// Runs `body` on a site opened with `options` (served from a local server with `served`), which
+// must raise no error in the page unless `faulty`, and closes it after.
+export async function withSite({ served, faulty, ...options }, body) {
+  const server = served ? await serveSite() : null;
+  const shown = await openSite({ ...options, address: server?.address });
+  Object.assign(shown, server);
+  try {
+    const result = await body(shown);
+    if (!faulty) assert.deepEqual(shown.problems, [], 'no error in the page');
+    return result;
+  } finally {
+    server?.server.kill();
+    await shown.browser.close();
+  }
+}
+export const siteTest = (name, options, body) => test(name, () => withSite(options, body));
 
 // Python's static server on a free port of this machine, serving the built site. Its output is
 // read to the end, so that it never writes into a closed pipe.
@@ -46,8 +90,10 @@ export async function serveSite() {
   return { server, address: `http://127.0.0.1:${port}/index.html` };
 }
 
-export const waitForStart = (page) =>
-  page.waitForFunction(() => document.documentElement.dataset.started === 'yes', { timeout: 30000 });
+// The client areas of the title screen and of every other screen, in twips.
+export const titleClient = { width: 5460, height: 6570 }, formClient = { width: 11880, height: 8490 };
+
+export const waitForStart = (page) => page.waitForFunction(() => document.documentElement.dataset.started === 'yes', { timeout: 30000 });
 
 // Where a screen with a client area of `client` twips lies in the page's device pixels.
 export function placement(shown, client) {
@@ -61,33 +107,31 @@ export function placement(shown, client) {
 // The page as it looks now, kept for a person to look at.
 export async function screenshot(shown, name) {
   mkdirSync(screenshots, { recursive: true });
-  const file = join(screenshots, `${name}.png`);
-  return decodePng(Buffer.from(await shown.page.screenshot({ path: file })));
+  return decodePng(Buffer.from(await shown.page.screenshot({ path: join(screenshots, `${name}.png`) })));
 }
 
-// Waits until a screenshot passes `check`, for what the page paints after an event.
-export async function waitForScreen(shown, name, check, timeout = 10000) {
-  const until = Date.now() + timeout;
-  for (;;) {
+// Waits until a screenshot passes `check`, for what the page paints after an event, and asserts it did.
+export async function waitForScreen(shown, name, check, what = name, timeout = 10000) {
+  for (const until = Date.now() + timeout; ; await sleep(100)) {
     const screen = await screenshot(shown, name);
-    if (check(screen) || Date.now() > until) return screen;
-    await new Promise((done) => setTimeout(done, 100));
+    if (check(screen)) return screen;
+    assert.ok(Date.now() < until, `${what}: the page never painted it`);
   }
 }
+export const sleep = (ms) => new Promise((done) => setTimeout(done, ms));
+
+export const named = (nodes, role, name) => nodes.find((node) => node.role === role && node.name === name);
 
 export const isBlack = (c) => c.r < 20 && c.g < 20 && c.b < 20;
-export const isWhite = (c) => c.r > 235 && c.g > 235 && c.b > 235;
+// Yellow, the colour of every text on the activity screens.
+export const isYellow = (c) => c.r > 200 && c.g > 200 && c.b < 90;
 export const lightness = (c) => (Math.max(c.r, c.g, c.b) + Math.min(c.r, c.g, c.b)) / 2;
 
-// How many yellow pixels, the colour of every text on the activity screens, a box of twips
-// [left, top, width, height] holds on a screen placed at `place`.
+// How many yellow pixels a box of twips [left, top, width, height] holds on a screen placed at `place`.
 export function yellowIn(screen, place, [left, top, width, height]) {
   const [x0, y0] = place.at(left, top), [x1, y1] = place.at(left + width, top + height);
   let count = 0;
   for (let y = Math.ceil(y0); y < y1; ++y)
-    for (let x = Math.ceil(x0); x < x1; ++x) {
-      const c = screen.colourAt(x, y);
-      count += c.r > 200 && c.g > 200 && c.b < 90;
-    }
+    for (let x = Math.ceil(x0); x < x1; ++x) count += isYellow(screen.colourAt(x, y));
   return count;
 }
