@@ -3,32 +3,26 @@
 #include "menus/TopicMenus.h"
 #include "menus/intro0.h"
 #include "qt/painting/QtFonts.h"
-#include "qt/painting/QtSurface.h"
 #include "qt/pictures/PictureVariants.h"
 #include "qt/pictures/QtPictureDecoder.h"
 #include "runtime/FormChanges.h"
 #include "runtime/controls/Label.h"
-#include "runtime/painting/FormPainter.h"
 
-#include <QApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
-#include <QPalette>
 #include <QPointingDevice>
 #include <QRawFont>
 #include <QScreen>
 #include <QTest>
 
+#include <array>
 #include <filesystem>
-#include <functional>
 
 namespace lumenary::testing {
 namespace {
 
-const QColor shadow(128, 128, 128), darkShadow(64, 64, 64), light(227, 227, 227), white(255, 255, 255);
+const QColor shadow(128, 128, 128), darkShadow(64, 64, 64), light(227, 227, 227), white(255, 255, 255), frame(239, 239, 239),
+    face(192, 192, 192), black(0, 0, 0), grey(128, 128, 128), blue(0, 0, 255), yellow(255, 255, 0);
 
 // The pixels the binding paints a control on, in the form's client area.
 QRect pixelsOf(const Control& c, const TwipsMapping& m = {}) {
@@ -36,159 +30,120 @@ QRect pixelsOf(const Control& c, const TwipsMapping& m = {}) {
     return QRect(x, y, m.toPixels(c.absoluteLeft() + c.Width) - x, m.toPixels(c.absoluteTop() + c.Height) - y);
 }
 
-// Where the pixels of `area` that are ink lie, and how many there are.
-struct Ink { QRect bounds; int count = 0; };
-Ink inkIn(const QRect& area, const std::function<bool(QPoint)>& ink) {
-    Ink found;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (ink({x, y})) found.bounds |= QRect(x, y, 1, 1), ++found.count;
-    return found;
-}
-Ink inkIn(const QImage& image, const QRect& area, bool (*colour)(QColor)) { return inkIn(area, [&](QPoint p) { return colour(image.pixelColor(p)); }); }
-bool yellow(QColor c) { return c.red() > 200 && c.green() > 200 && c.blue() < 80; }
-bool blue(QColor c) { return c.blue() > 200 && c.red() < 80 && c.green() < 80; }
-bool neutral(QColor c) { return std::abs(c.red() - c.green()) < 12 && std::abs(c.green() - c.blue()) < 12; }
-bool grey(QColor c) { return neutral(c) && c.red() > 60 && c.red() < 170; }
-bool black(QColor c) { return neutral(c) && c.red() < 60; }
-
-// The colour of each ring of a control's edge, outermost first, at the middle of each side.
-void expectEdge(const QImage& image, const Control& c, const std::vector<QColor>& topLeft, const std::vector<QColor>& bottomRight) {
-    const QRect r = pixelsOf(c);
-    for (int i = 0; i < int(topLeft.size()); ++i)
-        for (const auto& [side, p] : {std::pair{"top", QPoint(r.center().x(), r.top() + i)}, {"left", QPoint(r.left() + i, r.center().y())},
-                                      {"bottom", QPoint(r.center().x(), r.bottom() - i)}, {"right", QPoint(r.right() - i, r.center().y())}})
-            EXPECT_EQ(image.pixelColor(p), *side == 't' || *side == 'l' ? topLeft[i] : bottomRight[i]) << c.name() << " " << side << ", ring " << i;
+// The middles of the top, left, bottom and right sides of `r`, `in` pixels inside it (outside when negative).
+std::array<QPoint, 4> sides(const QRect& r, int in) {
+    return {QPoint(r.center().x(), r.top() + in), {r.left() + in, r.center().y()}, {r.center().x(), r.bottom() - in}, {r.right() - in, r.center().y()}};
 }
 
-// The largest channel difference over `area` between the painting and a picture drawn with its
-// top-left pixel at `at`.
-int mismatch(const QImage& image, const Picture& picture, QPoint at, const QRect& area) {
-    int worst = 0;
+// Both rings of a control's edge, outermost first: a raised one light at its top and left, a sunken one at its bottom and right.
+void expectEdge(const QImage& image, const Control& c, bool raised) {
+    const QColor lit[] = {white, light}, dark[] = {raised ? darkShadow : shadow, raised ? shadow : darkShadow};
+    for (int ring : {0, 1})
+        for (int side = 0; side < 4; ++side)
+            EXPECT_EQ(image.pixelColor(sides(pixelsOf(c), ring)[side]), (side < 2) == raised ? lit[ring] : dark[ring]) << c.name() << " side " << side << ", ring " << ring;
+}
+
+// How many pixels of `area` differ by more than `tolerance` from a picture drawn with its top-left pixel at `at`.
+int differing(const QImage& image, const Picture& picture, QPoint at, const QRect& area, int tolerance = 0) {
     const QImage source = asQImage(picture);
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QColor a = image.pixelColor(x, y), b = source.pixelColor(x - at.x(), y - at.y());
-            worst = std::max({worst, std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())});
-        }
-    return worst;
+    return inkIn(area, [&](QPoint p) { return !near(image.pixelColor(p), source.pixelColor(p - at), tolerance); }).count;
 }
+int differing(const QImage& image, const Picture& picture, const QRect& area) { return differing(image, picture, area.topLeft(), area); }
 
 class PaintTest : public ScreenTest {
 protected:
     PaintTest() { [[maybe_unused]] static const bool registered = (registerProgramFonts(LUMENARY_APP_DIR), true); }
-    // How much more ink a label's text has in bold than in the regular face.
-    static double boldWeight(Label& label, bool (*ink)(QColor)) {
-        const int bold = inkIn(paintForm(label.form()), pixelsOf(label), ink).count;
-        label.Font.Bold = false;
-        const int regular = inkIn(paintForm(label.form()), pixelsOf(label), ink).count;
-        label.Font.Bold = true;
-        return double(bold) / regular;
+    // One of the program's screens, shown as a handler shows it.
+    Form& shownScreen(std::string_view name) {
+        platform.draws.assign(10, 0.5f);  // a question screen's pick
+        runtime.dispatch(shows(name));
+        return *runtime.visibleForms().back();
     }
 };
 
-TEST_F(PaintTest, TitleTextsAreBlueCentredOnTheEtchedFrameButtonsRaisedWithCaptionsAndTheHeadingBold) {
+enum class Edge { none, raised, sunken };
+// How a control is painted: its edge; the colour three pixels in from its corner; its text's colour,
+// how many pixels of that ink it has at least and how far their middle may lie from the box's.
+// The control is under the pointer, and rows in grey show it disabled.
+struct Look { const char* screen; const char* control; int index; Edge edge; QColor inside, text; int ink, offCentre; };
+const Look looks[] = {
+    {"Titlefrm",    "Label4",   -1, Edge::none,   frame, blue,   40, 2},  // the heading
+    {"Titlefrm",    "Label3",   -1, Edge::none,   frame, blue,   40, 2},
+    {"Titlefrm",    "Label2",   -1, Edge::none,   frame, blue,   40, 2},
+    {"Titlefrm",    "Command1", -1, Edge::raised, face,  black,  15, 3},  // a button's caption is centred both ways
+    {"Titlefrm",    "Command2", -1, Edge::raised, face,  grey,   15, 3},
+    {"Titlefrm",    "Picture1", -1, Edge::sunken, {},    {},     0,  0},
+    {"intro0",      "Command1", -1, Edge::raised, {},    {},     0,  0},  // the exit face picture
+    {"menu2",       "Label3",    0, Edge::sunken, black, grey,   20, 2},  // the menu's entries, two with no activity yet
+    {"menu2",       "Label3",    1, Edge::sunken, black, grey,   20, 2},
+    {"menu2",       "Label3",    2, Edge::sunken, black, yellow, 20, 2},
+    {"menu2",       "Label3",    3, Edge::sunken, black, yellow, 20, 2},
+    {"menu2",       "Label3",    4, Edge::sunken, black, grey,   20, 2},
+    {"menu2",       "Label2",    2, Edge::none,   blue,  yellow, 20, 2},  // lit under the pointer
+    {"weatherlab",  "Label1",    0, Edge::sunken, black, {},     0,  0},  // an empty target
+    {"weatherlab",  "Label2",    0, Edge::sunken, black, yellow, 20, 2},
+    {"weatherlab",  "Label3",   LabellingScreen::exitButton, Edge::sunken, black, yellow, 20, 2},
+    {"newtonmeter", "Label3",   QuestionScreen::answerButton, Edge::sunken, black, yellow, 20, 2},
+};
+class Looks : public PaintTest, public ::testing::WithParamInterface<Look> {};
+INSTANTIATE_TEST_SUITE_P(Controls, Looks, ::testing::ValuesIn(looks),
+                         [](const auto& info) { return std::string(info.param.screen) + info.param.control + std::to_string(std::max(info.param.index, 0)); });
+
+TEST_P(Looks, EdgeBackgroundAndTextAreThoseOfItsKindWithTheTextCentredInItsColour) {
+    const Look& look = GetParam();
+    Form& form = shownScreen(look.screen);
+    Control& c = form.controlNamed(look.control, look.index);
+    hover(c);
+    if (look.text == grey) c.Enabled = false;
+    const QImage image = paintForm(form);
+    const QRect box = pixelsOf(c), inside = look.edge == Edge::none ? box : box.adjusted(2, 2, -2, -2);
+    if (look.edge != Edge::none) expectEdge(image, c, look.edge == Edge::raised);
+    EXPECT_TRUE(!look.inside.isValid() || image.pixelColor(box.topLeft() + QPoint(3, 3)) == look.inside) << image.pixelColor(box.topLeft() + QPoint(3, 3)).name().toStdString();
+    if (!look.text.isValid()) return;
+    const Ink text = inkIn(image, inside, look.text);
+    EXPECT_GT(text.count, look.ink);
+    const bool faint = c.kind() == ControlKind::CommandButton && !c.Enabled;  // thin grey on grey, a shade short of its colour
+    EXPECT_GT(inkIn(image, inside, look.text, faint).count, 0) << "some pixels in the pure colour";
+    QPoint offCentre = text.bounds.center() - inside.center();
+    if (look.edge != Edge::raised) offCentre.setY(0);
+    EXPECT_LE(offCentre.manhattanLength(), look.offCentre);
+    if (c.kind() != ControlKind::CommandButton) return;
+    // A dotted mark two rings inside the edge of the button with the focus.
+    const int dots = inkIn(image, QRect(box.left() + 4, box.top() + 4, box.width() - 8, 1), black).count;
+    const bool focused = &c == form.focused();
+    EXPECT_EQ(dots > 15 && dots < box.width() - 19, focused) << dots << " dots";
+    EXPECT_EQ(inkIn(image, inside, black).bounds == box.adjusted(4, 4, -4, -4), focused);
+}
+
+TEST_F(PaintTest, ScreensHaveTheirColoursAndTheTitleFramesEtchedEdgeRunsWhereACaptionsMiddleWouldBe) {
+    const struct { const char* screen; QPoint at; QColor colour; } spots[] = {
+        {"Titlefrm", {10, 200}, frame},  {"Titlefrm", {0, 200}, shadow}, {"Titlefrm", {200, 0}, shadow}, {"Titlefrm", {363, 200}, shadow},
+        {"Titlefrm", {5, 436}, shadow},  {"Titlefrm", {1, 200}, white},  {"Titlefrm", {200, 1}, white},  {"Titlefrm", {5, 437}, white},
+        {"weatherlab", {766, 40}, black}, {"newtonmeter", {785, 5}, QColor(39, 63, 137)},
+    };
+    for (const auto& [screen, at, colour] : spots) EXPECT_EQ(paintForm(shownScreen(screen)).pixelColor(at), colour) << screen << " " << at.x() << "," << at.y();
+    EXPECT_EQ(paintForm(shownScreen("Titlefrm")).size(), QSize(364, 438));
+}
+
+TEST_F(PaintTest, TextHangsAlignsBoldensWrapsAndScalesAsItsLabelSays) {
     Titlefrm& title = open<Titlefrm>();
     title.Command2.Enabled = false;
-    const QImage image = paintForm(title);
-    ASSERT_EQ(image.size(), QSize(364, 438));
-    const QColor frame = QGuiApplication::palette().color(QPalette::Window);
-    for (const Label* label : {&title.Label4, &title.Label3, &title.Label2}) {
-        const QRect box = pixelsOf(*label);
-        const Ink text = inkIn(image, box, blue);
-        EXPECT_GT(text.count, 40) << label->name();
-        EXPECT_NEAR(text.bounds.center().x(), box.center().x(), 2) << label->name() << " centred";
-        EXPECT_GT(inkIn(image, box, [](QColor c) { return c == QColor(0, 0, 255); }).count, 0) << label->name() << " in pure blue";
-        EXPECT_EQ(image.pixelColor(box.topLeft() + QPoint(2, 1)), frame) << label->name() << " lets the frame show through";
-    }
-    EXPECT_LT(inkIn(image, pixelsOf(title.Label4), blue).bounds.top() - pixelsOf(title.Label4).top(), 12) << "the heading hangs from the top";
-    EXPECT_GT(boldWeight(title.Label4, blue), 1.2) << "the heading is heavier than regular";
-    // The frame's own colour, and an etched edge whose top runs where a caption's middle would be.
-    EXPECT_EQ(image.pixelColor(10, 200), frame);
-    for (const QPoint p : {QPoint(0, 200), QPoint(200, 0), QPoint(363, 200), QPoint(5, 436)}) EXPECT_EQ(image.pixelColor(p), shadow) << p.x() << "," << p.y();
-    for (const QPoint p : {QPoint(1, 200), QPoint(200, 1), QPoint(5, 437)}) EXPECT_EQ(image.pixelColor(p), white) << p.x() << "," << p.y();
-    for (const CommandButton* button : {&title.Command1, &title.Command2}) {
-        const QRect face = pixelsOf(*button).adjusted(2, 2, -2, -2);
-        expectEdge(image, *button, {white, light}, {darkShadow, shadow});
-        EXPECT_EQ(image.pixelColor(face.topLeft() + QPoint(1, 1)), QColor(192, 192, 192)) << button->name();
-        const Ink caption = inkIn(image, face.adjusted(3, 3, -3, -3), button->Enabled ? black : grey);
-        EXPECT_GT(caption.count, 15) << button->name() << (button->Enabled ? " in black" : " greyed");
-        EXPECT_LE((caption.bounds.center() - face.center()).manhattanLength(), 3) << button->name() << " centred";
-        const Ink mark = inkIn(image, QRect(face.left() + 2, face.top() + 2, face.width() - 4, 1), black);
-        EXPECT_EQ(mark.count > 15 && mark.count < face.width() - 15, button == title.focused()) << button->name() << ": a dotted mark when focused";
-        if (button == title.focused()) {
-            EXPECT_EQ(inkIn(image, face, black).bounds, pixelsOf(*button).adjusted(4, 4, -4, -4)) << "the mark two rings inside the edge, all round";
-        }
-    }
+    const QRect heading = inkIn(paintForm(title), pixelsOf(title.Label4), blue).bounds;
+    EXPECT_LT(heading.top() - pixelsOf(title.Label4).top(), 12) << "the heading hangs from the top";
     const QImage big = paintForm(title, 2.0);
-    const QRect heading = inkIn(image, pixelsOf(title.Label4), blue).bounds;
     EXPECT_NEAR(inkIn(big, pixelsOf(title.Label4, TwipsMapping{2.0}), blue).bounds.width(), 2 * heading.width(), 6) << "text at twice the size";
     const QRect exitFace = pixelsOf(title.Command2, TwipsMapping{2.0}).adjusted(10, 10, -10, -10);
     EXPECT_LE((inkIn(big, exitFace, grey).bounds.center() - exitFace.center()).manhattanLength(), 4) << "a caption stays centred";
-}
 
-TEST_F(PaintTest, PicturesArePaintedWhereTheirControlsAreAndButtonFacesCentred) {
-    intro0& main = open<intro0>();
-    QImage image = paintForm(main);
-    EXPECT_EQ(mismatch(image, main.Picture, {0, 0}, QRect(150, 420, 100, 40)), 0) << "the background picture from the corner";
-    const QRect logo = pixelsOf(main.Image2);
-    EXPECT_EQ(mismatch(image, main.Image2.picture(), logo.topLeft(), logo), 0) << "the logo in its place";
-    const QRect exit = pixelsOf(main.Command1), face = exit.adjusted(2, 2, -2, -2);
-    int best = 255;
-    QPoint offset;
-    for (int dx = -2; dx <= 2; ++dx)
-        for (int dy = -2; dy <= 2; ++dy)
-            if (const int m = mismatch(image, main.Command1.Picture, exit.topLeft() + QPoint(dx, dy), face); m < best) best = m, offset = {dx, dy};
-    EXPECT_LE(best, 2) << "the exit face is drawn whole inside the button's edge";
-    EXPECT_EQ(offset, QPoint(1, 1)) << "centred as a pressed-in picture is, a pixel right of and below the middle";
-    expectEdge(image, main.Command1, {white, light}, {darkShadow, shadow});
-    main.Picture = main.Command1.Picture;  // opaque, and smaller than the screen
-    EXPECT_EQ(paintForm(main).pixelColor(700, 300), QColor(49, 135, 215)) << "the screen's colour beyond its background picture";
-
-    Titlefrm& title = open<Titlefrm>();
-    image = paintForm(title);
-    const QRect inside = pixelsOf(title.Picture1).adjusted(2, 2, -2, -2);
-    EXPECT_EQ(mismatch(image, title.Picture1.Picture, inside.topLeft(), inside), 0) << "the artwork inside the picture box's edge";
-    expectEdge(image, title.Picture1, {shadow, darkShadow}, {white, light});
-
-    LabellingScreen& planets = open(weatherlab);
-    image = paintForm(planets);
-    EXPECT_EQ(image.pixelColor(766, 40), QColor(0, 0, 0)) << "the black background";
-    platform.draws.push_back(0.5f);
-    QuestionScreen& meter = open(newtonmeter);
-    const QImage question = paintForm(meter);
-    EXPECT_EQ(question.pixelColor(785, 5), QColor(39, 63, 137)) << "the question screens' blue";
-    expectEdge(question, meter.Label3[QuestionScreen::answerButton], {shadow, darkShadow}, {white, light});
-    for (int i : {0, 5}) EXPECT_EQ(mismatch(image, planets.Image1[i].picture(), pixelsOf(planets.Image1[i]).topLeft(), pixelsOf(planets.Image1[i])), 0) << i;
-}
-
-TEST_F(PaintTest, MenuEntriesAreBorderedBoxesOfCentredBoldYellowTextGreyedWhenDisabledAndHiddenOnesLeftOut) {
-    TopicMenu& menu = open(menu2);
-    menu.Label2[2].BackStyle = backStyle::opaque;  // as under the pointer
-    menu.Label2[3].Visible = false;
-    const QImage image = paintForm(menu);
-    for (int i = 0; i < 5; ++i) {
-        const Label& entry = menu.Label3[i];
-        const QRect box = pixelsOf(entry).adjusted(2, 2, -2, -2);
-        EXPECT_EQ(image.pixelColor(box.topLeft()), QColor(0, 0, 0)) << "a black box " << i;
-        expectEdge(image, entry, {shadow, darkShadow}, {white, light});
-        const Ink text = inkIn(image, box, yellow);
-        EXPECT_EQ(text.count > 20, entry.Enabled) << "enabled entries in yellow " << i;
-        EXPECT_EQ(inkIn(image, box, grey).count > 20, !entry.Enabled) << "disabled entries greyed " << i;
-        EXPECT_TRUE(!entry.Enabled || std::abs(text.bounds.center().x() - box.center().x()) <= 2) << "centred " << i;
-    }
-    EXPECT_GT(boldWeight(menu.Label3[2], yellow), 1.3) << "bold Tahoma is drawn heavier";
-    const QRect lit = pixelsOf(menu.Label2[2]).adjusted(2, 2, -2, -2);
-    EXPECT_EQ(image.pixelColor(lit.topLeft()), QColor(0, 0, 255)) << "the entry under the pointer is a blue box";
-    EXPECT_GT(inkIn(image, lit, yellow).count, 20);
-    for (int i : {1, 3}) {
-        const QRect box = pixelsOf(menu.Label2[i]).adjusted(2, 2, -2, -2);
-        EXPECT_EQ(mismatch(image, menu.Picture, {0, 0}, QRect(box.topLeft(), QSize(4, 4))), 0) << "transparent " << i;
-        EXPECT_EQ(inkIn(image, box, yellow).count > 20, i == 1) << "a hidden entry is not painted " << i;
+    // Bold text has more ink than regular: the heading, and a menu entry's Tahoma drawn heavier still.
+    for (const auto& [label, ink, heavier] : {std::tuple{&title.Label4, blue, 1.2}, {&open(menu2).Label3[2], yellow, 1.3}}) {
+        const int bold = inkIn(paintForm(label->form()), pixelsOf(*label), ink).count;
+        label->Font.Bold = false;
+        EXPECT_GT(double(bold) / inkIn(paintForm(label->form()), pixelsOf(*label), ink).count, heavier) << label->name();
     }
     intro0& main = runtime.form<intro0>();
-    const QRect notice = pixelsOf(main.Label3);
     const QImage withNotice = paintForm(main);
+    const QRect notice = pixelsOf(main.Label3) & withNotice.rect();
     main.Label3.Caption = "";
     const QImage without = paintForm(main);
     const Ink words = inkIn(notice, [&](QPoint p) { return withNotice.pixel(p) != without.pixel(p); });
@@ -196,13 +151,37 @@ TEST_F(PaintTest, MenuEntriesAreBorderedBoxesOfCentredBoldYellowTextGreyedWhenDi
     EXPECT_GT(words.bounds.left() - notice.left(), 20);
 
     LabellingScreen& planets = open(weatherlab);
-    expectEdge(paintForm(planets), planets.Label1[0], {shadow, darkShadow}, {white, light});  // an empty target's outline
-    for (const Label* box : {&planets.Label2[0], &planets.Label3[LabellingScreen::exitButton]})
-        EXPECT_GT(inkIn(paintForm(planets), pixelsOf(*box).adjusted(2, 2, -2, -2), yellow).count, 20) << box->name() << " in yellow";
     EXPECT_GT(inkIn(paintForm(planets), pixelsOf(planets.Label7), yellow).bounds.height(), 60) << "the long title wraps over three lines";
     for (int i = 0; i < planets.itemCount(); ++i) planets.Label2[i].Left = planets.Label1[i].Left, planets.Label2[i].Top = planets.Label1[i].Top;
     planets.Label3_Click(LabellingScreen::checkScoreButton);
     EXPECT_GT(inkIn(paintForm(planets), pixelsOf(planets.Label5), yellow).count, 200) << "the score line";
+}
+
+TEST_F(PaintTest, PicturesArePaintedWhereTheirControlsAreAndTransparentOrHiddenEntriesLeaveTheBackground) {
+    TopicMenu& menu = open(menu2);
+    menu.Label2[3].Visible = false;
+    QImage image = paintForm(menu);
+    for (int i : {1, 3}) {
+        const QRect box = pixelsOf(menu.Label2[i]).adjusted(2, 2, -2, -2);
+        EXPECT_EQ(differing(image, menu.Picture, {0, 0}, QRect(box.topLeft(), QSize(4, 4))), 0) << "transparent " << i;
+        EXPECT_EQ(inkIn(image, box, yellow).count > 20, i == 1) << "a hidden entry is not painted " << i;
+    }
+    intro0& main = open<intro0>();
+    image = paintForm(main);
+    EXPECT_EQ(differing(image, main.Picture, {0, 0}, QRect(150, 420, 100, 40)), 0) << "the background picture from the corner";
+    EXPECT_EQ(differing(image, main.Image2.picture(), pixelsOf(main.Image2)), 0) << "the logo in its place";
+    const QRect exit = pixelsOf(main.Command1);
+    // The exit face whole inside the button's edge, centred as a pressed-in picture is: a pixel right of and below the middle.
+    for (int dx = -2; dx <= 2; ++dx)
+        for (int dy = -2; dy <= 2; ++dy)
+            EXPECT_EQ(differing(image, main.Command1.Picture, exit.topLeft() + QPoint(dx, dy), exit.adjusted(2, 2, -2, -2), 2) == 0, dx == 1 && dy == 1) << dx << "," << dy;
+    main.Picture = main.Command1.Picture;  // opaque, and smaller than the screen
+    EXPECT_EQ(paintForm(main).pixelColor(700, 300), QColor(49, 135, 215)) << "the screen's colour beyond its background picture";
+
+    Titlefrm& title = open<Titlefrm>();
+    EXPECT_EQ(differing(paintForm(title), title.Picture1.Picture, pixelsOf(title.Picture1).adjusted(2, 2, -2, -2)), 0) << "the artwork inside the picture box's edge";
+    LabellingScreen& planets = open(weatherlab);
+    for (int i : {0, 5}) EXPECT_EQ(differing(paintForm(planets), planets.Image1[i].picture(), pixelsOf(planets.Image1[i])), 0) << i;
 }
 
 // Bold Tahoma's second pass lies one design pixel to the right of the first: one device pixel at
@@ -215,45 +194,34 @@ TEST_F(PaintTest, BoldTahomasSecondPassLiesOneDesignPixelToTheRight) {
             QPainter painter(&image);
             QtSurface(painter).text({"Tahoma", 12, true}, colors::yellow, {10, 10, 380, 80}, scale, TextAlign::Left, false, nudge, "Moon");
             painter.end();
-            return inkIn(image, image.rect(), [](QColor c) { return c != QColor(Qt::black); }).bounds;
+            return inkIn(image.rect(), [&](QPoint p) { return image.pixelColor(p) != black; }).bounds;
         };
-        const QRect once = inkOf(false);
-        EXPECT_EQ(inkOf(true), once.adjusted(0, 0, scale, 0)) << "at scale " << scale;
+        EXPECT_EQ(inkOf(true), inkOf(false).adjusted(0, 0, scale, 0)) << "at scale " << scale;
     }
 }
 
-struct RingCase { const char* name; Form& (*open)(); double scale; };
-const RingCase ringCases[] = {{"OnBlackMoonScreen", []() -> Form& { return shownNamed(phaseslab); }, 1}, {"OnBlueMenu", []() -> Form& { return shownNamed(menu2); }, 1}, {"OnQuestionScreenScaled", []() -> Form& { return shownNamed(newtonmeter); }, 2}};
+struct RingCase { const char* name; const char* screen; int scale; };
+const RingCase ringCases[] = {{"OnBlackMoonScreen", "phaseslab", 1}, {"OnBlueMenu", "menu2", 1}, {"OnQuestionScreenScaled", "newtonmeter", 2}};
 class FocusRing : public PaintTest, public ::testing::WithParamInterface<RingCase> {};
 INSTANTIATE_TEST_SUITE_P(Screens, FocusRing, ::testing::ValuesIn(ringCases), [](const auto& info) { return info.param.name; });
 
 TEST_P(FocusRing, AfterTabAWhiteRingWithABlackOneInsideSurroundsTheFocusAndTheDamageCoversOldAndNewPlaces) {
-    platform.draws.push_back(0.5f);
-    Form* s = nullptr;
-    runtime.dispatch([&] { s = &GetParam().open(); });
-    ASSERT_TRUE(s);
-    const TwipsMapping m{GetParam().scale};
-    const int unit = static_cast<int>(GetParam().scale);
-    const QImage mouseUser = paintForm(*s, m.scale);
-    s->keyPress(Key::Tab);
-    const QImage keyboardUser = paintForm(*s, m.scale);
-    const Control& focused = *s->focused();
-    const int reach = 3 * unit;  // a black ring one unit wide, a white one two
-    const QRect r = pixelsOf(focused, m), ring = r.adjusted(-reach, -reach, reach, reach);
-    const Ink changed = inkIn(keyboardUser.rect(), [&](QPoint p) { return keyboardUser.pixel(p) != mouseUser.pixel(p); });
-    EXPECT_EQ(changed.bounds, ring) << "no ring before a key is pressed, and only the ring after";
-    for (int out = 1; out <= reach; ++out) {
-        const QColor expected = out <= unit ? Qt::black : Qt::white;
-        for (QPoint p : {QPoint(r.center().x(), r.top() - out), QPoint(r.left() - out, r.center().y()),
-                         QPoint(r.center().x(), r.bottom() + out), QPoint(r.right() + out, r.center().y())})
-            EXPECT_EQ(keyboardUser.pixelColor(p), expected) << out << " pixels out";
-    }
+    Form& s = shownScreen(GetParam().screen);
+    const int unit = GetParam().scale, reach = 3 * unit;  // a black ring one unit wide, a white one two
+    const TwipsMapping m{double(unit)};
+    const QImage mouseUser = paintForm(s, unit);
+    s.keyPress(Key::Tab);
+    const QImage keyboardUser = paintForm(s, unit);
+    const QRect r = pixelsOf(*s.focused(), m), ring = r.adjusted(-reach, -reach, reach, reach);
+    EXPECT_EQ(inkIn(keyboardUser.rect(), [&](QPoint p) { return keyboardUser.pixel(p) != mouseUser.pixel(p); }).bounds, ring)
+        << "no ring before a key is pressed, and only the ring after";
+    for (int out = 1; out <= reach; ++out)
+        for (QPoint p : sides(r, -out)) EXPECT_EQ(keyboardUser.pixelColor(p), out <= unit ? black : white) << out << " pixels out";
     FormChanges changes;
-    changes.since(*s);
-    s->keyPress(Key::Tab);
-    const QRegion repainted = QtSurface::toQRegion(FormPainter::changedArea(changes.since(*s), m));
-    const QRect next = pixelsOf(*s->focused(), m).adjusted(-reach, -reach, reach, reach);
-    EXPECT_EQ(repainted, QRegion(ring.adjusted(-1, -1, 1, 1)) + next.adjusted(-1, -1, 1, 1))
+    changes.since(s);
+    s.keyPress(Key::Tab);
+    const QRect next = pixelsOf(*s.focused(), m).adjusted(-reach - 1, -reach - 1, reach + 1, reach + 1);
+    EXPECT_EQ(QtSurface::toQRegion(FormPainter::changedArea(changes.since(s), m)), QRegion(ring.adjusted(-1, -1, 1, 1)) + next)
         << "the old ring's place and the new one's are repainted, and a pixel round them for smoothing";
 }
 
@@ -261,9 +229,7 @@ class CaptionFit : public PaintTest, public ::testing::WithParamInterface<Screen
 INSTANTIATE_TEST_SUITE_P(Screens, CaptionFit, ::testing::ValuesIn(everyScreen()), [](const auto& info) { return info.param.name; });
 
 TEST_P(CaptionFit, EveryCaptionFitsItsBoxInsideItsBorder) {
-    platform.draws.assign(10, 0.5f);  // for a question screen's pick
-    runtime.dispatch(GetParam().show);
-    for (const Control* c : runtime.visibleForms().back()->everyControl()) {
+    for (const Control* c : shownScreen(GetParam().name).everyControl()) {
         const auto* label = c->kind() == ControlKind::Label ? static_cast<const Label*>(c) : nullptr;
         if (!label || label->Caption.empty()) continue;
         const QRect room = QRect(QPoint(0, 0), pixelsOf(*label).size()).adjusted(0, 0, 0, 2) - (label->BorderStyle ? QMargins(2, 2, 2, 2) : QMargins());
@@ -280,32 +246,74 @@ TEST_F(PaintTest, TheScreensFontsResolveToTheProgramsOwnFacesSizedInTwips) {
                                                          {{"Tahoma", 8.25f, false}, "tahoma", 11}};
     for (const auto& [font, family, pixels] : fonts) {
         const QRawFont raw = QRawFont::fromFont(toQFont(font));
-        EXPECT_EQ(raw.familyName().toLower().toStdString(), family);
-        EXPECT_EQ(raw.weight(), font.Bold ? QFont::Bold : QFont::Normal) << family;
-        EXPECT_EQ(QFontInfo(toQFont(font)).pixelSize(), pixels) << family << " " << font.Size;
+        EXPECT_EQ(std::tuple(raw.familyName().toLower().toStdString(), raw.weight(), QFontInfo(toQFont(font)).pixelSize()),
+                  std::tuple(family, font.Bold ? QFont::Bold : QFont::Normal, pixels)) << family << " " << font.Size;
     }
 }
 
 using FullScreen = ClassroomDisplay;
 
-struct Fit { TwipsSize client; QSize display; double scale, offsetX, offsetY; };
 // On a wide display the height decides the scale, on a tall one the width; the rest is margin,
 // rounded down to whole pixels.
-const Fit fits[] = {
-    {{11880, 8490}, {1920, 1080}, 1080.0 / 566, 204, 0},
-    {{11880, 8490}, {1584, 2001}, 2.0, 0, 434},
-    {{11880, 8490}, {1901, 1359}, 1901.0 / 792, 0, 0},
-    {{5460, 6570}, {1921, 1080}, 1080.0 / 438, 511, 0},
-};
+TEST(Fitting, FullScreenFitsTheScreenUniformlyCentredOnWholePixels) {
+    const struct { TwipsSize client; QSize display; double scale, offsetX, offsetY; } fits[] = {
+        {{11880, 8490}, {1920, 1080}, 1080.0 / 566, 204, 0},
+        {{11880, 8490}, {1584, 2001}, 2.0,          0,   434},
+        {{11880, 8490}, {1901, 1359}, 1901.0 / 792, 0,   0},
+        {{5460, 6570},  {1921, 1080}, 1080.0 / 438, 511, 0},
+    };
+    for (const auto& fit : fits) {
+        const TwipsMapping mapping = TwipsMapping::fitting(fit.client, fit.display.width(), fit.display.height());
+        EXPECT_NEAR(mapping.scale, fit.scale, 1e-9) << fit.display.width() << " x " << fit.display.height();
+        EXPECT_EQ(std::pair(mapping.offsetX, mapping.offsetY), std::pair(fit.offsetX, fit.offsetY)) << fit.display.width() << " x " << fit.display.height();
+    }
+}
 
-class Fitting : public ::testing::TestWithParam<Fit> {};
-INSTANTIATE_TEST_SUITE_P(Displays, Fitting, ::testing::ValuesIn(fits));
+// A control paints inside its own box, a frame's child inside the frame as well, and nothing
+// beyond the client area: not a text too large for its label, a child reaching past its frame, a
+// label past the screen's corner nor a background picture wider and taller than the screen.
+// The margins around the screen are black.
+TEST_F(FullScreen, EachControlPaintsOnlyInsideItsBoxItsFrameAndTheClientArea) {
+    LogForm& form = runtime.form<LogForm>();
+    form.Width = 12000, form.Height = 9000;  // 11880 x 8490 twips inside the frame
+    form.Picture = Picture(1000, 700, std::vector<std::uint32_t>(1000 * 700, 0xff00ff00u), "wide");
+    Frame& frame = form.place<Frame>("frame", 1500, 1500, 3000, 1500);
+    form.place<Label>("child", 1500, 750, 3000, 1500, &frame).BackColor = colors::black;
+    Label& big = form.place<Label>("big", 300, 300, 600, 300);
+    big.BackStyle = backStyle::transparent;
+    big.Font = {"Tahoma", 30, true};
+    big.Caption = "WWW";
+    form.place<Label>("beyond", 11000, 8000, 3000, 3000).BackColor = colors::black;
+    QImage image(2200, 1600, QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    QPainter painter(&image);
+    QtSurface surface(painter);
+    FormPainter formPainter(surface, TwipsMapping{2.4, 100, 50});
+    formPainter.paintMargins(form, image.width(), image.height());
+    formPainter.paint(form);
+    painter.end();
+    const QRect client(100, 50, 1901, 1358), frameBox(340, 290, 480, 240), bigBox(148, 98, 96, 48), beyond = QRect(1860, 1330, 400, 400) & client;
+    const QColor green(0, 255, 0);
+    const Ink stray = inkIn(image.rect(), [&](QPoint p) {
+        return client.contains(p) ? !frameBox.contains(p) && !bigBox.contains(p) && !beyond.contains(p) && image.pixelColor(p) != green : image.pixelColor(p) != black;
+    });
+    EXPECT_EQ(stray.count, 0) << "painted out to " << stray.bounds.x() << ", " << stray.bounds.y() << ", " << stray.bounds.right() << ", " << stray.bounds.bottom();
+    for (const QPoint corner : {client.topLeft(), client.topRight(), client.bottomLeft()})
+        EXPECT_EQ(image.pixelColor(corner), green) << "the picture to the corner " << corner.x() << ", " << corner.y();
+    EXPECT_EQ(std::tuple(image.pixelColor(client.bottomRight()), image.pixelColor(frameBox.bottomRight())), std::tuple(black, black))
+        << "the label up to the screen's edge, the child up to its frame's corner";
+    EXPECT_GT(inkIn(image, bigBox, black).count, 100) << "the text inside its box";
+}
 
-TEST_P(Fitting, FullScreenFitsTheScreenUniformlyCentredOnWholePixels) {
-    const Fit& fit = GetParam();
-    const TwipsMapping mapping = TwipsMapping::fitting(fit.client, fit.display.width(), fit.display.height());
-    EXPECT_NEAR(mapping.scale, fit.scale, 1e-9);
-    EXPECT_EQ(std::pair(mapping.offsetX, mapping.offsetY), std::pair(fit.offsetX, fit.offsetY));
+TEST_F(FullScreen, EdgesAreWholeDevicePixelsOnADenseDisplayAndAProjector) {
+    intro0& menu = open<intro0>(false);
+    const Label& entry = menu.Label2[0];
+    for (const auto& [scale, ratio] : {std::pair{1.0, 2.0}, {2.4, 1.0}}) {
+        const QImage image = paintForm(menu, scale, ratio);
+        const double perTwip = scale * ratio / 15;
+        const int left = static_cast<int>(std::lround(entry.Left * perTwip)), row = static_cast<int>((entry.Top + entry.Height / 2) * perTwip);
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(image.pixelColor(left + i, row), i < 2 ? shadow : darkShadow) << "device column " << i << " at " << scale;
+    }
 }
 
 class MoonRound : public ClassroomDisplay, public ::testing::WithParamInterface<bool> {};
@@ -322,19 +330,12 @@ TEST_P(MoonRound, SnapsAndScoresTheSameInTheWindowAndFullScreen) {
         drag(window, centre(moon.Label2[i]), centre(target) + QPointF(i % 2 ? 300 : -300, i % 3 ? 120 : -90));
         EXPECT_EQ(std::tuple(moon.Label2[i].Left, moon.Label2[i].Top), std::tuple(target.Left, target.Top)) << i;
     }
-    ASSERT_TRUE(moon.Label3[LabellingScreen::checkScoreButton].Visible);
     drag(window, centre(moon.Label3[LabellingScreen::checkScoreButton]), centre(moon.Label3[LabellingScreen::checkScoreButton]));
     EXPECT_EQ(moon.Label5.Caption, "6 out of 8 correct");
-
-    // Only what changed was repainted, and that was enough: what the window holds now is the
-    // whole screen painted afresh, with no trail of a label's old place (smoothing at the edge
-    // of a repainted area may differ by a shade).
-    const QImage afresh = paintForm(moon, window.mapping().scale);
-    const QImage held = window.screen()->grabWindow(window.winId()).toImage();
-    int differing = 0;
-    for (int y = 0; y < afresh.height(); ++y)
-        for (int x = 0; x < afresh.width(); ++x) differing += !near(held.pixelColor(x, y), afresh.pixelColor(x, y), 8);
-    EXPECT_EQ(differing, 0);
+    // Only what changed was repainted, and that was enough: what the window holds is the whole
+    // screen painted afresh, with no trail of a label's old place (edge smoothing may differ by a shade).
+    const QImage afresh = paintForm(moon, window.mapping().scale), held = window.screen()->grabWindow(window.winId()).toImage();
+    EXPECT_EQ(inkIn(afresh.rect(), [&](QPoint p) { return !near(held.pixelColor(p), afresh.pixelColor(p), 8); }).count, 0);
 }
 INSTANTIATE_TEST_SUITE_P(WindowAndFullScreen, MoonRound, ::testing::Bool());
 
@@ -342,14 +343,13 @@ TEST_F(FullScreen, FullScreenHoldsForScreensOpenedLaterAndF11OrEscReturnsToTheWi
     intro0& menu = open<intro0>(false);
     QTest::keyClick(&windowOf(menu), Qt::Key_F11);
     EXPECT_EQ(std::tuple(windows.isFullScreen(), windowOf(menu).geometry()), std::tuple(true, QRect(0, 0, 1901, 1359)));
-    runtime.dispatch([] { screen(phaseslab).Show(); });
+    ScreenTest::open(phaseslab);
     windows.sync();
-    EXPECT_TRUE(windowOf(screen(phaseslab)).isFullScreen()) << "a screen opened meanwhile opens full screen";
     FormWindow& board = windowOf(screen(phaseslab));
+    EXPECT_TRUE(board.isFullScreen()) << "a screen opened meanwhile opens full screen";
     ASSERT_TRUE(QTest::qWaitForWindowActive(&board)) << "the screen in front has the keyboard";
     for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Return, Qt::Key_Right}) QTest::keyClick(&board, key);
-    QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
-    QApplication::sendEvent(&board, &held);
+    send(&board, QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true));  // held
     QTest::keyClick(&board, Qt::Key_Escape);
     EXPECT_EQ(std::tuple(windows.isFullScreen(), screen(phaseslab).isCarrying()), std::tuple(true, false))
         << "Esc first puts back the label the keyboard carries, which a held Enter did not put down";
@@ -363,109 +363,27 @@ TEST_F(FullScreen, FullScreenHoldsForScreensOpenedLaterAndF11OrEscReturnsToTheWi
     EXPECT_FALSE(windows.isFullScreen());
 }
 
-TEST_F(FullScreen, EdgesAreWholeDevicePixelsOnADenseDisplay) {
-    intro0& menu = open<intro0>(false);
-    const Label& entry = menu.Label2[0];
-    const QImage dense = paintForm(menu, 1.0, 2.0);
-    const int row = static_cast<int>((entry.Top + entry.Height / 2) / 15 * 2);
-    const int left = static_cast<int>(entry.Left / 15 * 2);
-    const QColor rings[] = {QColor(128, 128, 128), QColor(128, 128, 128), QColor(64, 64, 64), QColor(64, 64, 64)};
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(dense.pixelColor(left + i, row), rings[i]) << "device column " << i;
-    const QImage projector = paintForm(menu, 2.4);
-    const int scaledLeft = static_cast<int>(std::lround(entry.Left / 15 * 2.4));
-    const int scaledRow = static_cast<int>((entry.Top + entry.Height / 2) / 15 * 2.4);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(projector.pixelColor(scaledLeft + i, scaledRow), rings[i]) << "scaled column " << i;
-}
-
-// A control paints inside its own box, and a frame's child inside the frame as well: a text too
-// large for its label, and a child reaching past its frame, leave the screen around them alone.
-TEST_F(PaintTest, EachControlPaintsOnlyInsideItsBoxAndItsFrame) {
-    LogForm& form = runtime.form<LogForm>();
-    form.Width = 6000, form.Height = 5000;
-    form.BackColor = colors::white;
-    Frame& frame = form.place<Frame>("frame", 1500, 1500, 3000, 1500);
-    form.place<Label>("child", 1500, 750, 3000, 1500, &frame).BackColor = colors::black;
-    Label& big = form.place<Label>("big", 300, 300, 600, 300);
-    big.BackStyle = backStyle::transparent;
-    big.Font = {"Tahoma", 72, true};
-    big.Caption = "WWW";
-    const QImage image = paintForm(form);
-    const QRect frameBox(100, 100, 200, 100), bigBox(20, 20, 40, 20);
-    const Ink outside = inkIn(image.rect(), [&](QPoint p) {
-        return !frameBox.contains(p) && !bigBox.contains(p) && image.pixelColor(p) != QColor(Qt::white);
-    });
-    EXPECT_EQ(outside.count, 0) << "painted out to " << outside.bounds.x() << ", " << outside.bounds.y() << ", "
-                                << outside.bounds.right() << ", " << outside.bounds.bottom();
-    EXPECT_EQ(image.pixelColor(frameBox.bottomRight()), QColor(Qt::black)) << "the child up to the frame's corner";
-    EXPECT_GT(inkIn(image, bigBox, black).count, 100) << "the text inside its box";
-}
-
-// A background picture wider and taller than the screen, and a label beyond its corner, stay
-// inside the client area: the margins around it are black, and they cover no part of the screen.
-TEST_F(FullScreen, NothingIsPaintedBeyondTheClientArea) {
-    LogForm& form = runtime.form<LogForm>();
-    form.Width = 12000, form.Height = 9000;  // 11880 x 8490 twips inside the frame
-    form.Picture = Picture(1000, 700, std::vector<std::uint32_t>(1000 * 700, 0xff00ff00u), "wide");
-    form.place<Label>("beyond", 11000, 8000, 3000, 3000).BackColor = colors::black;
-    QImage image(2200, 1600, QImage::Format_RGB32);
-    image.fill(Qt::magenta);
-    QPainter painter(&image);
-    QtSurface surface(painter);
-    FormPainter formPainter(surface, TwipsMapping{2.4, 100, 50});
-    formPainter.paintMargins(form, image.width(), image.height());
-    formPainter.paint(form);
-    painter.end();
-    const QRect client(100, 50, 1901, 1358);
-    int beyond = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) beyond += !client.contains(x, y) && image.pixelColor(x, y) != QColor(Qt::black);
-    EXPECT_EQ(beyond, 0);
-    for (const QPoint corner : {client.topLeft(), client.topRight(), client.bottomLeft()})
-        EXPECT_EQ(image.pixelColor(corner), QColor(0, 255, 0)) << "the picture to the corner " << corner.x() << ", " << corner.y();
-    EXPECT_EQ(image.pixelColor(client.bottomRight()), QColor(0, 0, 0)) << "the label up to the edge";
-}
-
 using TouchAndMouse = ClassroomDisplay;
 
-// The window system's double-click arrives as the pointer rules' second press: one Click.
-TEST_F(TouchAndMouse, ADoubleClickArrivesAsOneClick) {
-    intro0& menu = open<intro0>(false);
-    FormWindow& window = windowOf(menu);
-    QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, at(window, centre(menu.Label2[intro0::webAddressEntry])));
-    EXPECT_EQ(platform.shellCalls.size(), 1u) << "the browser opens once";
-}
-
-TEST_F(TouchAndMouse, ThePointerWithNoButtonHeldLightsWhatItCrosses) {
-    intro0& menu = open<intro0>(false);
-    FormWindow& window = windowOf(menu);
-    // Through the window system, which passes on a move with no button held only to a window that asks for them.
-    QTest::mouseMove(window.windowHandle(), at(window, centre(menu.Label2[0])));
-    EXPECT_EQ(menu.Label2[0].BackStyle, backStyle::opaque);
-}
-
-// A finger's touches arrive as the left button's, and a touch the system takes back as a cancel.
-TEST_F(TouchAndMouse, AFingerDragsAndTapsAndATouchTakenBackLetsGo) {
+// A finger's press, move and release arrive as the left button's, and a touch the system takes back as a cancel.
+TEST_F(TouchAndMouse, AFingerDragsAndATouchTakenBackLetsGo) {
     LabellingScreen& moon = open(phaseslab, true);
     FormWindow& window = windowOf(moon);
     static QPointingDevice* const screen = QTest::createTouchDevice();  // Qt keeps it registered for the process
-    const auto point = [&](QPointF twips) { return at(window, twips); };
     const QPointF from = centre(moon.Label2[6]), to = centre(moon.Label1[6]);
-    QTest::touchEvent(&window, screen).press(0, point(from));
-    QTest::touchEvent(&window, screen).move(0, point(to));
-    QTest::touchEvent(&window, screen).release(0, point(to));
+    QTest::touchEvent(&window, screen).press(0, at(window, from));
+    QTest::touchEvent(&window, screen).move(0, at(window, to));
+    QTest::touchEvent(&window, screen).release(0, at(window, to));
     EXPECT_EQ(std::tuple(moon.Label2[6].Left, moon.Label2[6].Top), std::tuple(moon.Label1[6].Left, moon.Label1[6].Top));
-
     const QPointF other = centre(moon.Label2[5]), left = other + QPointF(0, -1500);
-    QTest::touchEvent(&window, screen).press(1, point(other));
-    QTest::touchEvent(&window, screen).move(1, point(left));
-    QTouchEvent cancel(QEvent::TouchCancel, screen);
-    QApplication::sendEvent(&window, &cancel);
+    QTest::touchEvent(&window, screen).press(1, at(window, other));
+    QTest::touchEvent(&window, screen).move(1, at(window, left));
+    send(&window, QTouchEvent(QEvent::TouchCancel, screen));
     EXPECT_NEAR(moon.Label2[5].Top + moon.Label2[5].Height / 2, left.y(), 20);
-
-    const QPoint exit = point(centre(moon.Label3[LabellingScreen::exitButton]));
+    const QPoint exit = at(window, centre(moon.Label3[LabellingScreen::exitButton]));
     QTest::touchEvent(&window, screen).press(2, exit);
     QTest::touchEvent(&window, screen).release(2, exit);
-    EXPECT_EQ(runtime.loaded("phaseslab"), nullptr) << "a tap on Exit is a click";
+    EXPECT_EQ(runtime.loaded("phaseslab"), nullptr) << "the next finger acts: the cancel freed the first";
 }
 
 using SharperVariants = ClassroomDisplay;
@@ -473,58 +391,51 @@ using SharperVariants = ClassroomDisplay;
 TEST_F(SharperVariants, ScaledUpPicturesComeFromTheirSharperVariantsWhileTheyMatch) {
     ProgramFolderCopy copy;
     namespace fs = std::filesystem;
+    const QColor green(0, 200, 0), navy(0, 0, 200), red(200, 0, 0);
     const auto save = [&](int width, int height, QColor colour, const char* path) {
         QImage marked(width, height, QImage::Format_RGB32);
         marked.fill(colour);
         ASSERT_TRUE(marked.save(QString::fromStdString((copy.path() / path).string())));
     };
     fs::remove(copy.path() / "Images/phases2@3x.jpg");
-    save(154 * 3, 117 * 3, QColor(0, 200, 0), "Images/phases3@3x.jpg");
-    save(154 * 2, 117 * 2, QColor(0, 0, 200), "Images/phases3@2x.jpg");
-    save(154 * 3, 117 * 3, QColor(0, 200, 0), "Images/phases5@3x.jpg");
-    const fs::path phases5 = copy.path() / "Images/phases5.jpg";
-    fs::last_write_time(phases5, fs::last_write_time(copy.path() / "Images/phases5@3x.jpg") + std::chrono::hours(1));
+    save(154 * 3, 117 * 3, green, "Images/phases3@3x.jpg");
+    save(154 * 2, 117 * 2, navy, "Images/phases3@2x.jpg");
+    save(154 * 3, 117 * 3, green, "Images/phases5@3x.jpg");
+    fs::last_write_time(copy.path() / "Images/phases5.jpg", fs::last_write_time(copy.path() / "Images/phases5@3x.jpg") + std::chrono::hours(1));
     platform.folder = copy.path();
     LabellingScreen& moon = open(phaseslab, false);
     PictureVariants variants(copy.path());
 
-    const QImage scaled = paintForm(moon, 2.4, 1.0, &variants);
-    // The middle of a Moon picture painted at a scale.
-    const auto middleOf = [&](const QImage& painted, int picture, double scale) {
-        const Image& image = moon.Image1[picture];
-        return painted.pixelColor(static_cast<int>((image.Left + image.Width / 2) / 15 * scale),
-                                  static_cast<int>((image.Top + image.Height / 2) / 15 * scale));
+    // Whether the middle of a Moon picture painted at a scale is near a colour.
+    const struct { double scale; int picture; QColor colour; int tolerance; bool near; const char* why; } middles[] = {
+        {2.4, 3, green,                24, true,  "drawn from its variant three times the size"},
+        {2.4, 5, green,                24, false, "a variant older than its picture is stale"},
+        {2.4, 4, QColor(200, 200, 200), 60, true,  "the Full Moon, scaled from the original"},
+        {1.0, 3, green,                24, false, "at the design size the picture itself"},
+        {1.8, 3, navy,                 24, true,  "up to twice the size, the double one"},
+        {4.0, 3, green,                24, true,  "beyond three times, the largest"},
     };
-    EXPECT_TRUE(near(middleOf(scaled, 3, 2.4), QColor(0, 200, 0))) << "drawn from its variant three times the size";
-    EXPECT_FALSE(near(middleOf(scaled, 5, 2.4), QColor(0, 200, 0))) << "a variant older than its picture is stale";
-    EXPECT_TRUE(near(middleOf(scaled, 4, 2.4), QColor(200, 200, 200), 60)) << "the Full Moon, scaled from the original";
-    EXPECT_FALSE(near(middleOf(paintForm(moon, 1.0, 1.0, &variants), 3, 1.0), QColor(0, 200, 0))) << "at the design size the picture itself";
-    EXPECT_TRUE(near(middleOf(paintForm(moon, 1.8, 1.0, &variants), 3, 1.8), QColor(0, 0, 200))) << "up to twice the size, the double one";
-    EXPECT_TRUE(near(middleOf(paintForm(moon, 4.0, 1.0, &variants), 3, 4.0), QColor(0, 200, 0))) << "beyond three times, the largest";
+    for (const auto& m : middles) {
+        const QPoint middle = pixelsOf(moon.Image1[m.picture], TwipsMapping{m.scale}).center();
+        EXPECT_EQ(near(paintForm(moon, m.scale, 1.0, &variants).pixelColor(middle), m.colour, m.tolerance), m.near) << m.why;
+    }
 
     // Kept reduced to the size it is painted at, the variant paints as the whole of it would:
     // as sharp, never reduced further. The reader's reduction and the painter's smoothing differ
     // by a few shades at the Moon's edge; a picture reduced twice over would differ far more.
-    const TwipsMapping projector{2.4};
-    const Image& newMoon = moon.Image1[0];
-    const QPoint topLeft(projector.toPixelX(newMoon.Left), projector.toPixelY(newMoon.Top));
-    const QPoint end(projector.toPixelX(newMoon.Left + newMoon.Width), projector.toPixelY(newMoon.Top + newMoon.Height));
-    QImage whole(QSize((end - topLeft).x(), (end - topLeft).y()), QImage::Format_RGB32);
+    const QImage scaled = paintForm(moon, 2.4, 1.0, &variants);
+    const QRect newMoon = pixelsOf(moon.Image1[0], TwipsMapping{2.4});
+    QImage whole(newMoon.size(), QImage::Format_RGB32);
     QPainter painter(&whole);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(whole.rect(), QImage(QString::fromStdString((copy.path() / "Images/phases0@3x.jpg").string())));
-    int worst = 0;
-    for (int y = 0; y < whole.height(); ++y)
-        for (int x = 0; x < whole.width(); ++x) worst += !near(whole.pixelColor(x, y), scaled.pixelColor(topLeft + QPoint(x, y)), 40);
-    EXPECT_EQ(worst, 0);
+    EXPECT_EQ(inkIn(whole.rect(), [&](QPoint p) { return !near(whole.pixelColor(p), scaled.pixelColor(newMoon.topLeft() + p), 40); }).count, 0);
 
     // What is kept is reduced to the painted size only where that is smaller both ways; it is
     // never enlarged beyond the variant's own 462 x 351.
-    const Picture& newMoonPicture = newMoon.picture();
-    ASSERT_EQ(QSize(newMoonPicture.width(), newMoonPicture.height()), QSize(154, 117));
-    EXPECT_EQ(variants.sharpest(newMoonPicture, {300, 200}).size(), QSize(300, 200));
-    EXPECT_EQ(variants.sharpest(newMoonPicture, {300, 400}).size(), QSize(462, 351));
-    EXPECT_EQ(variants.sharpest(newMoonPicture, {500, 300}).size(), QSize(462, 351));
+    const Picture& newMoonPicture = moon.Image1[0].picture();  // 154 x 117
+    for (const auto& [painted, kept] : {std::pair{QSize(300, 200), QSize(300, 200)}, {QSize(300, 400), QSize(462, 351)}, {QSize(500, 300), QSize(462, 351)}})
+        EXPECT_EQ(variants.sharpest(newMoonPicture, painted).size(), kept) << painted.width() << " x " << painted.height();
 
     // What is kept of a variant goes with its picture, once the next one is read.
     QImage exitFace;
@@ -538,7 +449,6 @@ TEST_F(SharperVariants, ScaledUpPicturesComeFromTheirSharperVariantsWhileTheyMat
     EXPECT_TRUE(exitFace.isDetached()) << "let go with the exit face";
 
     // A copy drawn at exactly the painted size comes first: the background at 1920 x 1080.
-    const QColor red(200, 0, 0);
     save(1527, 1145, red, "Images/tessil3@1527x1145.jpg");
     const intro0& menu = open<intro0>(false);
     const double fullHd = TwipsMapping::fitting(menu.clientSize(), 1920, 1080).scale;

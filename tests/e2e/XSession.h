@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Ink.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPoint>
@@ -104,15 +106,7 @@ struct Placement {
 inline QPoint atTwips(const QRect& window, double x, double y) { return Placement{window.topLeft()}.at(x, y); }
 
 // How many yellow pixels, the colour of every text on the activity screens, an area holds.
-inline int yellowIn(const QImage& screen, const QRect& area) {
-    int count = 0;
-    for (int py = area.top(); py < area.bottom(); ++py)
-        for (int px = area.left(); px < area.right(); ++px) {
-            const QColor c = screen.pixelColor(px, py);
-            count += c.red() > 200 && c.green() > 200 && c.blue() < 90;
-        }
-    return count;
-}
+inline int yellowIn(const QImage& screen, const QRect& area) { return inkIn(screen, area, Qt::yellow).count; }
 
 // Keeps a screenshot beside the test binary, for a person to look at.
 inline void keep(const QImage& screen, const QString& name) { screen.save(QString(E2E_SCREENSHOT_DIR "/") + name + ".png"); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Ink.h"
 #include "ScreenTest.h"
 #include "qt/painting/QtSurface.h"
 #include "qt/window/FormWindow.h"
@@ -13,7 +14,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <cstdlib>
+#include <algorithm>
 #include <stdexcept>
 
 namespace lumenary::testing {
@@ -31,6 +32,9 @@ inline QImage paintForm(const Form& form, double scale = 1.0, double devicePixel
     FormPainter(surface, mapping).paint(form);
     return image;
 }
+
+// How the program shows the screen of that name.
+inline void (*shows(std::string_view name))() { return std::ranges::find(everyScreen(), name, &ScreenKind::name)->show; }
 
 // The program's own platform, with assistive technology listening when a test says so; what it
 // is told is kept, as "event name", since the offscreen platform passes nothing on.
@@ -52,6 +56,8 @@ protected:
     FormWindows windows{runtime, qt};
 
     ~WindowTest() override { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    // Shows a screen as a handler does, in its window.
+    void showScreen(void (*show)()) { runtime.dispatch(show), windows.sync(); }
 
     static FormWindow& windowOf(const Form& form) {
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -59,46 +65,28 @@ protected:
                 return *window;
         throw std::runtime_error("no window for " + form.name());
     }
-    static void key(QObject* w, int key, Qt::KeyboardModifiers keys = {}) {
-        QKeyEvent event(QEvent::KeyPress, key, keys);
-        QApplication::sendEvent(w, &event);
-    }
-    static void mouse(QWidget& w, QEvent::Type type, QPoint at, Qt::MouseButtons held, Qt::MouseButton button = Qt::LeftButton,
-                      Qt::KeyboardModifiers keys = {}) {
-        QMouseEvent event(type, QPointF(at), QPointF(w.mapToGlobal(at)), button, held, keys);
-        QApplication::sendEvent(&w, &event);
+    static void send(QObject* to, QEvent&& event) { QApplication::sendEvent(to, &event); }
+    static void key(QObject* w, int key, Qt::KeyboardModifiers keys = {}) { send(w, QKeyEvent(QEvent::KeyPress, key, keys)); }
+    static void mouse(QWidget& w, QEvent::Type type, QPoint at, Qt::MouseButtons held, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers keys = {}) {
+        send(&w, QMouseEvent(type, QPointF(at), QPointF(w.mapToGlobal(at)), button, held, keys));
     }
 };
-
-inline bool near(QColor a, QColor b, int tolerance = 24) {
-    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
-           std::abs(a.blue() - b.blue()) <= tolerance;
-}
 
 // The real windows of the shown screens, as a pupil's hand reaches them.
 class ClassroomDisplay : public WindowTest {
 protected:
     template <class F>
-    F& open(bool fullScreen) {
-        runtime.dispatch([] { form<F>().Show(); });
-        return shownAt(runtime.form<F>(), fullScreen);
-    }
+    F& open(bool fullScreen) { return shownAt(ScreenTest::open<F>(), fullScreen); }
     template <class S>
-    S& open(ScreenName<S> named, bool fullScreen) {
-        runtime.dispatch([&] { screen(named).Show(); });
-        return shownAt(screen(named), fullScreen);
-    }
+    S& open(ScreenName<S> named, bool fullScreen) { return shownAt(ScreenTest::open(named), fullScreen); }
     template <class S>
     S& shownAt(S& shown, bool fullScreen) {
-        windows.setFullScreen(fullScreen);
-        windows.sync();
+        windows.setFullScreen(fullScreen), windows.sync();
         QCoreApplication::processEvents();  // the first paint
         return shown;
     }
     // The window pixel of a point of the form, given in twips.
-    static QPoint at(const FormWindow& window, QPointF twips) {
-        return {window.mapping().toPixelX(twips.x()), window.mapping().toPixelY(twips.y())};
-    }
+    static QPoint at(const FormWindow& window, QPointF twips) { return {window.mapping().toPixelX(twips.x()), window.mapping().toPixelY(twips.y())}; }
     void drag(FormWindow& w, QPointF fromTwips, QPointF toTwips) {
         mouse(w, QEvent::MouseButtonPress, at(w, fromTwips), Qt::LeftButton);
         for (int step = 1; step <= 4; ++step) mouse(w, QEvent::MouseMove, at(w, fromTwips + (toTwips - fromTwips) * step / 4.0), Qt::LeftButton);
