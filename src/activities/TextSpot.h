@@ -12,4 +12,10 @@ struct TextSpot {
     const char* caption;
 };
 
+// A label button along the bottom or beside the picture; every one is 495 twips high.
+struct ButtonSpot {
+    const char* caption;
+    Twips left, top, width;
+};
+
 }  // namespace lumenary

@@ -1,6 +1,5 @@
 #include "LabellingScreen.h"
 
-#include "framework/Hover.h"
 #include "framework/Module1.h"
 #include "runtime/ReadingOrder.h"
 #include "runtime/Runtime.h"
@@ -9,18 +8,18 @@ namespace lumenary {
 
 namespace {
 
-// Targets, home boxes and name labels; the label buttons are the same in a larger font.
+// Targets, home boxes and name labels: the label buttons' look in a smaller font.
 const LabelStyle boardStyle{.Font = {"Tahoma", 11.25f, true}, .ForeColor = colors::yellow, .BackColor = colors::black,
                             .BorderStyle = true, .Alignment = Alignment::Center};
-const LabelStyle buttonStyle{.Font = {"Tahoma", 15.75f, true}, .ForeColor = colors::yellow, .BackColor = colors::black,
-                             .BorderStyle = true, .Alignment = Alignment::Center};
 
-Label& placeText(Label& label, const TextSpot& spot) {
-    label.setStyle({.Font = spot.font, .ForeColor = colors::yellow, .BackStyle = backStyle::transparent, .Alignment = Alignment::Center});
-    label.setBounds(spot.box);
-    label.Caption = spot.caption;
-    return label;
-}
+// clang-format off
+const ButtonSpot buttons[] = {
+//   caption         Left   Top   Width
+    {"Exit",        10560, 7920, 1245},
+    {"Start Again",  3360, 7920, 2565},
+    {"Check Score",  6000, 7920, 2565},
+};
+// clang-format on
 
 // A box captures a label whose top-left corner lies within half a box to the left of and
 // above it, or anywhere over it, with every bound strict.
@@ -36,16 +35,14 @@ bool restsOn(const Label& label, const Label& box) { return label.Left == box.Le
 }  // namespace
 
 LabellingScreen::LabellingScreen(std::string name, std::string caption, const LabellingBoard& board)
-    : Form(std::move(name)),
+    : ActivityScreen(std::move(name), std::move(caption)),
       Image1(*this, "Image1"),
       Label1(*this, "Label1"),
       Label4(*this, "Label4"),
-      Label3(*this, "Label3"),
       Label7(add<Label>("Label7", board.titleIndex)),
       Label2(*this, "Label2"),
       Label5(add<Label>("Label5")),
       board_(board) {
-    Caption = std::move(caption);
     placeText(Label7, board.title);
     placeText(Label5, board.scoreLine).Visible = false;
 
@@ -68,15 +65,7 @@ LabellingScreen::LabellingScreen(std::string name, std::string caption, const La
         box.BackStyle = backStyle::transparent;
         box.Visible = i == 0;
     }
-    const struct {
-        const char* caption;
-        Twips left, width;
-    } buttons[] = {{"Exit", 10560, 1245}, {"Start Again", 3360, 2565}, {"Check Score", 6000, 2565}};
-    for (int i = 0; i < 3; ++i) {
-        Label& button = Label3.add(i).setStyle(buttonStyle);
-        button.setBounds({buttons[i].left, 7920, buttons[i].width, Module1::buttonHeight});
-        button.Caption = buttons[i].caption;
-    }
+    addLabelButtons(buttons);
     Label3[checkScoreButton].Visible = false;
 
     // Name labels are drawn over everything they are dragged across, the higher index in front.
@@ -96,9 +85,6 @@ LabellingScreen::LabellingScreen(std::string name, std::string caption, const La
         Label2_MouseUp(index, button, shift, x, y);
     };
     Label3.events().Click = [this](int index) { Label3_Click(index); };
-    Label3.events().MouseMove = [this](int index, int button, int shift, Twips x, Twips y) {
-        Label3_MouseMove(index, button, shift, x, y);
-    };
 }
 
 void LabellingScreen::Form_Load() {
@@ -218,12 +204,6 @@ std::string LabellingScreen::accessibleDescription(const Control& control) const
     for (int i = 0; i < n_; ++i)
         if (restsOn(static_cast<const Label&>(control), Label1[i])) return "on target " + std::to_string(i + 1);
     return {};
-}
-
-void LabellingScreen::Label3_MouseMove(int index, int, int, Twips, Twips) { showHover(Label3[index], true); }
-
-void LabellingScreen::Form_MouseMove(int, int, Twips, Twips) {
-    for (int i = 0; i < 3; ++i) showHover(Label3[i], false);
 }
 
 }  // namespace lumenary

@@ -1,10 +1,8 @@
 #pragma once
 
 #include "LabellingBoard.h"
-#include "runtime/ControlArray.h"
-#include "runtime/Form.h"
+#include "activities/ActivityScreen.h"
 #include "runtime/controls/Image.h"
-#include "runtime/controls/Label.h"
 
 namespace lumenary {
 
@@ -12,7 +10,7 @@ namespace lumenary {
 // labels resting in outlined home boxes. A label let go near a target or home box snaps onto
 // it; when every label rests on a target, "Check Score" appears and counts those on their own
 // target. The board (pictures, targets, homes, texts) is the activity's.
-class LabellingScreen : public Form {
+class LabellingScreen : public ActivityScreen {
 public:
     LabellingScreen(std::string name, std::string caption, const LabellingBoard& board);
 
@@ -23,7 +21,7 @@ public:
     ControlArray<Image> Image1;
     ControlArray<Label> Label1;  // drop targets
     ControlArray<Label> Label4;  // home boxes
-    ControlArray<Label> Label3;  // label buttons: Exit, Start Again, Check Score
+    // Label3, the label buttons: Exit, Start Again, Check Score.
     Label& Label7;               // title or instruction
     ControlArray<Label> Label2;  // the name labels a pupil drags
     Label& Label5;               // score line
@@ -35,8 +33,6 @@ public:
     void Label2_MouseMove(int index, int button, int shift, Twips x, Twips y);
     void Label2_MouseUp(int index, int button, int shift, Twips x, Twips y);
     void Label3_Click(int index);
-    void Label3_MouseMove(int index, int button, int shift, Twips x, Twips y);
-    void Form_MouseMove(int button, int shift, Twips x, Twips y) override;
     // A name label is carried over the targets in reading order, then to its own home box.
     std::vector<TwipsPoint> carryStops(const Control& control) const override;
     std::string accessibleName(const Control& control) const override;

@@ -8,12 +8,6 @@
 
 namespace lumenary {
 
-// A label button along the bottom or beside the picture; every one is 495 twips high.
-struct ButtonSpot {
-    const char* caption;
-    Twips left, top, width;
-};
-
 // An image element the pictures are shown in. Its box is the designed one until a picture
 // arrives; then it takes the picture's own size, its corner staying put.
 struct PictureSlot {

@@ -1,6 +1,5 @@
 #include "QuestionScreen.h"
 
-#include "framework/Hover.h"
 #include "framework/Module1.h"
 #include "runtime/Runtime.h"
 
@@ -14,52 +13,26 @@ constexpr Color questionScreenColor{39, 63, 137};
 constexpr Twips choiceLefts[] = {1560, 4560, 7560};
 constexpr Twips choiceWidth = 2565;
 
-// Label buttons are black boxes and choices blue ones, both of yellow bold Tahoma; texts are
-// yellow on the screen's own colour.
-LabelStyle buttonStyle(Color backColor) {
-    return {.Font = {"Tahoma", 15.75f, true}, .ForeColor = colors::yellow, .BackColor = backColor, .BorderStyle = true,
-            .Alignment = Alignment::Center};
-}
-
-Label& placeLabel(Label& label, const char* caption, const LabelStyle& style, TwipsRect box) {
-    label.setStyle(style).setBounds(box);
-    label.Caption = caption;
-    return label;
-}
-
 }  // namespace
 
 QuestionScreen::QuestionScreen(std::string name, std::string caption, const QuestionBoard& board)
-    : Form(std::move(name)),
+    : ActivityScreen(std::move(name), std::move(caption)),
       Image1(*this, "Image1"),
-      Label3(*this, "Label3"),
       Label4(*this, "Label4"),
       Label5(*this, "Label5"),
       board_(board) {
-    Caption = std::move(caption);
-    for (const PictureSlot& slot : board.pictureSlots) {
-        Image& image = Image1.add(slot.index);
-        image.setBounds(slot.box);
+    for (const PictureSlot& slot : board.pictureSlots) Image1.add(slot.index).setBounds(slot.box);
+    addLabelButtons(board.buttons);
+    // Choices are the label buttons' look in blue boxes.
+    for (std::size_t i = 0; i < board.choices.size(); ++i) {
+        Label& choice = Label4.add(static_cast<int>(i)).setStyle(buttonStyle(colors::blue));
+        choice.setBounds({choiceLefts[i], board.choiceTop, choiceWidth, Module1::buttonHeight});
+        choice.Caption = board.choices[i];
     }
-    for (std::size_t i = 0; i < board.buttons.size(); ++i) {
-        const ButtonSpot& spot = board.buttons[i];
-        placeLabel(Label3.add(static_cast<int>(i)), spot.caption, buttonStyle(colors::black),
-                    {spot.left, spot.top, spot.width, Module1::buttonHeight});
-    }
-    for (std::size_t i = 0; i < board.choices.size(); ++i)
-        placeLabel(Label4.add(static_cast<int>(i)), board.choices[i], buttonStyle(colors::blue),
-                    {choiceLefts[i], board.choiceTop, choiceWidth, Module1::buttonHeight});
-    for (std::size_t i = 0; i < board.texts.size(); ++i) {
-        const TextSpot& spot = board.texts[i];
-        Label& text = placeLabel(Label5.add(static_cast<int>(i)), spot.caption, {.Font = spot.font, .ForeColor = colors::yellow,
-                                  .BackStyle = backStyle::transparent, .Alignment = Alignment::Center}, spot.box);
-        text.Visible = i == questionText;
-    }
+    for (std::size_t i = 0; i < board.texts.size(); ++i)
+        placeText(Label5.add(static_cast<int>(i)), board.texts[i]).Visible = i == questionText;
 
     Label3.events().Click = [this](int index) { Label3_Click(index); };
-    Label3.events().MouseMove = [this](int index, int button, int shift, Twips x, Twips y) {
-        Label3_MouseMove(index, button, shift, x, y);
-    };
     Label4.events().Click = [this](int index) { Label4_Click(index); };
 }
 
@@ -132,12 +105,6 @@ void QuestionScreen::Label4_Click(int index) {
 
 std::string QuestionScreen::accessibleName(const Control& control) const {
     return control.name() == "Image1" ? board_.pictureName : Form::accessibleName(control);
-}
-
-void QuestionScreen::Label3_MouseMove(int index, int, int, Twips, Twips) { showHover(Label3[index], true); }
-
-void QuestionScreen::Form_MouseMove(int, int, Twips, Twips) {
-    for (std::size_t i = 0; i < board_.buttons.size(); ++i) showHover(Label3[static_cast<int>(i)], false);
 }
 
 }  // namespace lumenary

@@ -1,10 +1,8 @@
 #pragma once
 
 #include "QuestionBoard.h"
-#include "runtime/ControlArray.h"
-#include "runtime/Form.h"
+#include "activities/ActivityScreen.h"
 #include "runtime/controls/Image.h"
-#include "runtime/controls/Label.h"
 
 #include <cstdint>
 
@@ -12,9 +10,8 @@ namespace lumenary {
 
 // A question activity: a picture drawn at random from the board's questions, a question, and
 // label buttons to reveal the answer, draw a new question or leave. Where the board has choices,
-// a right one shows the praise and a wrong one reveals the answer. The buttons highlight under
-// the pointer and clear over the bare background.
-class QuestionScreen : public Form {
+// a right one shows the praise and a wrong one reveals the answer.
+class QuestionScreen : public ActivityScreen {
 public:
     QuestionScreen(std::string name, std::string caption, const QuestionBoard& board);
 
@@ -27,7 +24,7 @@ public:
     static constexpr int praiseText = 2;
 
     ControlArray<Image> Image1;
-    ControlArray<Label> Label3;  // label buttons
+    // Label3, the label buttons: Exit, Answer, New Question and, with two sections, the switch.
     ControlArray<Label> Label4;  // choices
     ControlArray<Label> Label5;  // answer, question, praise
 
@@ -38,8 +35,6 @@ public:
     void calculate();
     void Label3_Click(int index);
     void Label4_Click(int index);
-    void Label3_MouseMove(int index, int button, int shift, Twips x, Twips y);
-    void Form_MouseMove(int button, int shift, Twips x, Twips y) override;
     std::string accessibleName(const Control& control) const override;
 
 private:
