@@ -40,8 +40,6 @@ public:
         Form& found = form(F::screenName, [] { return std::unique_ptr<Form>(std::make_unique<F>()); });
         return checkedCast<F>(found);
     }
-    template <class F>
-    bool isLoaded() const { return loaded(F::screenName) != nullptr; }
 
     void show(Form& form);
     // Unloading a screen that is not loaded does nothing. The object lives on until the event

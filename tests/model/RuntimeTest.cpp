@@ -251,7 +251,7 @@ TEST(NoRuntime, AskingForTheRuntimeWhenNoneIsInForceStopsTheProgram) {
 
 TEST_F(RuntimeTest, AnErrorLeavingAHandlerIsReportedAndEndsTheProgramWithFailure) {
     EXPECT_THROW(runtime.form<FailingLoad>(), RuntimeError);
-    EXPECT_FALSE(runtime.isLoaded<FailingLoad>()) << "a screen whose load fails is not left loaded";
+    EXPECT_FALSE(runtime.loaded(FailingLoad::screenName)) << "a screen whose load fails is not left loaded";
     screen.Show();
     EXPECT_FALSE(runtime.dispatch([] { form<FailingLoad>().Show(); }));
     EXPECT_EQ(platform.errors, std::vector<std::string>{"Cannot load picture \"Images\\no-such-picture.jpg\": the file does not exist"});

@@ -110,7 +110,7 @@ struct ButtonsScreen : Form {
 class SetupFormTest : public ScreenTest {
 protected:
     ButtonsScreen& load(std::vector<std::string> buttons) {
-        if (runtime.isLoaded<ButtonsScreen>()) Unload(runtime.form<ButtonsScreen>());
+        if (runtime.loaded(ButtonsScreen::screenName)) Unload(runtime.form<ButtonsScreen>());
         ButtonsScreen::buttons = std::move(buttons);
         return runtime.form<ButtonsScreen>();
     }
