@@ -35,7 +35,7 @@ LUMENARY_KEEP_TEST_PICTURES="$PWD/$seeds" QT_QPA_PLATFORM=offscreen \
   "$seed_build/tests/model/model_tests" --gtest_filter='Formats/*:PictureLoadingTest.*' >/dev/null
 find tests/pictures -type f -exec cp {} "$seeds" \;
 
-cmake -S tests/fuzz -B build-fuzz/clang -DCMAKE_CXX_COMPILER=clang++-16 -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S tools/fuzz -B build-fuzz/clang -DCMAKE_CXX_COMPILER=clang++-16 -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-fuzz/clang -j2
 fuzzer=build-fuzz/clang/picture_fuzzer
 # AddressSanitizer holds freed memory back (256 MB by default) to catch its use after free; with
