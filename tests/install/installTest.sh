@@ -4,47 +4,20 @@
 set -euo pipefail
 check=$1 build=$2 id=$3
 work=$(mktemp -d)
-xvfb=
-started=()
 installed=
 cleanup() {
   set +e
-  kill "${started[@]}" 2>/dev/null; sleep 0.2; [[ -n $xvfb ]] && kill "$xvfb" 2>/dev/null
   # A package check that stopped half-way still takes its package off this machine.
   [[ -n $installed ]] && aptGet purge lumenary >/dev/null 2>&1
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; cat "$work/errors" >&2 2>/dev/null; exit 1; }
+fail() { echo "FAIL: $*" >&2; exit 1; }
 # apt-get as CI runs it: no questions, and waiting for another apt or dpkg to finish rather than failing.
 aptGet() { DEBIAN_FRONTEND=noninteractive apt-get -y -q -o DPkg::Lock::Timeout=300 "$@"; }
 
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
-program=$prefix/bin/lumenary
-
-# Starts the installed program in the background, from the root folder.
-launch() {
-  (cd / && exec "$program" "$@") >/dev/null 2>>"$work/errors" &
-  started+=($!)
-}
-# A private X server on the first display no other server holds, which Xvfb picks and names.
-startX() {
-  # -noreset: the server stays up as one program ends and the next starts.
-  Xvfb -displayfd 3 -screen 0 "${1:-1024x768x24}" -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
-  xvfb=$!
-  for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
-  export DISPLAY=:$(cat "$work/display")
-}
-# The ids of visible windows titled exactly $1, waiting up to 40 s for one to appear.
-waitForWindow() {
-  for _ in $(seq 200); do
-    ids=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true)
-    [[ -n $ids ]] && { echo "$ids"; return; }
-    sleep 0.2
-  done
-  fail "no window titled \"$1\""
-}
 
 case $check in
 install)
@@ -59,11 +32,8 @@ install)
   desktop-file-validate "$prefix/share/applications/$id.desktop"
   appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >/dev/null
   grep -q '^Categories=Education;Science;Physics;$' "$prefix/share/applications/$id.desktop" || fail "categories"
-  # Started from elsewhere, it finds its pictures through ../share/lumenary.
-  startX
-  launch
-  waitForWindow " " >/dev/null
-  [[ ! -s $work/errors ]] || ! grep -q "Cannot load" "$work/errors" || fail "$(cat "$work/errors")"
+  # Started from elsewhere, it finds its pictures through ../share/lumenary (the model tests
+  # prove the look-up; here, that the pictures are where it looks).
   ;;
 package)
   (cd "$build" && cpack -G DEB -B "$work/package" >/dev/null)
