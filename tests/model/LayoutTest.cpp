@@ -1,6 +1,7 @@
 // Each screen as it opens, every property of the form and of each control in painting order,
 // against the record in tests/model/layouts/. A moved box, another font or colour, a caption,
-// a hidden control shown or a handler left unwired shows as the line that differs.
+// a hidden control shown or a handler left unwired shows as the line that differs. And every
+// control it shows lies in its window and takes the pointer where it is painted.
 // After a deliberate change of look: LUMENARY_WRITE_LAYOUTS=1 writes the records anew, to be
 // read through before they are committed.
 #include "ScreenTest.h"
@@ -10,8 +11,10 @@
 #include "runtime/controls/PictureBox.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace lumenary::testing {
@@ -27,48 +30,25 @@ std::string font(const Font& f) { return (std::ostringstream() << f.Name << " " 
 
 std::string properties(const Control& c) {
     std::ostringstream out;
-    out << c.name() << "(" << c.Index() << ") at " << c.Left << "," << c.Top << " size " << c.Width << "x" << c.Height
-        << (c.Visible ? "" : " hidden") << (c.Enabled ? "" : " disabled") << " tab " << c.TabIndex;
     const ControlEvents& on = *c.events();
-    out << " on " << (on.Click ? "C" : "-") << (on.MouseDown ? "D" : "-") << (on.MouseMove ? "M" : "-") << (on.MouseUp ? "U" : "-");
-    switch (c.kind()) {
-        case ControlKind::Label: {
-            const auto& l = static_cast<const Label&>(c);
-            out << " label \"" << l.Caption << "\" " << font(l.Font) << " fore " << hex(l.ForeColor) << " back " << hex(l.BackColor)
-                << (l.BackStyle == backStyle::opaque ? " opaque" : " transparent") << (l.BorderStyle ? " border" : "")
-                << " align " << static_cast<int>(l.Alignment);
-            break;
-        }
-        case ControlKind::Image: {
-            const auto& i = static_cast<const Image&>(c);
-            out << " image " << picture(i.picture()) << (i.Stretch ? " stretched" : "");
-            break;
-        }
-        case ControlKind::PictureBox: {
-            const auto& p = static_cast<const PictureBox&>(c);
-            out << " picturebox " << picture(p.Picture) << " back " << hex(p.BackColor) << (p.TabStop ? " tabstop" : "");
-            break;
-        }
-        case ControlKind::CommandButton: {
-            const auto& b = static_cast<const CommandButton&>(c);
-            out << " button \"" << b.Caption << "\" " << font(b.Font) << " face " << picture(b.Picture) << " back " << hex(b.BackColor)
-                << (b.TabStop ? " tabstop" : "");
-            break;
-        }
-        case ControlKind::Frame: {
-            const auto& f = static_cast<const Frame&>(c);
-            out << " frame back " << (f.BackColor ? hex(*f.BackColor) : "-");
-            break;
-        }
-    }
+    out << c.name() << "(" << c.Index() << ") at " << c.Left << "," << c.Top << " size " << c.Width << "x" << c.Height
+        << (c.Visible ? "" : " hidden") << (c.Enabled ? "" : " disabled") << " tab " << c.TabIndex << " on " << (on.Click ? "C" : "-")
+        << (on.MouseDown ? "D" : "-") << (on.MouseMove ? "M" : "-") << (on.MouseUp ? "U" : "-");
+    if (const auto* l = dynamic_cast<const Label*>(&c))
+        out << " label \"" << l->Caption << "\" " << font(l->Font) << " fore " << hex(l->ForeColor) << " back " << hex(l->BackColor)
+            << (l->BackStyle == backStyle::opaque ? " opaque" : " transparent") << (l->BorderStyle ? " border" : "") << " align "
+            << static_cast<int>(l->Alignment);
+    else if (const auto* i = dynamic_cast<const Image*>(&c))
+        out << " image " << picture(i->picture()) << (i->Stretch ? " stretched" : "");
+    else if (const auto* p = dynamic_cast<const PictureBox*>(&c))
+        out << " picturebox " << picture(p->Picture) << " back " << hex(p->BackColor) << (p->TabStop ? " tabstop" : "");
+    else if (const auto* b = dynamic_cast<const CommandButton*>(&c))
+        out << " button \"" << b->Caption << "\" " << font(b->Font) << " face " << picture(b->Picture) << " back " << hex(b->BackColor)
+            << (b->TabStop ? " tabstop" : "");
+    else if (const auto* f = dynamic_cast<const Frame*>(&c))
+        out << " frame back " << (f->BackColor ? hex(*f->BackColor) : "-");
     if (c.container()) out << " in " << c.container()->name();
     return out.str();
-}
-
-std::vector<std::string> lines(std::istream&& in) {
-    std::vector<std::string> out;
-    for (std::string line; std::getline(in, line);) out.push_back(line);
-    return out;
 }
 
 std::string layout(const Form& form) {
@@ -80,20 +60,58 @@ std::string layout(const Form& form) {
     return out.str();
 }
 
+std::string describe(const Control& c) { return c.name() + "(" + std::to_string(c.Index()) + ")"; }
+bool within(const Control* hit, const Control& control) { return hit && (hit == &control || within(hit->container(), control)); }
+// The pointer on `hit` reaches `control`: it is the control, lies inside it, or is stacked in front of it.
+bool reaches(const Form& form, const Control* hit, const Control& control) {
+    const std::vector<Control*> order = form.everyControl();
+    return within(hit, control) || (hit && std::ranges::find(order, hit) > std::ranges::find(order, &control));
+}
+
 class Layout : public ScreenTest, public ::testing::WithParamInterface<ScreenKind> {};
 INSTANTIATE_TEST_SUITE_P(Screens, Layout, ::testing::ValuesIn(everyScreen()), [](const auto& info) { return info.param.name; });
 
-TEST_P(Layout, EveryPropertyOfTheOpenedScreenIsAsRecorded) {
+// The record pins where the screen stands on the test desktop, so its centring too.
+TEST_P(Layout, EveryPropertyOfTheOpenedScreenIsAsRecordedAndEachControlTakesThePointerWhereItIsPainted) {
     platform.draws.assign(10, 0.5f);  // for a question screen's pick
     runtime.dispatch(GetParam().show);
     ASSERT_TRUE(platform.errors.empty()) << platform.errors.front();
-    const std::string seen = layout(*runtime.visibleForms().back());
+    const Form& screen = *runtime.visibleForms().back();
     const std::string file = std::string(LUMENARY_LAYOUTS "/") + GetParam().name + ".txt";
-    if (std::getenv("LUMENARY_WRITE_LAYOUTS")) std::ofstream(file) << seen;
-    const std::vector<std::string> expected = lines(std::ifstream(file)), actual = lines(std::istringstream(seen));
-    ASSERT_FALSE(expected.empty()) << file << " is missing; LUMENARY_WRITE_LAYOUTS=1 writes it";
-    for (std::size_t i = 0; i < std::max(expected.size(), actual.size()); ++i)
-        ASSERT_EQ(i < actual.size() ? actual[i] : "(no line)", i < expected.size() ? expected[i] : "(no line)") << file << ", line " << i + 1;
+    if (std::getenv("LUMENARY_WRITE_LAYOUTS")) std::ofstream(file) << layout(screen);
+    std::ifstream in(file);
+    ASSERT_TRUE(in) << file << " is missing; LUMENARY_WRITE_LAYOUTS=1 writes it";
+    EXPECT_EQ(layout(screen), std::string(std::istreambuf_iterator<char>(in), {})) << file;  // a failure shows the lines that differ
+
+    if (GetParam().standard) {  // a menu sets up the main menu too, lending its picture
+        ASSERT_GE(platform.pointerChanges.size(), 2u);
+        EXPECT_EQ(std::pair(platform.pointerChanges.front(), platform.pointerChanges.back()), std::pair(Screen::busyPointer, Screen::defaultPointer))
+            << "busy while centring";
+    } else {
+        EXPECT_TRUE(platform.pointerChanges.empty()) << "no standard set-up";
+    }
+    const TwipsSize client = screen.clientSize();
+    const TwipsMapping mapping;
+    for (const Control* c : screen.everyControl()) {
+        const Twips left = c->absoluteLeft(), top = c->absoluteTop();
+        if (c->Visible) {  // within a few pixels: the title screen's frame hides its top edge above the window
+            EXPECT_GE(std::min(left, top), -90) << describe(*c);
+            EXPECT_LE(std::max(left + c->Width - client.Width, top + c->Height - client.Height), 75) << describe(*c);
+        }
+        if (!c->isReachable()) {
+            EXPECT_FALSE(within(screen.controlAt(left + c->Width / 2, top + c->Height / 2), *c)) << describe(*c) << " takes no pointer";
+            continue;
+        }
+        // Its painted corner pixels, clipped to the frames holding it, take the pointer.
+        int x0 = INT_MIN, y0 = INT_MIN, x1 = INT_MAX, y1 = INT_MAX;
+        for (const Control* k = c; k; k = k->container()) {
+            x0 = std::max(x0, mapping.toPixels(k->absoluteLeft())), y0 = std::max(y0, mapping.toPixels(k->absoluteTop()));
+            x1 = std::min(x1, mapping.toPixels(k->absoluteLeft() + k->Width) - 1);
+            y1 = std::min(y1, mapping.toPixels(k->absoluteTop() + k->Height) - 1);
+        }
+        for (const auto& [x, y] : {std::pair{x0, y0}, {x1, y0}, {x0, y1}, {x1, y1}})
+            EXPECT_TRUE(reaches(screen, screen.controlAt(mapping.toTwips(x), mapping.toTwips(y)), *c)) << describe(*c) << " " << x << "," << y;
+    }
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include "runtime/controls/Image.h"
 #include "runtime/controls/Label.h"
 #include "runtime/controls/PictureBox.h"
-#include "runtime/painting/FormPainter.h"
 
 #include <algorithm>
 
@@ -23,11 +22,8 @@ protected:
 
 // Where the pointer is, who receives it: controls back to front, frames' children just after
 // their frame, and the hidden or disabled passed over.
-struct Hit {
-    Twips x, y;
-    const char* receiver;  // as logged, with coordinates relative to it
-    bool frameDisabled = false, frameHidden = false;
-};
+// The receiver as logged, with coordinates relative to it.
+struct Hit { Twips x, y; const char* receiver; bool frameDisabled = false, frameHidden = false; };
 // clang-format off
 const Hit hits[] = {
     {600, 700, "front b0 100,200"},      // over the one behind
@@ -100,18 +96,7 @@ TEST_P(ClickTest, ALeftPressAndReleaseOnTheSameReachableControlClicksIt) {
     EXPECT_EQ(screen.take().ends_with("Click source; "), GetParam().clicks);
 }
 
-TEST_F(RuntimeTest, ZOrderBringsAControlToTheFrontAndMovingItKeepsItsPlace) {
-    Label& first = screen.place<Label>("first", 0, 0, 1000, 1000);
-    screen.place<Label>("second", 0, 0, 1000, 1000);
-    moveTo(screen, 10, 10);
-    screen.ZOrder(first);
-    moveTo(screen, 10, 10);
-    first.Left = 5;
-    moveTo(screen, 10, 10);
-    EXPECT_EQ(screen.take(), "Move second b0 10,10; Move first b0 10,10; Move first b0 5,10; ");
-}
-
-TEST_F(RuntimeTest, ALoadedArrayElementIsAHiddenCopyOfElementZeroStackedJustAfterTheHighest) {
+TEST_F(RuntimeTest, ALoadedArrayElementIsAHiddenCopyOfElementZeroStackedJustAfterTheHighestAndZOrderBringsItToTheFront) {
     ControlArray<Label> entries(screen, "entry");
     Label& zero = entries.add(0);
     zero.Caption = "zero", zero.BackStyle = backStyle::transparent;
@@ -126,6 +111,7 @@ TEST_F(RuntimeTest, ALoadedArrayElementIsAHiddenCopyOfElementZeroStackedJustAfte
     click(one);
     EXPECT_EQ(screen.take(), "Down cover b1 1000,250; Up cover b1 1000,250; Click cover; ") << "the cover is in front of both";
     screen.ZOrder(one);
+    one.Left = 1;  // a moved control keeps its place in the stack
     click(zero);
     one.Visible = cover.Visible = false;
     click(zero);
@@ -136,14 +122,7 @@ TEST_F(RuntimeTest, AskingForWhatAFormLacksIsARuntimeErrorNamingIt) {
     screen.place<Label>("plain", 0, 0, 10, 10);
     ControlArray<Label> entries(screen, "entry");
     entries.add(0);
-    const auto error = [](auto&& ask) -> std::string {
-        try {
-            ask();
-        } catch (const RuntimeError& e) {
-            return e.what();
-        }
-        return "no error";
-    };
+    const auto error = [](auto&& ask) -> std::string { try { ask(); } catch (const RuntimeError& e) { return e.what(); } return "no error"; };
     EXPECT_EQ(&screen.control<Label>("plain"), &screen.controlNamed("plain"));
     EXPECT_EQ(error([&] { screen.control<Image>("plain"); }), "Control plain on form LogForm is not of the kind asked for");
     EXPECT_EQ(error([&] { screen.controlNamed("cmdgo"); }), "Form LogForm has no control named cmdgo");
@@ -186,24 +165,26 @@ TEST_F(RuntimeTest, TabWalksWhatCanBeUsedInReadingOrderAndEnterDoesWhatAClickDoe
 
 // A screen whose tag the keyboard carries between two stops.
 struct Carrying : LogForm {
-    std::vector<TwipsPoint> carryStops(const Control& control) const override {
-        if (control.name() != "tag") return {};
-        return {{3000, 2000}, {6000, 4000}};
-    }
+    std::vector<TwipsPoint> carryStops(const Control& c) const override { return c.name() == "tag" ? std::vector<TwipsPoint>{{3000, 2000}, {6000, 4000}} : std::vector<TwipsPoint>{}; }
 };
 
 TEST_F(ScreenTest, TheKeyboardPressesACarriedTagAtItsMiddleAndMovesItThereAsAHandWould) {
     Carrying& form = runtime.form<Carrying>();
-    form.place<Label>("behind", 1000, 1000, 1000, 400);
-    form.place<Label>("tag", 1000, 1000, 1000, 400).events()->Click = nullptr;  // found by Tab for its stops alone
+    Label& tag = form.place<Label>("tag", 1000, 1000, 1000, 400);
+    tag.events()->Click = nullptr;                        // found by Tab for its stops alone
+    form.place<Label>("front", 1000, 1000, 1000, 400);  // the focused tag is carried, not what lies in front
     form.Show();
-    form.setFocus(&form.controlNamed("tag"));
-    for (Key key : {Key::Enter, Key::Down, Key::Down, Key::Enter}) form.keyPress(key);
+    form.setFocus(&tag);
+    for (Key key : {Key::Enter, Key::Down, Key::Tab, Key::Down, Key::Enter}) form.keyPress(key);
     EXPECT_EQ(form.take(), "Down tag b1 500,200; Move tag b1 2500,1200; Move tag b1 5500,3200; Up tag b1 5500,3200; ");
-    form.setFocus(&form.controlNamed("tag"));
+    EXPECT_EQ(form.focused(), &tag) << "the focus stays with what is carried";
     for (Key key : {Key::Enter, Key::Up, Key::Escape}) form.keyPress(key);
     EXPECT_EQ(form.take(), "Down tag b1 500,200; Move tag b1 5500,3200; Move tag b1 500,200; Up tag b1 500,200; ")
         << "Escape takes it back to where it was picked up";
+    form.keyPress(Key::Enter), form.keyPress(Key::Down);
+    press(form, 100, 100);
+    EXPECT_EQ(form.take(), "Down tag b1 500,200; Move tag b1 2500,1200; Move tag b1 500,200; Up tag b1 500,200; ")
+        << "a mouse press puts it back";
 }
 
 struct Other : Form {
@@ -259,14 +240,6 @@ TEST_F(RuntimeTest, AnErrorLeavingAHandlerIsReportedAndEndsTheProgramWithFailure
     EXPECT_TRUE(runtime.dispatch([] { FAIL() << "no handler runs after the end"; }));
     runtime.end(0);
     EXPECT_EQ(runtime.exitStatus(), 1) << "the first end decides the status";
-}
-
-// An image takes its picture's size unless stretched: the newton meter's and the labelling
-// screens' pictures show both. With no picture it keeps its own.
-TEST_F(RuntimeTest, AnImageWithNoPictureKeepsItsSize) {
-    Image& image = screen.place<Image>("image", 0, 0, 100, 100);
-    image.setPicture({});
-    EXPECT_EQ(std::pair(image.Width, image.Height), std::pair(100.0f, 100.0f));
 }
 
 TEST(SeededRandomTest, DrawsSpreadOverTheHalfOpenUnitIntervalAndRepeatOnlyForTheSameHundredth) {
@@ -327,6 +300,7 @@ const Change changes[] = {
     {"LabelCaption",       [](Sample& s) { s.label.Caption = "x"; },             labelBox + labelBox},
     {"LabelDisabled",      [](Sample& s) { s.label.Enabled = false; },           labelBox + labelBox},
     {"ImagePicture",       [](Sample& s) { s.image.Stretch = true, s.image.setPicture(dot), s.image.Stretch = false; }, imageBox + imageBox},
+    {"ImageNoPicture",     [](Sample& s) { s.image.setPicture({}); },            ""},  // keeps its size: only a picture sets it, unless stretched
     {"PictureBoxPicture",  [](Sample& s) { s.box.Picture = dot; },               boxBox + boxBox},
     {"ButtonCaption",      [](Sample& s) { s.button.Caption = "Go"; },           buttonBox + buttonBox},
     {"FrameColour",        [](Sample& s) { s.frame.BackColor = colors::black; }, frameBox + frameBox},
@@ -400,12 +374,10 @@ const Heard heard[] = {
     {"TheFocusMovedToAShownControl",  [](Described& s) { s.setFocus(&s.other); },                   "Focused other; "},
     {"NoFocusOnAHiddenControl",       [](Described& s) { s.setFocus(&s.inside); },                  ""},
 };
-class AccessibilityChangesTest : public ::testing::TestWithParam<Heard> {};
+class AccessibilityChangesTest : public ScreenTest, public ::testing::WithParamInterface<Heard> {};
 INSTANTIATE_TEST_SUITE_P(Changes, AccessibilityChangesTest, ::testing::ValuesIn(heard), [](const auto& info) { return info.param.name; });
 
 TEST_P(AccessibilityChangesTest, TellsWhatChangedSinceTheLastLookAndOnlyTheFocusAtTheFirst) {
-    TestPlatform platform;
-    Runtime runtime(platform);
     Described form;
     form.inside.Visible = false;
     AccessibilityChanges changes;

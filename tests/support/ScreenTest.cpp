@@ -6,6 +6,7 @@
 #include "menus/intro0.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace lumenary::testing {
 
@@ -16,22 +17,14 @@ Form& programScreen(const char* name) {
     throw std::logic_error(std::string("the program has no screen ") + name);
 }
 
+constexpr const char* named[] = {"menu1", "menu2", "menu3", "menu4", "menu5", "phaseslab", "weatherlab", "newtonmeter", "magnets", "magnets2"};
+template <std::size_t I>
+void showNamed() { programScreen(named[I]).Show(); }
 
 const std::vector<ScreenKind>& everyScreen() {
-    static const std::vector<ScreenKind> screens = {
-        {"Titlefrm", show<Titlefrm>, false},
-        {"intro0", show<intro0>, true},
-        {"menu1", [] { screen(menu1).Show(); }, true},
-        {"menu2", [] { screen(menu2).Show(); }, true},
-        {"menu3", [] { screen(menu3).Show(); }, true},
-        {"menu4", [] { screen(menu4).Show(); }, true},
-        {"menu5", [] { screen(menu5).Show(); }, true},
-        {"phaseslab", [] { screen(phaseslab).Show(); }, true},
-        {"weatherlab", [] { screen(weatherlab).Show(); }, true},
-        {"newtonmeter", [] { screen(newtonmeter).Show(); }, true},
-        {"magnets", [] { screen(magnets).Show(); }, true},
-        {"magnets2", [] { screen(magnets2).Show(); }, true},
-    };
+    static const std::vector<ScreenKind> screens = []<std::size_t... I>(std::index_sequence<I...>) {
+        return std::vector<ScreenKind>{{"Titlefrm", show<Titlefrm>, false}, {"intro0", show<intro0>, true}, {named[I], showNamed<I>, true}...};
+    }(std::make_index_sequence<std::size(named)>());
     return screens;
 }
 

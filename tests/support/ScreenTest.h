@@ -72,15 +72,13 @@ public:
     C& place(const std::string& name, Twips left, Twips top, Twips width, Twips height, Frame* frame = nullptr) {
         C& made = add<C>(name, -1, frame);
         made.Left = left, made.Top = top, made.Width = width, made.Height = height;
-        listen(made.events(), name);
-        return made;
-    }
-    void listen(const std::shared_ptr<ControlEvents>& events, const std::string& name) {
         const auto note = [this, name](const char* what) {
             return [this, name, what](int, int button, int shift, Twips x, Twips y) { write(what, name, button, shift, x, y); };
         };
-        events->MouseDown = note("Down"), events->MouseMove = note("Move"), events->MouseUp = note("Up");
-        events->Click = [this, name](int) { log += "Click " + name + "; "; };
+        ControlEvents& on = *made.events();
+        on.MouseDown = note("Down"), on.MouseMove = note("Move"), on.MouseUp = note("Up");
+        on.Click = [this, name](int) { log += "Click " + name + "; "; };
+        return made;
     }
     void Form_MouseMove(int button, int shift, Twips x, Twips y) override { write("Move", "form", button, shift, x, y); }
     std::string take() { return std::exchange(log, {}); }
@@ -137,15 +135,9 @@ protected:
 
     // Shows a screen as a handler would; the screen.
     template <class S>
-    S& open() {
-        runtime.dispatch([] { form<S>().Show(); });
-        return runtime.form<S>();
-    }
+    S& open() { return runtime.dispatch([] { form<S>().Show(); }), runtime.form<S>(); }
     template <class S>
-    S& open(ScreenName<S> named) {
-        runtime.dispatch([&] { screen(named).Show(); });
-        return screen(named);
-    }
+    S& open(ScreenName<S> named) { return runtime.dispatch([&] { screen(named).Show(); }), screen(named); }
 
     // Names of the shown screens, back to front, e.g. "intro0 menu2", and of every loaded screen in load order.
     std::string shownScreens() const { return names(runtime.visibleForms()); }
@@ -157,19 +149,9 @@ protected:
     }
 };
 
-// Shows a screen, as a handler does; `shown` gives it back too. For tables of screens.
+// Shows a screen, as a handler does. For tables of screens.
 template <class S>
 void show() { form<S>().Show(); }
-template <class S>
-Form& shown() {
-    form<S>().Show();
-    return form<S>();
-}
-template <class S>
-Form& shownNamed(ScreenName<S> named) {
-    screen(named).Show();
-    return screen(named);
-}
 
 // Every screen of the program: its name, how to show it, whether the standard set-up makes it.
 struct ScreenKind { const char* name; void (*show)(); bool standard; };
