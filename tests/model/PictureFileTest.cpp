@@ -279,11 +279,9 @@ TEST(PictureFileTest, HeadersAreReadAndBadFilesRefusedWithTheReason) {
 TEST(PictureFileTest, PicturePixelsMustMatchTheirSize) {
     const auto pixel = std::make_shared<const std::uint32_t>(0xff000000u);
     EXPECT_NO_THROW(Picture(1, 1, pixel, true, ""));
-    EXPECT_THROW(Picture(1, 1, nullptr, true, ""), std::invalid_argument);
-    EXPECT_THROW(Picture(2, 2, std::vector<std::uint32_t>(3), ""), std::invalid_argument);
-    for (const auto& [width, height] : {std::pair{1, 0}, {0, 1}}) {
-        EXPECT_THROW(Picture(width, height, pixel, true, ""), std::invalid_argument) << width << " x " << height;
-        EXPECT_THROW(Picture(width, height, std::vector<std::uint32_t>(), ""), std::invalid_argument) << width << " x " << height;
+    for (const auto& [width, height, shared, count] : {std::tuple{1, 1, false, 3}, {1, 0, true, 0}, {0, 1, true, 0}, {2, 2, false, 3}}) {
+        EXPECT_THROW(Picture(width, height, shared ? pixel : nullptr, true, ""), std::invalid_argument) << width << " x " << height;
+        EXPECT_THROW(Picture(width, height, std::vector<std::uint32_t>(count), ""), std::invalid_argument) << width << " x " << height;
     }
 }
 

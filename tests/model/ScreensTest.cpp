@@ -115,6 +115,10 @@ INSTANTIATE_TEST_SUITE_P(Menus, TopicMenus, ::testing::ValuesIn(topics), [](cons
 // layout records; here, what they do.
 TEST_P(TopicMenus, TheHeadingLitTillTheBackgroundIsCrossedLessonsOpeningTheirActivitiesAndTheWayBackToTheTitlesExit) {
     click(open<Titlefrm>().Command1);
+    click(runtime.form<intro0>().Label2[intro0::webAddressEntry]);
+    ASSERT_EQ(std::tuple(platform.shellCalls.size(), shownScreens()), std::tuple(1u, std::string("intro0"))) << "the address opens beside the menu";
+    EXPECT_EQ(std::tuple(platform.shellCalls[0].owner, platform.shellCalls[0].operation, platform.shellCalls[0].target),
+              std::tuple(&runtime.form<intro0>(), "open", "www.corbelwick.example"));
     const int entry = GetParam().entry, other = (entry + 1) % MenuFrame::menuEntries;
     click(runtime.form<intro0>().Label2[entry]);
     EXPECT_EQ(loadedScreens(), GetParam().name) << "the main menu is gone";
