@@ -1,4 +1,5 @@
 #include "WindowTest.h"
+#include "app/SessionEnd.h"
 #include "menus/Titlefrm.h"
 #include "menus/TopicMenus.h"
 #include "menus/intro0.h"
@@ -10,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <csignal>
 #include <functional>
 #include <map>
 
@@ -120,6 +122,16 @@ TEST_F(WindowsTest, TheQtPlatformShowsTheBusyPointerAndReportsErrorsInADialogAnd
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the ordinary pointer over the dialog";
     const QSize desktop = QGuiApplication::primaryScreen()->geometry().size();
     EXPECT_EQ(std::pair(qt.desktopSize().Width, qt.desktopSize().Height), std::pair(desktop.width() * 15.0f, desktop.height() * 15.0f));
+}
+
+// A session's end (SIGTERM) or Ctrl+C (SIGINT) ends the event loop as the Exit button does; a lost
+// display ends the program at once, saying so, and any other word of Qt's goes on as before.
+TEST_F(WindowsTest, ATerminationSignalEndsTheEventLoopWithSuccessAndALostDisplayTheProgramWithFailure) {
+    endOnTerminationSignals(*QCoreApplication::instance());
+    for (const int signal : {SIGTERM, SIGINT}) EXPECT_EQ(untilTheEnd([signal] { std::raise(signal); }), 0) << signal;
+    EXPECT_EXIT((endWhenTheDisplayIsLost(), qWarning("The X11 connection broke (error 1)")), ::testing::ExitedWithCode(1),
+                "^lumenary: the connection to the display was lost; the program ends.\n$");
+    EXPECT_EXIT((endWhenTheDisplayIsLost(), qWarning("A word of Qt's"), std::_Exit(3)), ::testing::ExitedWithCode(3), "A word of Qt's");
 }
 
 // The accessibility tree of the real windows, on Qt's offscreen platform, with every event that

@@ -16,7 +16,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <stdexcept>
 
 namespace lumenary::testing {
 
@@ -110,15 +109,5 @@ inline int yellowIn(const QImage& screen, const QRect& area) { return inkIn(scre
 
 // Keeps a screenshot beside the test binary, for a person to look at.
 inline void keep(const QImage& screen, const QString& name) { screen.save(QString(E2E_SCREENSHOT_DIR "/") + name + ".png"); }
-
-// Title screen OK, then entry `entry` of the main menu: the topic menu's window.
-inline QRect openTopicMenu(const XSession& x, ProgramProcess& program, int entry) {
-    const QString title = x.waitForWindow(" ");
-    if (title.isEmpty()) throw std::runtime_error("no title screen within a minute; the program said: " + program.standardError().toStdString());
-    x.click(atTwips(x.geometry(title), 1320 + 667, 6000 - 90 + 187));
-    const QString main = x.waitForWindow("Corbelwick");
-    x.click(atTwips(x.geometry(main), 9600 + 1100, 2400 + 750 * entry + 250));
-    return x.geometry(x.waitForWindow("Corbelwick", main));  // the topic menu, in a window of its own
-}
 
 }  // namespace lumenary::testing

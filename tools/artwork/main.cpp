@@ -1,7 +1,5 @@
 // Draws every picture the program reads into its program folder, and the program's icon into
-// an icon theme folder, and lists each activity's pictures for the page's build:
-// lumenary_artwork <program folder> <icon theme folder> <activity pictures list>
-#include "activityPictures.h"
+// an icon theme folder: lumenary_artwork <program folder> <icon theme folder>
 #include "appIcon.h"
 #include "artworkWriter.h"
 
@@ -11,8 +9,8 @@
 int main(int argc, char** argv)
 {
     QTextStream err(stderr);
-    if (argc != 4) {
-        err << "usage: lumenary_artwork <program folder> <icon theme folder> <activity pictures list>\n";
+    if (argc != 3) {
+        err << "usage: lumenary_artwork <program folder> <icon theme folder>\n";
         return 2;
     }
 
@@ -22,8 +20,7 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
 
     const QStringList failures = lumenary::artwork::writeArtwork(QString::fromLocal8Bit(argv[1])) +
-                                 lumenary::artwork::writeApplicationIcons(QString::fromLocal8Bit(argv[2])) +
-                                 lumenary::artwork::writeActivityPictures(QString::fromLocal8Bit(argv[3]));
+                                 lumenary::artwork::writeApplicationIcons(QString::fromLocal8Bit(argv[2]));
     for (const QString& failure : failures)
         err << "lumenary_artwork: could not write " << failure << '\n';
     return failures.isEmpty() ? 0 : 1;
