@@ -20,7 +20,7 @@ rows="$results/rows.tsv"
 # A private X server on a free display, with a plain black root: a window not yet painted shows
 # black, which is how the start-up harness tells that the first paint has landed.
 xserver_dir=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -br -nolisten tcp 3>"$xserver_dir/display" 2>"$results/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -br -nolisten tcp -noreset 3>"$xserver_dir/display" 2>"$results/xvfb.log" &
 xserver=$!
 trap 'kill "$xserver" 2>/dev/null || true; wait "$xserver" 2>/dev/null || true; rm -rf "$xserver_dir"' EXIT
 for _ in $(seq 100); do [[ -s "$xserver_dir/display" ]] && break; sleep 0.1; done

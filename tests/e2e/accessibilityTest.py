@@ -48,8 +48,9 @@ def press(name):
     action.doAction(0)
 
 
-# Xvfb picks the first display no other server holds and names it once it listens there.
-xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+# Xvfb picks the first display no other server holds and names it once it listens there; it never
+# resets, which would turn away the program connecting just as the last other client left.
+xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"],
                         stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
 lumenary = None
 try:

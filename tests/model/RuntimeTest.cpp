@@ -300,6 +300,7 @@ const Change changes[] = {
     {"LabelCaption",       [](Sample& s) { s.label.Caption = "x"; },             labelBox + labelBox},
     {"LabelDisabled",      [](Sample& s) { s.label.Enabled = false; },           labelBox + labelBox},
     {"ImagePicture",       [](Sample& s) { s.image.Stretch = true, s.image.setPicture(dot), s.image.Stretch = false; }, imageBox + imageBox},
+    {"ImageSizedByPicture", [](Sample& s) { s.image.setPicture(dot); },          imageBox + "1000,0 15x15; "},  // a design pixel is 15 twips
     {"ImageNoPicture",     [](Sample& s) { s.image.setPicture({}); },            ""},  // keeps its size: only a picture sets it, unless stretched
     {"PictureBoxPicture",  [](Sample& s) { s.box.Picture = dot; },               boxBox + boxBox},
     {"ButtonCaption",      [](Sample& s) { s.button.Caption = "Go"; },           buttonBox + buttonBox},

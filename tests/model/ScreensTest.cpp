@@ -81,6 +81,7 @@ TEST_F(SetupFormTest, StandardButtonsTakeTheirFacesAndSizesAndStackUpTheRightHan
         EXPECT_EQ(std::pair(button(screen, column[i]).Left, button(screen, column[i]).Top + go.Height), std::pair(go.Left, button(screen, column[i - 1]).Top))
             << column[i] << " stands on " << column[i - 1];
     EXPECT_EQ(std::pair(scramble.Left, scramble.Top), std::pair(1.0f, 1234.0f)) << "only its face changes";
+    EXPECT_EQ(screen.BackColor, (Color{49, 135, 214})) << "the standard blue, a shade from the main menu's";
     screen.Show();
     EXPECT_EQ(screen.focused(), &scramble) << "the other standard buttons leave the tab order";
 }

@@ -26,7 +26,7 @@ const isBlue = (c) => c.b > 200 && c.r < 60 && c.g < 60;
 
 let xserver, displayName;
 before(async () => {
-  xserver = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', `${display.width}x${display.height}x24`, '-nolisten', 'tcp'],
+  xserver = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', `${display.width}x${display.height}x24`, '-nolisten', 'tcp', '-noreset'],
                   { stdio: ['ignore', 'ignore', 'ignore', 'pipe'] });
   const [number] = await once(xserver.stdio[3], 'data');
   displayName = `:${String(number).trim()}`;
