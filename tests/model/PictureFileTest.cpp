@@ -254,6 +254,7 @@ TEST(PictureFileTest, HeadersAreReadAndBadFilesRefusedWithTheReason) {
         // Its planes, pixel format (1 bit with compression 3 is OS/2's Huffman coding) and palette.
         {bmp40(7, 10, 2), "the BMP header is malformed (2 colour planes)"}, {bmp40(7, 10, 1, 2), unsupported + "2 bits per pixel, compression 0)"},
         {bmp40(7, 10, 1, 24, 1), unsupported + "24 bits per pixel, compression 1)"},
+        {bmp40(7, 10, 1, 8, 2), unsupported + "8 bits per pixel, compression 2)"}, {bmp40(7, 10, 1, 4, 1), unsupported + "4 bits per pixel, compression 1)"},
         {bmpFile({.header = 64, .bits = 1, .compression = 3}), unsupported + "1 bits per pixel, compression 3)"},
         {bmpFile({.bits = 8, .colours = 256}), "2: 7 x 10"}, {bmpFile({.bits = 8, .colours = 257}), "the BMP palette is malformed (257 colours)"},
         {pal8.substr(0, 54 + 1000), cut + "the BMP palette is incomplete)"},                       {pal8.substr(0, 54 + 1024), bmpData},  // the palette whole
