@@ -142,6 +142,27 @@ TEST_P(MagnetPairPicture, FacingPolesGiveTheAnswer) {
 }
 INSTANTIATE_TEST_SUITE_P(EveryPicture, MagnetPairPicture, testing::Range(1, 9));
 
+// Two pictures as their screens show them. Uranus's square covers Saturn's picture from (232, 118)
+// of its 268 x 193 on the planets screen: only the black sky may lie there, or the rings show a
+// notch. The main menu's dark grey notice (64, 64, 64) must read at 4.5:1 or more against every
+// pixel of the background beneath its box (480, 550, 266 x 21).
+TEST(ScreenArtwork, NothingOfSaturnLiesUnderUranusAndTheMainMenusNoticeReadsOnTheBackground) {
+    const QImage saturn = readProgramPicture(QStringLiteral("Images/saturn.jpg"));
+    int brightest = 0;
+    for (int y = 118; y < saturn.height(); ++y)
+        for (int x = 232; x < saturn.width(); ++x) brightest = std::max({brightest, qRed(saturn.pixel(x, y)), qGreen(saturn.pixel(x, y)), qBlue(saturn.pixel(x, y))});
+    EXPECT_LE(brightest, 12) << "JPEG's noise on black stays below 12";
+    const auto luminance = [](QRgb c) {
+        const auto linear = [](int v) { const double s = v / 255.0; return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+    };
+    const QImage background = readProgramPicture(QStringLiteral("Images/tessil3.jpg"));
+    double lowest = 21.0;
+    for (int y = 550; y < 571; ++y)
+        for (int x = 480; x < 746; ++x) lowest = std::min(lowest, (luminance(background.pixel(x, y)) + 0.05) / (luminance(qRgb(64, 64, 64)) + 0.05));
+    EXPECT_GE(lowest, 4.5);
+}
+
 // The picture files the program opens, by family, in the folders and at the sizes its screens
 // expect; "%1" is a picture's number, from `first` to `last`, of `digits` digits.
 struct Family { QString path; int width, height; const char* format; int first = 0, last = 0, digits = 1; };

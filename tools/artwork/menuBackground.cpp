@@ -94,6 +94,12 @@ QImage drawMenuBackground(QSize size)
     drawStars(painter, QRectF(QPointF(0, 0), area), 160, 7, 38);
     drawOrbits(painter, area);
     drawWaves(painter, area);
+
+    // The main menu's publisher notice is dark grey, unreadable on deep blue: a pale plaque
+    // beneath its box (480, 550, 266 x 21) gives the text a contrast above 6:1.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(196, 210, 230));
+    painter.drawRoundedRect(QRectF(480, 550, 266, 21).adjusted(-8, -4, 8, 4), 6, 6);
     return image;
 }
 

@@ -5,6 +5,8 @@
 #include "supersampledRender.h"
 #include "valueNoise.h"
 
+#include <QRectF>
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -77,8 +79,20 @@ public:
         const double ringHalfWidth = ringOuterEdge * std::sqrt(1.0 - pole_.x * pole_.x);
         const double ringHalfHeight = std::max(1.0, ringOuterEdge * std::sqrt(1.0 - pole_.y * pole_.y));
         view_.radius = std::min(0.48 * size.width() / ringHalfWidth, 0.46 * size.height() / ringHalfHeight);
-        view_.centreX = size.width() / 2.0;
-        view_.centreY = size.height() / 2.0;
+        const double left = size.width() / 2.0 - ringHalfWidth * view_.radius;
+        const double top = size.height() / 2.0 - ringHalfHeight * view_.radius;
+
+        // On the planets screen Uranus's square picture covers Saturn's lower right corner (the
+        // last eighth of its width, the lower two fifths of its height). Nothing of Saturn may lie
+        // there, or Uranus cuts a notch out of the rings: shrink it toward the upper left, a few
+        // pixels clear of the corner so that neither JPEG's ringing nor scaling reaches it.
+        const QRectF covered(QPointF(size.width() * 0.84, size.height() * 0.58), QPointF(size.width(), size.height()));
+        for (;; view_.radius *= 0.99) {
+            view_.centreX = left + ringHalfWidth * view_.radius;
+            view_.centreY = top + ringHalfHeight * view_.radius;
+            if (!reaches(covered))
+                break;
+        }
     }
 
     Rgb colourAt(double px, double py) const
@@ -103,6 +117,19 @@ public:
     }
 
 private:
+    bool reaches(QRectF area) const
+    {
+        for (double py = area.top(); py < area.bottom(); py += 0.5)
+            for (double px = area.left(); px < area.right(); px += 0.5) {
+                const double x = (px - view_.centreX) / view_.radius;
+                const double y = (view_.centreY - py) / view_.radius;
+                const double ringZ = -(pole_.x * x + pole_.y * y) / pole_.z;
+                if (x * x + y * y <= 1.0 || ringAt(std::sqrt(x * x + y * y + ringZ * ringZ)))
+                    return true;
+            }
+        return false;
+    }
+
     Rgb globeColour(double px, double py, Direction surface) const
     {
         Rgb colour = shadeSphere(view_, globeSurface, px, py).value_or(Rgb{});
