@@ -187,7 +187,7 @@ TEST_P(AccessibleChild, EveryShownControlIsAChildWithTheRoleOfWhatItDoesItsCapti
     EXPECT_TRUE(window->rect().contains(found->rect())) << "inside its window";
     EXPECT_EQ(window->childAt(found->rect().center().x(), found->rect().center().y()), found);
     EXPECT_EQ(window->child(window->indexOfChild(found)), found);
-    EXPECT_EQ(std::pair(window->child(-1), window->child(window->childCount())), std::pair<QAccessibleInterface*, QAccessibleInterface*>()) << "past either end, no child";
+    EXPECT_TRUE(!window->child(-1) && !window->child(window->childCount())) << "past either end, no child";
     EXPECT_EQ(std::tuple(found->state().disabled, found->state().focusable, found->actionInterface() != nullptr), std::tuple(c.disabled, c.focusable, c.role == button));
 }
 
