@@ -14,8 +14,9 @@ siteTest('after one visit the site starts and plays with its server gone', { ser
   page.on('response', (response) => answered.push([new URL(response.url()).pathname, response.fromServiceWorker()]));
   await page.reload();
   await waitForStart(page);
-  assert.deepEqual(answered.filter(([path]) => /(index\.html|lumenary\.js)$/.test(path)),
-                   [['/index.html', true], ['/lumenary.js', true]], 'the page and the program came from the service worker');
+  assert.deepEqual(answered.filter(([path]) => /(index\.html|lumenary.*)$/.test(path)),
+                   [['/index.html', true], ['/lumenary-served.js', true], ['/lumenary-served.wasm', true]],
+                   'the page and the program came from the service worker');
   const title = placement(shown, titleClient);
   await waitForScreen(shown, 'offline-title-screen', (s) => lightness(s.colourAt(...title.at(1000, 2400))) < 120, 'the title screen');
   await shown.keys('Enter');

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The page's tests as CTest runs them: puppeteer-core and pngjs as the lock file pins them (installed once,
-# and again when the lock file changes), then Node's test runner over every *.test.mjs here.
+# The page's tests as CTest runs them: puppeteer-core, pngjs and axe-core as the lock file pins them
+# (installed once, and again when the lock file changes), then Node's test runner over every
+# *.test.mjs here.
 set -euo pipefail
 cd "$(dirname "$0")"
 if [[ ! node_modules/.package-lock.json -nt package-lock.json ]]; then

@@ -9,11 +9,11 @@ const activities = [
   ['?activity=weatherlab',      'Ordering the Planets', null],
   ['?activity=newtonmeter',     'Newton Meter',         null],
   ['?activity=magnets',         'Repel or Attract?',    null],
-  ['?activity=gravity',         '',                     /no activity "gravity".*newtonmeter, phaseslab, weatherlab, magnets/],
+  ['?activity=gravity',         'Lumenary',             /no activity "gravity".*newtonmeter, phaseslab, weatherlab, magnets/],
 ];
 
 for (const [query, title, notice] of activities) {
-  siteTest(`index.html${query} starts on "${title || 'the title screen'}"`, { query }, async (shown) => {
+  siteTest(`index.html${query} starts on "${title}"`, { query }, async (shown) => {
     assert.equal(await shown.page.title(), title);
     const shownNotice = () => shown.page.$eval('#notice', (n) => (n.hidden ? null : n.textContent));
     if (notice) assert.match(await shownNotice(), notice);

@@ -6,6 +6,7 @@
 #include <emscripten.h>
 
 #include <algorithm>
+#include <string>
 
 namespace lumenary {
 
@@ -13,11 +14,15 @@ namespace {
 
 EM_JS(void, js_mirrorBegin, (int count), { Lumenary.mirror.begin(count); });
 EM_JS(void, js_mirrorItem, (int index, int role, const char* name, const char* description, int disabled, int x, int y, int w, int h), {
-    Lumenary.mirror.item(index, ['button', 'text', 'img', 'group'][role], UTF8ToString(name), UTF8ToString(description),
+    Lumenary.mirror.item(index, ['button', 'text', 'img', 'group', 'movable'][role], UTF8ToString(name), UTF8ToString(description),
                          disabled != 0, x, y, w, h);
 });
 EM_JS(void, js_mirrorFocus, (int index), { Lumenary.mirror.focus(index); });
 EM_JS(void, js_announce, (const char* text), { Lumenary.mirror.announce(UTF8ToString(text)); });
+
+// After the roles the runtime names: a control the keyboard can pick up and carry (a name label).
+constexpr int movableRole = 4;
+constexpr const char* howToCarry = "Press Enter to pick it up, the arrow keys to move it from target to target, and Enter to put it down.";
 
 }  // namespace
 
@@ -30,8 +35,11 @@ void PageMirror::show(const Form& form, const TwipsMapping& mapping, bool fresh)
     for (std::size_t i = 0; i < shown_.size(); ++i) {
         const Control& control = *shown_[i];
         const PixelRect place = FormPainter::pixelRect(mapping, control.absoluteBounds());
-        js_mirrorItem(static_cast<int>(i), static_cast<int>(control.role()), form.accessibleName(control).c_str(),
-                      form.accessibleDescription(control).c_str(), !control.isReachable(), place.x, place.y, place.width, place.height);
+        const bool movable = !form.carryStops(control).empty();
+        std::string description = form.accessibleDescription(control);
+        if (movable) description += (description.empty() ? "" : ". ") + std::string(howToCarry);
+        js_mirrorItem(static_cast<int>(i), movable ? movableRole : static_cast<int>(control.role()), form.accessibleName(control).c_str(),
+                      description.c_str(), !control.isReachable(), place.x, place.y, place.width, place.height);
     }
     // A text that appeared or changed is read out; a button's caption is read when it is reached.
     std::string announced;

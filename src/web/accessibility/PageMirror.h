@@ -13,8 +13,9 @@ class Form;
 // The top form's controls as the page's own elements, for assistive technology, kept in step
 // with the form after every handled event as the desktop's AccessibleControls are: each shown
 // control one element over its place (a button for what a click uses, with its caption; an
-// image with the screen's neutral name; a text), disabled ones marked so, where a name label
-// rests as its description ("on target 4"), and the form's focus followed. A text that appears
+// image with the screen's neutral name; a text; a name label as a control that can be picked up,
+// its description saying where it rests, "on target 4", and how the keys carry it), disabled
+// ones marked so, and the form's focus followed. A text that appears
 // or is reworded is announced through the page's polite live region.
 class PageMirror {
 public:

@@ -185,7 +185,11 @@ Lumenary.mirror = {
       const made = document.createElement(role === 'button' ? 'button' : 'div');
       made.dataset.role = role;
       made.tabIndex = -1;
-      if (role === 'button') {
+      if (role === 'movable') {
+        // A name label: a control the keyboard picks up and carries (its description says how).
+        made.setAttribute('role', 'button');
+        made.setAttribute('aria-roledescription', 'name label');
+      } else if (role === 'button') {
         made.type = 'button';
         made.addEventListener('click', () => {
           const index = this.elements.indexOf(made);
@@ -213,7 +217,7 @@ Lumenary.mirror = {
   // Where the page's focus is the program's, it follows the screen's.
   focus(index) {
     const active = document.activeElement;
-    const ours = active === Lumenary.canvas.element || active === document.body || this.elements.includes(active);
+    const ours = !active || active === document.body || this.elements.includes(active);
     if (ours && this.elements[index]) this.elements[index].focus({ preventScroll: true });
   },
   announce(text) {
@@ -233,17 +237,30 @@ Lumenary.fonts = {
   },
 };
 
+// The document's title and the page's one heading name the screen on top.
+Lumenary.setTitle = function (caption) {
+  const title = caption.trim() || 'Lumenary';
+  document.title = title;
+  document.getElementById('heading').textContent = title;
+};
+
+// The program has stopped: its screens and their mirror go, the keys are the page's again, and
+// the message takes the focus, so that the next Tab reaches its button.
 Lumenary.message = function (heading, text, again) {
+  Lumenary.ended = true;
+  Lumenary.mirror.begin(0);
+  document.getElementById('announcements').textContent = '';
   const box = document.getElementById('message');
-  box.querySelector('h1').textContent = heading;
+  box.querySelector('h2').textContent = heading;
   box.querySelector('p').textContent = text;
   box.querySelector('button').hidden = !again;
   box.hidden = false;
   Lumenary.canvas.element.hidden = true;
+  box.focus();
 };
 Lumenary.showError = function (text) { Lumenary.message('Lumenary', text, false); };
 Lumenary.showEnded = function () {
-  document.title = 'Lumenary';
+  Lumenary.setTitle('');
   Lumenary.message('Lumenary has ended', 'Start it again to carry on.', true);
 };
 Lumenary.showNotice = function (text) {
@@ -289,7 +306,6 @@ Lumenary.listen = function () {
   window.addEventListener('keydown', dismissNotice, { once: true });
   element.addEventListener('pointerdown', (e) => {
     e.preventDefault();
-    element.focus();
     if (e.pointerType === 'mouse') element.setPointerCapture(e.pointerId);
     const [x, y] = at(e), kind = kinds[e.pointerType] || 0, button = buttonBits[e.button] || 0;
     act(() => Module._lumenary_pointer_down(kind, e.pointerId, x, y, button, bitsOf(e.buttons), shiftOf(e)));
@@ -305,7 +321,7 @@ Lumenary.listen = function () {
   element.addEventListener('pointercancel', (e) => act(() => Module._lumenary_pointer_cancel(e.pointerId)));
   element.addEventListener('contextmenu', (e) => e.preventDefault());
   window.addEventListener('keydown', (e) => {
-    if (e.ctrlKey || e.altKey || e.metaKey) return;
+    if (Lumenary.ended || e.ctrlKey || e.altKey || e.metaKey) return;
     // A held Enter or Space clicks once, as a held mouse button does.
     if (e.repeat && (e.key === 'Enter' || e.key === ' ')) {
       e.preventDefault();

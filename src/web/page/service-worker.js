@@ -5,7 +5,7 @@
 // next visit); a sharper copy of a picture, which never changes under its name, from the cache
 // once it has been fetched.
 const cacheName = 'lumenary';
-const core = ['./', 'index.html', 'lumenary.js'];
+const core = ['./', 'index.html', 'lumenary-served.js', 'lumenary-served.wasm'];
 
 async function keep() {
   const cache = await caches.open(cacheName);

@@ -14,7 +14,7 @@ namespace lumenary {
 
 namespace {
 
-EM_JS(void, js_setTitle, (const char* title), { document.title = UTF8ToString(title); });
+EM_JS(void, js_setTitle, (const char* caption), { Lumenary.setTitle(UTF8ToString(caption)); });
 EM_JS(void, js_showEnded, (), { Lumenary.showEnded(); });
 
 }  // namespace

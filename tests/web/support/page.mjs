@@ -13,8 +13,9 @@ export const checkout = resolve(dirname(fileURLToPath(import.meta.url)), '../../
 export const site = join(checkout, 'build-web/site');
 export const screenshots = join(checkout, 'build-web/screenshots');
 
-// The page from the file system, or from `address` (a local server's).
-export async function openSite({ width = 1024, height = 768, deviceScaleFactor = 1, hasTouch = false, query = '', address } = {}) {
+// The page from the file system, or from `address` (a local server's), over a `network` as
+// Chromium emulates one ({ latency, downloadThroughput, uploadThroughput }), if one is named.
+export async function openSite({ width = 1024, height = 768, deviceScaleFactor = 1, hasTouch = false, query = '', address, network } = {}) {
   const browser = await puppeteer.launch({
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
     headless: true,
@@ -27,6 +28,7 @@ export async function openSite({ width = 1024, height = 768, deviceScaleFactor =
   page.on('pageerror', (error) => problems.push(error.message));
   page.on('console', (message) => said.push(message.text()));
   await page.setViewport({ width, height, deviceScaleFactor, hasTouch });
+  if (network) await (await page.createCDPSession()).send('Network.emulateNetworkConditions', { offline: false, ...network });
   await page.goto((address ?? pathToFileURL(join(site, 'index.html')).href) + query);
   await waitForStart(page);
   return {
