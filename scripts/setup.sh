@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Lumenary needs to build, run and test; with --web, also those of
-# the browser build and its tests (emscripten, stb_image, fontTools, Chromium, npm).
+# the browser build and its tests (emscripten, stb_image, fontTools; Chromium, Firefox ESR and
+# WebKitGTK's driver; npm).
 # Safe to run again: when everything is present it only checks and returns.
 set -euo pipefail
 
@@ -14,7 +15,7 @@ packages=(
   desktop-file-utils appstream dpkg-dev file lintian
 )
 if [[ "${1:-}" == "--web" ]]; then
-  packages+=(emscripten libstb-dev python3-fonttools chromium ca-certificates)
+  packages+=(emscripten libstb-dev python3-fonttools chromium firefox-esr webkit2gtk-driver ca-certificates)
 fi
 
 missing=()

@@ -7,7 +7,7 @@ import { existsSync, readFileSync, statSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { extname, join } from 'node:path';
 import { gzipSync } from 'node:zlib';
-import { labelMiddle, moonMoves } from '../../tests/web/support/moon.mjs';
+import { labelMiddle, moonMoves } from '../../tests/web/support/rounds.mjs';
 import { openSite, placement, serveSite, site, waitForStart } from '../../tests/web/support/page.mjs';
 
 const runs = Number(process.argv[2] || 7);

@@ -9,4 +9,5 @@ if [[ ! node_modules/.package-lock.json -nt package-lock.json ]]; then
   # company's network may inspect HTTPS with its own authority there), not only Node.js's own.
   NODE_OPTIONS="${NODE_OPTIONS:+$NODE_OPTIONS }--use-openssl-ca" npm ci --no-audit --no-fund --loglevel=error
 fi
-exec node --test
+# WebKitGTK needs an X display, a private one.
+exec xvfb-run -a -s '-screen 0 1600x1200x24 -nolisten tcp' node --test

@@ -14,9 +14,11 @@ export const site = join(checkout, 'build-web/site');
 export const screenshots = join(checkout, 'build-web/screenshots');
 
 // The page from the file system, or from `address` (a local server's), over a `network` as
-// Chromium emulates one ({ latency, downloadThroughput, uploadThroughput }), if one is named.
-export async function openSite({ width = 1024, height = 768, deviceScaleFactor = 1, hasTouch = false, query = '', address, network } = {}) {
-  const browser = await puppeteer.launch({
+// Chromium emulates one ({ latency, downloadThroughput, uploadThroughput }), if one is named; in
+// Chromium through its own protocol, or in Firefox ESR through WebDriver BiDi.
+export async function openSite({ width = 1024, height = 768, deviceScaleFactor = 1, hasTouch = false, query = '', address, network,
+                                 firefox = false } = {}) {
+  const browser = await puppeteer.launch(firefox ? { browser: 'firefox', executablePath: process.env.FIREFOX || '/usr/bin/firefox-esr', headless: true } : {
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
     headless: true,
     // No sandbox inside the containers the tests run in; nothing else loosened, so the page
