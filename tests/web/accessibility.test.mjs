@@ -1,21 +1,9 @@
-// What keyboard and screen-reader users meet: axe-core's audit of every kind of screen and of the
-// ended page (no serious or critical finding), the page's title and heading naming the screen,
-// the canvas kept out of the focus, and the ended page left by a Tab and an Enter.
+// What keyboard and screen-reader users meet on the way through the menus: axe-core's audit of the
+// title, the menus and the ended page (no serious or critical finding; the activities' screens are
+// audited where they start), the page's title and heading naming the screen, the canvas kept out
+// of the focus, and the ended page left by a Tab and an Enter.
 import assert from 'node:assert/strict';
-import { createRequire } from 'node:module';
-import { named, siteTest, waitForStart } from './support/page.mjs';
-
-const axePath = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
-
-// axe-core's serious and critical findings on the page as it is now, each with where it was
-// found, and the document's title and heading.
-async function audit(page) {
-  if (!(await page.evaluate(() => typeof axe !== 'undefined'))) await page.addScriptTag({ path: axePath });
-  const { violations } = await page.evaluate(() => axe.run(document, { resultTypes: ['violations'] }));
-  const grave = violations.filter((v) => v.impact === 'serious' || v.impact === 'critical')
-    .map((v) => `${v.id} at ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
-  return [await page.title(), await page.$eval('h1', (h) => h.textContent), grave];
-}
+import { audit, named, siteTest, waitForStart } from './support/page.mjs';
 
 siteTest('the title, the menus and the ended page pass the audit, and Tab and Enter there start again', {}, async (shown) => {
   const { page } = shown;
@@ -52,19 +40,3 @@ siteTest('the title, the menus and the ended page pass the audit, and Tab and En
   await waitForStart(page);
   await shown.mirrors('OK');
 });
-
-const activities = [
-  // address's activity  screen
-  ['phaseslab',          'Phases of the Moon'],
-  ['weatherlab',         'Ordering the Planets'],
-  ['newtonmeter',        'Newton Meter'],
-];
-
-for (const [activity, screen] of activities) {
-  siteTest(`${screen} passes the audit, its name labels saying how they are carried`, { query: `?activity=${activity}` }, async (shown) => {
-    assert.deepEqual(await audit(shown.page), [screen, screen, []]);
-    const labels = (await shown.tree()).filter((node) => node.description.includes('Press Enter to pick it up, the arrow keys'));
-    assert.equal(labels.length, { phaseslab: 8, weatherlab: 9 }[activity] ?? 0);
-    assert.ok(labels.every((label) => label.role === 'button'), 'each one a control');
-  });
-}

@@ -9,5 +9,6 @@ if [[ ! node_modules/.package-lock.json -nt package-lock.json ]]; then
   # company's network may inspect HTTPS with its own authority there), not only Node.js's own.
   NODE_OPTIONS="${NODE_OPTIONS:+$NODE_OPTIONS }--use-openssl-ca" npm ci --no-audit --no-fund --loglevel=error
 fi
-# WebKitGTK needs an X display, a private one.
-exec xvfb-run -a -s '-screen 0 1600x1200x24 -nolisten tcp' node --test
+# WebKitGTK runs on a private X display. (The desktop program, which the page is set beside, runs
+# on one of its own, so that no window of another test file lies over it.)
+exec xvfb-run -a -s '-screen 0 1600x1200x24 -nolisten tcp -noreset' node --test

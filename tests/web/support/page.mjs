@@ -3,6 +3,7 @@
 import { spawn } from 'node:child_process';
 import { mkdirSync } from 'node:fs';
 import { dirname, join, resolve } from 'node:path';
+import { createRequire } from 'node:module';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import puppeteer from 'puppeteer-core';
 import assert from 'node:assert/strict';
@@ -138,4 +139,16 @@ export function yellowIn(screen, place, [left, top, width, height]) {
   for (let y = Math.ceil(y0); y < y1; ++y)
     for (let x = Math.ceil(x0); x < x1; ++x) count += isYellow(screen.colourAt(x, y));
   return count;
+}
+
+const axePath = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
+
+// axe-core's serious and critical findings on the page as it is now, each with where it was
+// found, and the document's title and heading.
+export async function audit(page) {
+  if (!(await page.evaluate(() => typeof axe !== 'undefined'))) await page.addScriptTag({ path: axePath });
+  const { violations } = await page.evaluate(() => axe.run(document, { resultTypes: ['violations'] }));
+  const grave = violations.filter((v) => v.impact === 'serious' || v.impact === 'critical')
+    .map((v) => `${v.id} at ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
+  return [await page.title(), await page.$eval('h1', (h) => h.textContent), grave];
 }
