@@ -69,7 +69,7 @@ EMSCRIPTEN_KEEPALIVE void lumenary_pointer_move(int kind, int id, double x, doub
 EMSCRIPTEN_KEEPALIVE void lumenary_pointer_up(int kind, int id, double x, double y, int button, int buttons, int shift) {
     pointer(Type::Up, kind, id, x, y, button, buttons, shift);
 }
-EMSCRIPTEN_KEEPALIVE void lumenary_pointer_cancel(int id) { pointer(Type::Cancel, 1, id, -1, -1, 0, 0, 0); }
+EMSCRIPTEN_KEEPALIVE void lumenary_pointer_cancel(int kind, int id) { pointer(Type::Cancel, kind, id, 0, 0, 0, 0, 0); }
 EMSCRIPTEN_KEEPALIVE void lumenary_press(int index) { program().page.press(index); }
 
 // The keys as the page names them (KeyboardEvent.key, with Shift for Shift+Tab); false when the

@@ -92,8 +92,16 @@ TEST_P(Layout, EveryPropertyOfTheOpenedScreenIsAsRecordedAndEachControlTakesTheP
     }
     const TwipsSize client = screen.clientSize();
     const TwipsMapping mapping;
+    // Every caption is drawn in a face the program carries, not in whatever the system has (a
+    // browser on a school's tablet has no fontconfig to stand in for Times New Roman).
+    const auto carried = [](const Font& f) {
+        return std::ranges::any_of(programFaces, [&](const FontFace& face) { return faceFamily(f.Name) == face.family && f.Bold == face.bold; });
+    };
     for (const Control* c : screen.everyControl()) {
         const Twips left = c->absoluteLeft(), top = c->absoluteTop();
+        const auto* label = dynamic_cast<const Label*>(c);
+        const auto* button = dynamic_cast<const CommandButton*>(c);
+        EXPECT_TRUE(!(label || button) || carried(label ? label->Font : button->Font)) << describe(*c) << " has no face of its own";
         if (c->Visible) {  // within a few pixels: the title screen's frame hides its top edge above the window
             EXPECT_GE(std::min(left, top), -90) << describe(*c);
             EXPECT_LE(std::max(left + c->Width - client.Width, top + c->Height - client.Height), 75) << describe(*c);

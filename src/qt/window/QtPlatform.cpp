@@ -2,6 +2,7 @@
 
 #include "qt/pictures/QtPictureDecoder.h"
 #include "runtime/ProgramFolder.h"
+#include "runtime/Runtime.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -35,7 +36,7 @@ TwipsSize QtPlatform::desktopSize() const {
 }
 
 void QtPlatform::setMousePointer(int pointer) {
-    const bool wantBusy = pointer == 11;
+    const bool wantBusy = pointer == Screen::busyPointer;
     if (wantBusy && !busy_) QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     if (!wantBusy && busy_) QGuiApplication::restoreOverrideCursor();
     busy_ = wantBusy;
@@ -50,7 +51,7 @@ void QtPlatform::shellExecute(const Form*, const std::string& operation, const s
 
 void QtPlatform::reportError(const std::string& message) {
     std::cerr << "Lumenary: " << message << std::endl;
-    setMousePointer(0);
+    setMousePointer(Screen::defaultPointer);
     // The program ends after this; the screens behind the dialog may be half updated by the
     // failed handler (a question without its picture), so they are not shown meanwhile.
     for (QWidget* window : QApplication::topLevelWidgets()) window->hide();

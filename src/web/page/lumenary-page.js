@@ -318,7 +318,7 @@ Lumenary.listen = function () {
     const [x, y] = at(e), kind = kinds[e.pointerType] || 0, button = buttonBits[e.button] || 0;
     act(() => Module._lumenary_pointer_up(kind, e.pointerId, x, y, button, bitsOf(e.buttons), shiftOf(e)));
   });
-  element.addEventListener('pointercancel', (e) => act(() => Module._lumenary_pointer_cancel(e.pointerId)));
+  element.addEventListener('pointercancel', (e) => act(() => Module._lumenary_pointer_cancel(kinds[e.pointerType] || 0, e.pointerId)));
   element.addEventListener('contextmenu', (e) => e.preventDefault());
   window.addEventListener('keydown', (e) => {
     if (Lumenary.ended || e.ctrlKey || e.altKey || e.metaKey) return;

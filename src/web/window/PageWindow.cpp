@@ -59,8 +59,7 @@ void PageWindow::sync() {
     if (form.serial() != shownSerial_ || mapping != mapping_) {
         mapping_ = mapping;
         shownSerial_ = form.serial();
-        changes_ = FormChanges();
-        changes_.since(form);
+        changes_.since(form);  // from here on, what changes is repainted alone
         painter.paintMargins(form, width_, height_);
         painter.paint(form);
     } else {

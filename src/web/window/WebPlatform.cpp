@@ -1,5 +1,6 @@
 #include "web/window/WebPlatform.h"
 
+#include "runtime/Runtime.h"
 #include "web/pictures/StbPictureDecoder.h"
 
 #include <emscripten.h>
@@ -27,7 +28,7 @@ Twips designTwips(int pixels) { return static_cast<Twips>(pixels) * twipsPerDesi
 
 TwipsSize WebPlatform::desktopSize() const { return {designTwips(js_viewportWidth()), designTwips(js_viewportHeight())}; }
 
-void WebPlatform::setMousePointer(int pointer) { js_setBusy(pointer == 11); }
+void WebPlatform::setMousePointer(int pointer) { js_setBusy(pointer == Screen::busyPointer); }
 
 void WebPlatform::randomize() { random_.reseed(js_secondsOfDay()); }
 
@@ -41,7 +42,7 @@ void WebPlatform::shellExecute(const Form*, const std::string& operation, const 
 
 void WebPlatform::reportError(const std::string& message) {
     std::cerr << "Lumenary: " << message << std::endl;
-    setMousePointer(0);
+    setMousePointer(Screen::defaultPointer);
     js_showError(message.c_str());
 }
 
