@@ -69,7 +69,7 @@ class Display:
         last = None
         for _ in range(40):
             time.sleep(0.1)
-            now = subprocess.run(["import", "-window", window, "ppm:-"], env=self.env, capture_output=True).stdout
+            now = subprocess.run(["import", "-window", window, "ppm:-"], env=self.env, capture_output=True, timeout=30).stdout
             if now == last:
                 return now
             last = now
@@ -127,8 +127,24 @@ def menu_shots(display, program, save):
         app.close()
 
 
+# Screens reached from an activity's own screen, not from the command line: the button that opens
+# each, named by its caption's start.
+SECTIONS = {"magnets": ("magnets2", "Section")}
+
+
+def play(display, app, window, name, controls, save):
+    """Each button of a screen clicked twice round, but Exit and the one that leaves for another section."""
+    for round_ in range(2):
+        for control in controls:
+            if (control["events"].startswith("C") and control["caption"] != "Exit" and control["name"] != "Command1"
+                    and not (control["caption"] or "").startswith("Section")):
+                app.click(window, centre(control))
+                save(f"{name}-round{round_}-{control['name']}{control['index']}", display.shot(window))
+
+
 def activity_shots(display, program, name, save):
-    """An activity as its lesson takes it: each name label carried to its place, then each button."""
+    """An activity as its lesson takes it: each name label carried to its place, then each button;
+    then its other section, where it has one."""
     caption, controls = read_layout(name)
     app = Program(display, program, ["--activity", name])
     window = display.window(caption)
@@ -138,11 +154,13 @@ def activity_shots(display, program, name, save):
     for index, label in sorted(labels.items()):
         app.drag(window, centre(label), centre(targets[index]))
         save(f"{name}-placed-{index}", display.shot(window))
-    for round_ in range(2):
-        for control in controls:
-            if control["events"].startswith("C") and control["caption"] != "Exit" and control["name"] != "Command1":
-                app.click(window, centre(control))
-                save(f"{name}-round{round_}-{control['name']}{control['index']}", display.shot(window))
+    play(display, app, window, name, controls, save)
+    if name in SECTIONS:
+        other, opener = SECTIONS[name]
+        app.click(window, centre(next(c for c in controls if (c["caption"] or "").startswith(opener))))
+        second = display.window(caption, not_this=window)
+        save(other, display.shot(second))
+        play(display, app, second, other, read_layout(other)[1], save)
     app.close()
 
 
@@ -157,7 +175,7 @@ def main():
     try:
         menu_shots(display, program, save)
         for layout in sorted(LAYOUTS.glob("*.txt")):
-            if layout.stem not in MENUS:
+            if layout.stem not in MENUS and layout.stem not in (other for other, _ in SECTIONS.values()):
                 activity_shots(display, program, layout.stem, save)
     finally:
         display.server.terminate()
