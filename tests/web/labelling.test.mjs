@@ -20,8 +20,7 @@ for (const firefox of [false, true]) {
     const checkScore = [6000 + 60, 7920 + 60, 2565 - 120, 495 - 120], scoreLine = [6480, 240, 5280, 585];
     const onTargets = () => page.evaluate(() => [...document.querySelectorAll('#mirror [aria-description]')]
       .map((label) => /^on target \d+/.exec(label.getAttribute('aria-description'))?.[0]).filter(Boolean).sort());
-    const start = await waitForScreen(shown, 'moon-start', (s) => isBlack(s.colourAt(5, 540)), 'black margins');
-    assert.equal(yellowIn(start, moon, checkScore), 0, 'Check Score waits for every label to be placed');
+    await waitForScreen(shown, 'moon-start', (s) => isBlack(s.colourAt(5, 540)), 'black margins');
     assert.deepEqual(await onTargets(), [], 'every name label starts at home');
 
     // Tab to the first name label, pick it up, carry it to the first target in reading order (the
