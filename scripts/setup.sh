@@ -15,7 +15,7 @@ packages=(
   desktop-file-utils appstream dpkg-dev file lintian
 )
 if [[ "${1:-}" == "--web" ]]; then
-  packages+=(emscripten libstb-dev python3-fonttools chromium firefox-esr webkit2gtk-driver ca-certificates)
+  packages+=(emscripten libstb-dev python3-fonttools chromium firefox-esr webkit2gtk-driver xauth ca-certificates)
 fi
 
 missing=()
