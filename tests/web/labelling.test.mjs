@@ -21,7 +21,6 @@ for (const firefox of [false, true]) {
     const onTargets = () => page.evaluate(() => [...document.querySelectorAll('#mirror [aria-description]')]
       .map((label) => /^on target \d+/.exec(label.getAttribute('aria-description'))?.[0]).filter(Boolean).sort());
     await waitForScreen(shown, 'moon-start', (s) => isBlack(s.colourAt(5, 540)), 'black margins');
-    assert.deepEqual(await onTargets(), [], 'every name label starts at home');
 
     // Tab to the first name label, pick it up, carry it to the first target in reading order (the
     // top left one), the second, and back, and put it down (which stop comes next is the model's).

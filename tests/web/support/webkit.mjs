@@ -55,7 +55,7 @@ export async function withWebKit({ width = 1024, height = 768 }, body) {
       for (const end = Date.now() + 20000; !(await evaluate(script)); await sleep(100)) assert.ok(Date.now() < end, `WebKit: ${what}`);
     };
     const webkit = {
-      version: session.capabilities.browserVersion, evaluate, until,
+      evaluate, until,
       goto: async (query = '') => {
         await call('POST', `${at}/url`, { url: pathToFileURL(join(site, 'index.html')).href + query });
         await until("document.documentElement.dataset.started === 'yes'", 'the page never started');
