@@ -13,6 +13,7 @@ packages=(
   xvfb xdotool imagemagick
   dbus-daemon at-spi2-core python3-pyatspi
   desktop-file-utils appstream dpkg-dev file lintian
+  gettext python3-polib
 )
 if [[ "${1:-}" == "--web" ]]; then
   packages+=(emscripten libstb-dev python3-fonttools chromium firefox-esr webkit2gtk-driver xauth ca-certificates)

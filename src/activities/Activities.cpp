@@ -3,6 +3,7 @@
 #include "activities/labelling/LabellingScreen.h"
 #include "activities/questions/QuestionScreen.h"
 #include "runtime/Runtime.h"
+#include "runtime/language/Translation.h"
 
 #include <algorithm>
 #include <memory>
@@ -14,10 +15,10 @@ namespace {
 // clang-format off
 const Activity catalogue[] = {
 //   name           menu entry  caption                 board
-    {"newtonmeter",  1,   4,    "Newton Meter",         &newtonMeter},
-    {"phaseslab",    2,   2,    "Phases of the Moon",   &phasesOfTheMoon},
-    {"weatherlab",   2,   3,    "Ordering the Planets", &orderingThePlanets},
-    {"magnets",      3,   1,    "Repel or Attract?",    &magnetPairs},
+    {"newtonmeter",  1,   4,    N_("Newton Meter"),         &newtonMeter},
+    {"phaseslab",    2,   2,    N_("Phases of the Moon"),   &phasesOfTheMoon},
+    {"weatherlab",   2,   3,    N_("Ordering the Planets"), &orderingThePlanets},
+    {"magnets",      3,   1,    N_("Repel or Attract?"),    &magnetPairs},
 };
 // clang-format on
 

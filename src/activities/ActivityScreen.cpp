@@ -2,11 +2,12 @@
 
 #include "framework/Hover.h"
 #include "framework/Module1.h"
+#include "runtime/language/Translation.h"
 
 namespace lumenary {
 
 ActivityScreen::ActivityScreen(std::string name, std::string caption) : Form(std::move(name)), Label3(*this, "Label3") {
-    Caption = std::move(caption);
+    Caption = tr(caption);
     Label3.events().MouseMove = [this](int index, int button, int shift, Twips x, Twips y) {
         Label3_MouseMove(index, button, shift, x, y);
     };
@@ -22,14 +23,14 @@ void ActivityScreen::addLabelButtons(std::span<const ButtonSpot> buttons) {
         const ButtonSpot& spot = buttons[i];
         Label& button = Label3.add(static_cast<int>(i)).setStyle(buttonStyle(colors::black));
         button.setBounds({spot.left, spot.top, spot.width, Module1::buttonHeight});
-        button.Caption = spot.caption;
+        button.Caption = tr(spot.caption);
     }
 }
 
 Label& ActivityScreen::placeText(Label& label, const TextSpot& spot) {
     label.setStyle({.Font = spot.font, .ForeColor = colors::yellow, .BackStyle = backStyle::transparent, .Alignment = Alignment::Center});
     label.setBounds(spot.box);
-    label.Caption = spot.caption;
+    label.Caption = tr(spot.caption);
     return label;
 }
 

@@ -2,6 +2,7 @@
 
 #include "runtime/Twips.h"
 #include "runtime/controls/Font.h"
+#include "runtime/language/Translation.h"
 
 namespace lumenary {
 

@@ -20,6 +20,7 @@ int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     const lumenary::CommandLine commandLine = lumenary::readCommandLine(arguments);
+    std::fputs(commandLine.warning.c_str(), stderr);
     if (!commandLine.options) {
         std::fputs(commandLine.said.c_str(), commandLine.exitStatus == 0 ? stdout : stderr);
         return commandLine.exitStatus;

@@ -4,6 +4,7 @@
 #include "framework/Hover.h"
 #include "framework/Module1.h"
 #include "runtime/Runtime.h"
+#include "runtime/language/Translation.h"
 
 namespace lumenary {
 
@@ -18,7 +19,7 @@ MenuFrame::MenuFrame(std::string name)
 
     Label& firstEntry = Label2.add(0).setStyle(menuLabelStyle(colors::blue, 18));
     firstEntry.setBounds({9600, 2400, 2235, 495});
-    firstEntry.Caption = "Menu 1";
+    firstEntry.Caption = trFill(N_("Menu %d"), {"1"});
     firstEntry.BackStyle = backStyle::transparent;
     firstEntry.Visible = false;
 
@@ -42,7 +43,7 @@ void MenuFrame::loadColumn(ControlArray<Label>& column) {
 }
 
 void MenuFrame::captionMenuEntries() {
-    for (int i = 1; i < menuEntries; ++i) Label2[i].Caption = "Menu " + std::to_string(i + 1);
+    for (int i = 1; i < menuEntries; ++i) Label2[i].Caption = trFill(N_("Menu %d"), {std::to_string(i + 1)});
 }
 
 void MenuFrame::showMenuEntries() {
@@ -52,7 +53,7 @@ void MenuFrame::showMenuEntries() {
 void MenuFrame::showTopicMenu(int entry) { topicMenu(entry).Show(); }
 
 std::string MenuFrame::accessibleName(const Control& control) const {
-    return &control == &Command1 ? "Exit" : Form::accessibleName(control);
+    return &control == &Command1 ? tr(N_("Exit")) : Form::accessibleName(control);
 }
 
 void MenuFrame::Label1_MouseMove(int, int, Twips, Twips) { showHover(Label1, true); }

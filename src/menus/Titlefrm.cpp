@@ -3,6 +3,7 @@
 #include "framework/Module1.h"
 #include "intro0.h"
 #include "runtime/Runtime.h"
+#include "runtime/language/Translation.h"
 
 namespace lumenary {
 
@@ -13,18 +14,18 @@ constexpr Twips clientHeight = 6570;
 constexpr Color titleBlue{0, 0, 255};
 const char* const artworkPath = "opening\\tessil00.gif";
 
-Label& titleLabel(Form& form, const char* name, Frame* frame, const std::string& caption, Font font, TwipsRect box, int tabIndex) {
+Label& titleLabel(Form& form, const char* name, Frame* frame, const char* caption, Font font, TwipsRect box, int tabIndex) {
     Label& label = form.add<Label>(name, -1, frame);
     label.setStyle({.Font = std::move(font), .ForeColor = titleBlue, .BackStyle = backStyle::transparent, .Alignment = Alignment::Center});
     label.setBounds(box);
-    label.Caption = caption;
+    label.Caption = tr(caption);
     label.TabIndex = tabIndex;
     return label;
 }
 
 CommandButton& titleButton(Form& form, const char* name, Frame* frame, const char* caption, Twips left, int tabIndex) {
     CommandButton& button = form.add<CommandButton>(name, -1, frame);
-    button.Caption = caption;
+    button.Caption = tr(caption);
     button.BackColor = colors::silver;
     button.setBounds({left, 6000, 1335, 375});
     button.TabIndex = tabIndex;
@@ -40,12 +41,12 @@ Titlefrm::Titlefrm()
       Label4(titleLabel(*this, "Label4", &Frame1, "Lumenary", {"Times New Roman", 26.25f, true},
                         {120, 180, 5175, 1455}, 1)),
       Label2(titleLabel(*this, "Label2", &Frame1,
-                        "Corbelwick Learning. Free to use in any classroom.",
+                        N_("Corbelwick Learning. Free to use in any classroom."),
                         {"Arial", 8.25f, false}, {0, 6420, 5415, 255}, 2)),
-      Label3(titleLabel(*this, "Label3", &Frame1, "By the Corbelwick science team",
+      Label3(titleLabel(*this, "Label3", &Frame1, N_("By the Corbelwick science team"),
                         {"Times New Roman", 15.75f, false}, {360, 5370, 4695, 615}, 3)),
-      Command1(titleButton(*this, "Command1", &Frame1, "OK", 1320, 4)),
-      Command2(titleButton(*this, "Command2", &Frame1, "Exit", 2760, 5)),
+      Command1(titleButton(*this, "Command1", &Frame1, N_("OK"), 1320, 4)),
+      Command2(titleButton(*this, "Command2", &Frame1, N_("Exit"), 2760, 5)),
       Picture1(add<PictureBox>("Picture1", -1, &Frame1)) {
     const FrameMargins margins = Runtime::current().platform().frameMargins();
     // Assigned as one character: GCC 12 at -O3 mistakes the literal's copy for an overlapping one.

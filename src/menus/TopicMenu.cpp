@@ -4,16 +4,17 @@
 #include "framework/Module1.h"
 #include "intro0.h"
 #include "runtime/Runtime.h"
+#include "runtime/language/Translation.h"
 
 namespace lumenary {
 
 TopicMenu::TopicMenu(const TopicMenuRow& row) : MenuFrame(row.name), Label3(*this, "Label3"), row_(row) {
     Label1.setStyle(menuLabelStyle(colors::black, 36)).setBounds({0, 120, row.headingWidth, row.headingHeight});
-    Label1.Caption = row.heading;
+    Label1.Caption = trFill(N_("Menu %d"), {std::to_string(row.number)});
 
     Label& firstActivity = Label3.add(0).setStyle(menuLabelStyle(colors::black, 15.75f));
     firstActivity.setBounds({0, 2400, row.activityWidth, 495});
-    firstActivity.Caption = row.activities[0];
+    firstActivity.Caption = tr(row.activities[0]);
     firstActivity.Enabled = false;
     firstActivity.Visible = false;
 
@@ -32,7 +33,7 @@ void TopicMenu::Form_Load() {
     loadColumn(Label2);
     loadColumn(Label3);
     captionMenuEntries();
-    for (int i = 1; i < menuEntries; ++i) Label3[i].Caption = row_.activities[i];
+    for (int i = 1; i < menuEntries; ++i) Label3[i].Caption = tr(row_.activities[i]);
     showMenuEntries();
     for (int i = 0; i < menuEntries; ++i) Label3[i].Visible = true;
     for (const Activity& activity : activities())

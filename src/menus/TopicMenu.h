@@ -11,7 +11,6 @@ namespace lumenary {
 struct TopicMenuRow {
     int number;  // 1 ... 5
     const char* name;
-    const char* heading;
     Twips headingWidth;
     Twips headingHeight;
     Twips activityWidth;

@@ -1,6 +1,7 @@
 #include "TopicMenus.h"
 
 #include "runtime/Runtime.h"
+#include "runtime/language/Translation.h"
 
 #include <algorithm>
 #include <memory>
@@ -11,12 +12,12 @@ namespace {
 
 // clang-format off
 const TopicMenuRow rows[] = {
-//   #  name     heading   heading W x H  column W   activity entries 0 ... 4
-    {1, "menu1", "Menu 1", 6405, 1020,    5055,     {"Renewable Resources", "Energy Chains", "Circuit Symbols", "Which Lamps Are On?", "Newton Meter"}},
-    {2, "menu2", "Menu 2", 3405,  900,    4695,     {"Speed", "Calculating Density", "Phases of the Moon", "Ordering the Planets", "Reading a Thermometer"}},
-    {3, "menu3", "Menu 3", 3405,  900,    4215,     {"Changing State", "Repel or Attract?", "Reflection", "Refraction", "Colour"}},
-    {4, "menu4", "Menu 4", 3405,  900,    5655,     {"Sound and Waves", "The Ear", "Energy Diagrams", "Calculating Efficiency", "Weight on Different Planets"}},
-    {5, "menu5", "Menu 5", 3405,  900,    5535,     {"Movement and Forces", "Distance-time Graphs", "Calculating Moments", "Calculating Pressure", "Direction of Movement of a Beam"}},
+//   #  name     heading W x H  column W   activity entries 0 ... 4
+    {1, "menu1", 6405, 1020,    5055,     {N_("Renewable Resources"), N_("Energy Chains"), N_("Circuit Symbols"), N_("Which Lamps Are On?"), N_("Newton Meter")}},
+    {2, "menu2", 3405,  900,    4695,     {N_("Speed"), N_("Calculating Density"), N_("Phases of the Moon"), N_("Ordering the Planets"), N_("Reading a Thermometer")}},
+    {3, "menu3", 3405,  900,    4215,     {N_("Changing State"), N_("Repel or Attract?"), N_("Reflection"), N_("Refraction"), N_("Colour")}},
+    {4, "menu4", 3405,  900,    5655,     {N_("Sound and Waves"), N_("The Ear"), N_("Energy Diagrams"), N_("Calculating Efficiency"), N_("Weight on Different Planets")}},
+    {5, "menu5", 3405,  900,    5535,     {N_("Movement and Forces"), N_("Distance-time Graphs"), N_("Calculating Moments"), N_("Calculating Pressure"), N_("Direction of Movement of a Beam")}},
 };
 // clang-format on
 

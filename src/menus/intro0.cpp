@@ -3,6 +3,7 @@
 #include "framework/Module1.h"
 #include "menus/Titlefrm.h"
 #include "runtime/Runtime.h"
+#include "runtime/language/Translation.h"
 
 namespace lumenary {
 
@@ -19,7 +20,7 @@ intro0::intro0() : MenuFrame(screenName), Label3(add<Label>("Label3")), Image2(a
     Label3.setStyle({.Font = {"Tahoma", 9.75f, false}, .ForeColor = colors::darkGrey, .BackStyle = backStyle::transparent,
                      .Alignment = Alignment::Right})
         .setBounds({7200, 8250, 3990, 315});
-    Label3.Caption = "Published by Corbelwick Learning";
+    Label3.Caption = tr(N_("Published by Corbelwick Learning"));
 
     Image2.setBounds({180, 5700, 1500, 2085});
 
@@ -48,11 +49,11 @@ void intro0::Label2_Click(int index) {
 }
 
 std::string intro0::accessibleName(const Control& control) const {
-    return &control == &Image2 ? "Corbelwick Learning logo" : MenuFrame::accessibleName(control);
+    return &control == &Image2 ? tr(N_("Corbelwick Learning logo")) : MenuFrame::accessibleName(control);
 }
 
 void intro0::Command1_Click() {
-    form<Titlefrm>().Command1.Caption = "Cancel";
+    form<Titlefrm>().Command1.Caption = tr(N_("Cancel"));
     form<Titlefrm>().Show();
     Unload(*this);
 }

@@ -12,7 +12,7 @@ namespace {
 using Bytes = std::span<const std::uint8_t>;
 
 [[noreturn]] void reject(const std::string& path, const std::string& reason) {
-    throw RuntimeError("Cannot load picture \"" + path + "\": " + reason);
+    throw pictureError(path, reason);
 }
 
 unsigned le16(Bytes b, std::size_t at) { return b[at] | (b[at + 1] << 8); }
@@ -53,8 +53,8 @@ bool completeGif(Bytes b) {
 }
 
 PictureHeader checkGif(Bytes b, const std::string& path) {
-    if (b.size() < 13) reject(path, "the file is cut short (incomplete GIF header)");
-    if (!completeGif(b)) reject(path, "the file is cut short (the GIF has no end marker)");
+    if (b.size() < 13) reject(path, tr(N_("the file is cut short (incomplete GIF header)")));
+    if (!completeGif(b)) reject(path, tr(N_("the file is cut short (the GIF has no end marker)")));
     return {PictureFormat::Gif, static_cast<int>(le16(b, 6)), static_cast<int>(le16(b, 8))};
 }
 
@@ -94,10 +94,10 @@ bool completeRle(Bytes b, std::size_t at, unsigned bitsPerPixel, std::int64_t he
 }
 
 PictureHeader checkBmp(Bytes b, const std::string& path) {
-    const std::string cut = "the file is cut short (incomplete BMP header)";
+    const std::string cut = tr(N_("the file is cut short (incomplete BMP header)"));
     if (b.size() < 18) reject(path, cut);
     const std::uint32_t headerSize = le32(b, 14);
-    if (!knownBmpHeader(headerSize)) reject(path, "unsupported BMP header (" + std::to_string(headerSize) + " bytes)");
+    if (!knownBmpHeader(headerSize)) reject(path, trFill(N_("unsupported BMP header (%d bytes)"), {std::to_string(headerSize)}));
     if (b.size() < 14 + headerSize) reject(path, cut);
     const bool core = headerSize == 12;
     const std::int64_t width = core ? std::int64_t{le16(b, 18)} : std::int32_t(le32(b, 18));
@@ -105,11 +105,11 @@ PictureHeader checkBmp(Bytes b, const std::string& path) {
     const unsigned planes = le16(b, core ? 22 : 26);
     const unsigned bitsPerPixel = le16(b, core ? 24 : 28);
     const std::uint32_t compression = headerSize >= 40 ? le32(b, 30) : bmpRgb;
-    if (width <= 0 || rawHeight == 0 || rawHeight == INT32_MIN) reject(path, "the BMP header gives no valid size");
+    if (width <= 0 || rawHeight == 0 || rawHeight == INT32_MIN) reject(path, tr(N_("the BMP header gives no valid size")));
     const std::int64_t height = rawHeight < 0 ? -rawHeight : rawHeight;  // negative means top-down rows
     const PictureHeader header{PictureFormat::Bmp, static_cast<int>(std::min<std::int64_t>(width, INT32_MAX)),
                                static_cast<int>(height)};
-    if (planes != 1) reject(path, "the BMP header is malformed (" + std::to_string(planes) + " colour planes)");
+    if (planes != 1) reject(path, trFill(N_("the BMP header is malformed (%d colour planes)"), {std::to_string(planes)}));
 
     const bool valid = bitsPerPixel == 1 || bitsPerPixel == 4 || bitsPerPixel == 8 || bitsPerPixel == 16 ||
                        bitsPerPixel == 24 || bitsPerPixel == 32;
@@ -117,17 +117,17 @@ PictureHeader checkBmp(Bytes b, const std::string& path) {
                           (compression == bmpRle4 && bitsPerPixel == 4) ||
                           (compression == bmpBitFields && (bitsPerPixel == 16 || bitsPerPixel == 32) && headerSize != 64);
     if (!valid || !readable)
-        reject(path, "unsupported BMP pixel format (" + std::to_string(bitsPerPixel) + " bits per pixel, compression " +
-                         std::to_string(compression) + ")");
+        reject(path, trFill(N_("unsupported BMP pixel format (%d bits per pixel, compression %d)"),
+                                {std::to_string(bitsPerPixel), std::to_string(compression)}));
 
     // The colour masks follow a 40-byte header; the later ones hold them. Then the palette.
     std::size_t dataStart = 14 + headerSize + (headerSize == 40 && compression == bmpBitFields ? 12 : 0);
     if (bitsPerPixel <= 8) {
         const std::uint32_t used = headerSize >= 40 ? le32(b, 46) : 0;
-        if (used > (1u << bitsPerPixel)) reject(path, "the BMP palette is malformed (" + std::to_string(used) + " colours)");
+        if (used > (1u << bitsPerPixel)) reject(path, trFill(N_("the BMP palette is malformed (%d colours)"), {std::to_string(used)}));
         dataStart += (used ? used : 1u << bitsPerPixel) * (core ? 3 : 4);
     }
-    if (dataStart > b.size()) reject(path, "the file is cut short (the BMP palette is incomplete)");
+    if (dataStart > b.size()) reject(path, tr(N_("the file is cut short (the BMP palette is incomplete)")));
     // The pixels start where the file header says, unless that points into the headers.
     dataStart = std::max<std::size_t>(dataStart, le32(b, 10));
 
@@ -136,7 +136,7 @@ PictureHeader checkBmp(Bytes b, const std::string& path) {
     const bool complete = compression == bmpRle8 || compression == bmpRle4
                               ? completeRle(b, dataStart, bitsPerPixel, height)
                               : dataStart + ((width * bitsPerPixel + 31) / 32) * 4 * height <= b.size();
-    if (!complete) reject(path, "the file is cut short (the BMP pixel data is incomplete)");
+    if (!complete) reject(path, tr(N_("the file is cut short (the BMP pixel data is incomplete)")));
     return header;
 }
 
@@ -163,17 +163,17 @@ std::optional<PictureHeader> jpegFrameSize(Bytes b) {
 
 PictureHeader checkJpeg(Bytes b, const std::string& path) {
     const std::optional<PictureHeader> header = jpegFrameSize(b);
-    if (!header) reject(path, "the JPEG has no readable frame header (malformed or cut short)");
+    if (!header) reject(path, tr(N_("the JPEG has no readable frame header (malformed or cut short)")));
     const Bytes content = withoutPadding(b);
     if (content.size() < 2 || content[content.size() - 2] != 0xFF || content.back() != 0xD9)
-        reject(path, "the file is cut short (the JPEG has no end marker)");
+        reject(path, tr(N_("the file is cut short (the JPEG has no end marker)")));
     return *header;
 }
 
 }  // namespace
 
 PictureHeader checkPictureFile(Bytes bytes, const std::string& path) {
-    if (bytes.empty()) reject(path, "the file is empty");
+    if (bytes.empty()) reject(path, tr(N_("the file is empty")));
     PictureHeader header{};
     if (bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF)
         header = checkJpeg(bytes, path);
@@ -182,14 +182,14 @@ PictureHeader checkPictureFile(Bytes bytes, const std::string& path) {
     else if (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M')
         header = checkBmp(bytes, path);
     else
-        reject(path, "it is not a JPEG, GIF or BMP picture");
+        reject(path, tr(N_("it is not a JPEG, GIF or BMP picture")));
 
-    if (header.width <= 0 || header.height <= 0) reject(path, "the picture has no size");
+    if (header.width <= 0 || header.height <= 0) reject(path, tr(N_("the picture has no size")));
     if (header.width > maxPictureSide || header.height > maxPictureSide ||
         static_cast<std::int64_t>(header.width) * header.height > maxPicturePixels)
-        reject(path, "absurd dimensions " + std::to_string(header.width) + " x " + std::to_string(header.height) +
-                         " pixels (a picture may be at most " + std::to_string(maxPictureSide) + " pixels on a side and " +
-                         std::to_string(maxPicturePixels) + " in all)");
+        reject(path, trFill(N_("absurd dimensions %d x %d pixels (a picture may be at most %d pixels on a side and %d in all)"),
+                            {std::to_string(header.width), std::to_string(header.height), std::to_string(maxPictureSide),
+                             std::to_string(maxPicturePixels)}));
     return header;
 }
 

@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 namespace {
 
 [[noreturn]] void refuse(std::string_view written, const std::string& reason) {
-    throw RuntimeError("Cannot load picture \"" + std::string(written) + "\": " + reason);
+    throw pictureError(std::string(written), reason);
 }
 
 bool sameIgnoringCase(std::string_view a, std::string_view b) {
@@ -55,21 +55,21 @@ fs::path findEntry(const fs::path& folder, const std::string& element) {
 }  // namespace
 
 fs::path resolvePicturePath(const fs::path& programFolder, std::string_view written) {
-    if (written.empty()) refuse(written, "the path is empty");
+    if (written.empty()) refuse(written, tr(N_("the path is empty")));
     if (isAbsolute(written)) refuse(written, "absolute paths are not allowed; pictures live in the program's folder");
 
     const std::vector<std::string> elements = splitElements(written);
-    if (elements.empty()) refuse(written, "the path names no file");
+    if (elements.empty()) refuse(written, tr(N_("the path names no file")));
 
     fs::path current = programFolder;
     for (std::size_t i = 0; i < elements.size(); ++i) {
         const std::string& element = elements[i];
-        if (element == "..") refuse(written, "the path climbs out of the program's folder");
+        if (element == "..") refuse(written, tr(N_("the path climbs out of the program's folder")));
         if (element == ".") continue;
         fs::path next = findEntry(current, element);
         if (next.empty()) {
             const bool last = i + 1 == elements.size();
-            refuse(written, last ? "the file does not exist" : "the folder \"" + element + "\" does not exist");
+            refuse(written, last ? tr(N_("the file does not exist")) : trFill(N_("the folder \"%s\" does not exist"), {element}));
         }
         current = next;
     }
@@ -79,8 +79,8 @@ fs::path resolvePicturePath(const fs::path& programFolder, std::string_view writ
     const fs::path real = fs::weakly_canonical(current, ec);
     const fs::path root = fs::weakly_canonical(programFolder, ec);
     auto [rootEnd, realIt] = std::mismatch(root.begin(), root.end(), real.begin(), real.end());
-    if (ec || rootEnd != root.end()) refuse(written, "the path leads out of the program's folder");
-    if (!fs::is_regular_file(real, ec)) refuse(written, "it is not a file");
+    if (ec || rootEnd != root.end()) refuse(written, tr(N_("the path leads out of the program's folder")));
+    if (!fs::is_regular_file(real, ec)) refuse(written, tr(N_("it is not a file")));
     return real;
 }
 

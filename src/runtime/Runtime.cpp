@@ -125,9 +125,9 @@ Picture Runtime::loadPicture(std::string_view path) {
         known != pictures_.end() && !sizeError && !timeError && known->second.bytes == bytesOnDisk && known->second.modified == modified)
         return known->second.picture.lock();
     if (bytesOnDisk > maxPictureFileBytes && !sizeError)
-        throw RuntimeError("Cannot load picture \"" + shown + "\": the file is too large");
+        throw pictureError(shown, tr(N_("the file is too large")));
     std::ifstream in(file, std::ios::binary);
-    if (!in) throw RuntimeError("Cannot load picture \"" + shown + "\": the file cannot be opened");
+    if (!in) throw pictureError(shown, tr(N_("the file cannot be opened")));
     const std::vector<std::uint8_t> bytes = sizeError ? readAll(in) : readAll(in, bytesOnDisk);
     const PictureHeader header = checkPictureFile(bytes, shown);
     Picture picture = platform_.decodePicture(bytes, header.format, shown);

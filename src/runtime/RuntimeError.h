@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/language/Translation.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -12,5 +14,10 @@ class RuntimeError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// A picture that cannot be read: which file, and why, in the language in force.
+inline RuntimeError pictureError(const std::string& path, const std::string& reason) {
+    return RuntimeError(trFill(N_("Cannot load picture \"%s\": %s"), {path, reason}));
+}
 
 }  // namespace lumenary

@@ -5,6 +5,7 @@
 #include "menus/StartUp.h"
 #include "runtime/Form.h"
 #include "runtime/Runtime.h"
+#include "runtime/language/Translation.h"
 #include "web/painting/WebFonts.h"
 #include "web/window/PageWindow.h"
 #include "web/window/WebPlatform.h"
@@ -29,6 +30,20 @@ Program& program() {
 
 EM_JS(void, js_noticeUnknownActivity, (const char* accepted), { Lumenary.showNotice(UTF8ToString(accepted)); });
 
+// The page's own texts, in the language the program speaks: its lang attribute, the ended page
+// and the mirror's word for a name label.
+EM_JS(void, js_useLanguage, (const char* code, const char* ended, const char* again, const char* startAgain, const char* nameLabel), {
+  Lumenary.useLanguage(UTF8ToString(code), {ended: UTF8ToString(ended), again: UTF8ToString(again),
+                                            startAgain: UTF8ToString(startAgain), nameLabel: UTF8ToString(nameLabel)});
+});
+
+void speak(const std::string& languages) {
+    lumenary::useLanguage(lumenary::firstKnownLanguage(languages));
+    using lumenary::tr;
+    js_useLanguage(std::string(lumenary::languageInForce()).c_str(), tr(N_("Lumenary has ended")).c_str(),
+                   tr(N_("Start it again to carry on.")).c_str(), tr(N_("Start again")).c_str(), tr(N_("name label")).c_str());
+}
+
 EM_JS(double, js_now, (), { return performance.now(); });
 
 lumenary::PointerKind pointerKind(int kind) {
@@ -43,14 +58,17 @@ void pointer(lumenary::PointerEvent::Type type, int kind, int id, double x, doub
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE void lumenary_start(const char* activity, int width, int height) {
+// `languages` lists the codes the page was asked for (?lang=, else the browser's), the first that
+// the program speaks winning.
+EMSCRIPTEN_KEEPALIVE void lumenary_start(const char* activity, const char* languages, int width, int height) {
+    speak(languages);
     Program& p = program();
     const std::string wanted = activity;
     const lumenary::Activity* start = lumenary::findActivity(wanted);
     if (!wanted.empty() && !start) {
         std::string accepted;
         for (const lumenary::Activity& known : lumenary::activities()) accepted += (accepted.empty() ? "" : ", ") + std::string(known.name);
-        js_noticeUnknownActivity(("There is no activity \"" + wanted + "\"; the activities are " + accepted + ".").c_str());
+        js_noticeUnknownActivity(lumenary::trFill(N_("There is no activity \"%s\"; the activities are %s."), {wanted, accepted}).c_str());
     }
     p.runtime.dispatch([&] { start ? lumenary::startInActivity(*start) : lumenary::startOnTitleScreen(); });
     p.page.resize(width, height);

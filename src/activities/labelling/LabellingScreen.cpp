@@ -3,6 +3,7 @@
 #include "framework/Module1.h"
 #include "runtime/ReadingOrder.h"
 #include "runtime/Runtime.h"
+#include "runtime/language/Translation.h"
 
 namespace lumenary {
 
@@ -15,9 +16,9 @@ const LabelStyle boardStyle{.Font = {"Tahoma", 11.25f, true}, .ForeColor = color
 // clang-format off
 const ButtonSpot buttons[] = {
 //   caption         Left   Top   Width
-    {"Exit",        10560, 7920, 1245},
-    {"Start Again",  3360, 7920, 2565},
-    {"Check Score",  6000, 7920, 2565},
+    {N_("Exit"),        10560, 7920, 1245},
+    {N_("Start Again"),  3360, 7920, 2565},
+    {N_("Check Score"),  6000, 7920, 2565},
 };
 // clang-format on
 
@@ -56,7 +57,7 @@ LabellingScreen::LabellingScreen(std::string name, std::string caption, const La
         const TargetSpot& spot = board.targets[i];
         Label& target = Label1.add(static_cast<int>(i)).setStyle(boardStyle);
         target.setBounds({spot.left, spot.top, board.labelWidth, board.labelHeight});
-        target.Caption = spot.caption;
+        target.Caption = tr(spot.caption);
     }
     for (std::size_t i = 0; i < board.homes.size(); ++i) {
         const HomeSpot& home = board.homes[i];
@@ -179,7 +180,7 @@ void LabellingScreen::checkScore() {
     int score = 0;
     for (int i = 0; i < n_; ++i)
         if (restsOn(Label2[i], Label1[i])) ++score;
-    Label5.Caption = std::to_string(score) + " out of " + std::to_string(n_) + " correct";
+    Label5.Caption = trn("%d out of %d correct", "%d out of %d correct", score, {std::to_string(score), std::to_string(n_)});
     Label5.Visible = true;
 }
 
@@ -194,15 +195,15 @@ void LabellingScreen::startAgain() {
 
 std::string LabellingScreen::accessibleName(const Control& control) const {
     const std::string number = std::to_string(control.Index() + 1);
-    if (control.name() == "Image1") return board_.pictureName + (" " + number);
-    if (control.name() == "Label1") return "Target " + number;
+    if (control.name() == "Image1") return tr(board_.pictureName) + " " + number;
+    if (control.name() == "Label1") return trFill("Target %d", {number});
     return Form::accessibleName(control);
 }
 
 std::string LabellingScreen::accessibleDescription(const Control& control) const {
     if (control.name() != "Label2") return {};
     for (int i = 0; i < n_; ++i)
-        if (restsOn(static_cast<const Label&>(control), Label1[i])) return "on target " + std::to_string(i + 1);
+        if (restsOn(static_cast<const Label&>(control), Label1[i])) return trFill("on target %d", {std::to_string(i + 1)});
     return {};
 }
 

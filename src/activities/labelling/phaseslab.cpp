@@ -20,14 +20,14 @@ const PictureSpot pictures[] = {
 // Target i lies under the picture whose phase is its caption.
 const TargetSpot targets[] = {
 //    Left   Top   caption               under
-    {3480, 3120, "Waxing Crescent"},  // phases1
-    {8760, 3120, "Waxing Gibbous"},   // phases3
-    {3480, 5760, "Waning Gibbous"},   // phases5
-    {6120, 3120, "First Quarter"},    // phases2
-    {8760, 5760, "Waning Crescent"},  // phases7
-    {6120, 5760, "Last Quarter"},     // phases6
-    { 840, 5760, "Full Moon"},        // phases4
-    { 840, 3120, "New Moon"},         // phases0
+    {3480, 3120, N_("Waxing Crescent")},  // phases1
+    {8760, 3120, N_("Waxing Gibbous")},   // phases3
+    {3480, 5760, N_("Waning Gibbous")},   // phases5
+    {6120, 3120, N_("First Quarter")},    // phases2
+    {8760, 5760, N_("Waning Crescent")},  // phases7
+    {6120, 5760, N_("Last Quarter")},     // phases6
+    { 840, 5760, N_("Full Moon")},        // phases4
+    { 840, 3120, N_("New Moon")},         // phases0
 };
 
 const HomeSpot homes[] = {
@@ -43,14 +43,14 @@ const Twips homeWidths[] = {2085, 2085, 2085, 2085, 2085, 1845, 2085, 2085};
 
 const LabellingBoard phasesOfTheMoon{
     .pictures = pictures,
-    .pictureName = "Moon picture",
+    .pictureName = N_("Moon picture"),
     .targets = targets,
     .homes = homes,
     .labelWidth = 2085,
     .labelHeight = 375,
     .designedHomeWidths = homeWidths,
     .homeBoxTakesLabelWidth = false,
-    .title = {{120, 240, 5985, 705}, {"Times New Roman", 24, false}, "Label the phases of the Moon"},
+    .title = {{120, 240, 5985, 705}, {"Times New Roman", 24, false}, N_("Label the phases of the Moon")},
     .titleIndex = -1,
     .scoreLine = {{6480, 240, 5280, 585}, {"Times New Roman", 24, false}, ""},
     .scoreLineInFrontOfLabels = true,

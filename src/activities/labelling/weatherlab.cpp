@@ -21,15 +21,15 @@ const PictureSpot pictures[] = {
 
 const TargetSpot targets[] = {
 //    Left    Top   caption      by the picture of
-    {  840, 4230, "Earth"},    // earthsm
-    { 7560, 2880, "Saturn"},   // saturn
-    {  120, 7560, "Mercury"},  // mercurysm2
-    { 4170, 2400, "Jupiter"},  // jupitersm
-    {  480, 6060, "Venus"},    // venussm
-    { 2400, 2880, "Mars"},     // marssm
-    { 9780, 3540, "Uranus"},   // uranus
-    {10320, 5760, "Neptune"},  // neptune
-    {10440, 7080, "Pluto"},    // pluto
+    {  840, 4230, N_("Earth")},    // earthsm
+    { 7560, 2880, N_("Saturn")},   // saturn
+    {  120, 7560, N_("Mercury")},  // mercurysm2
+    { 4170, 2400, N_("Jupiter")},  // jupitersm
+    {  480, 6060, N_("Venus")},    // venussm
+    { 2400, 2880, N_("Mars")},     // marssm
+    { 9780, 3540, N_("Uranus")},   // uranus
+    {10320, 5760, N_("Neptune")},  // neptune
+    {10440, 7080, N_("Pluto")},    // pluto
 };
 
 const HomeSpot homes[] = {
@@ -45,7 +45,7 @@ const Twips homeWidths[] = {2085, 2085, 2085, 2085, 2085, 2085, 2085, 2085, 2085
 
 const LabellingBoard orderingThePlanets{
     .pictures = pictures,
-    .pictureName = "Planet picture",
+    .pictureName = N_("Planet picture"),
     .targets = targets,
     .homes = homes,
     .labelWidth = 1320,
@@ -53,8 +53,8 @@ const LabellingBoard orderingThePlanets{
     .designedHomeWidths = homeWidths,
     .homeBoxTakesLabelWidth = true,
     .title = {{2760, 4080, 6105, 1305}, {"Times New Roman", 18, true},
-              "Label these pictures of the planets. They are positioned from left to right in order of their "
-              "distance from the Sun."},
+              N_("Label these pictures of the planets. They are positioned from left to right in order of their "
+                 "distance from the Sun.")},
     .titleIndex = 0,
     .scoreLine = {{3360, 5640, 5280, 705}, {"Times New Roman", 26.25f, false}, ""},
     .scoreLineInFrontOfLabels = false,

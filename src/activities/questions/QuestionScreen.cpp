@@ -27,7 +27,7 @@ QuestionScreen::QuestionScreen(std::string name, std::string caption, const Ques
     for (std::size_t i = 0; i < board.choices.size(); ++i) {
         Label& choice = Label4.add(static_cast<int>(i)).setStyle(buttonStyle(colors::blue));
         choice.setBounds({choiceLefts[i], board.choiceTop, choiceWidth, Module1::buttonHeight});
-        choice.Caption = board.choices[i];
+        choice.Caption = tr(board.choices[i]);
     }
     for (std::size_t i = 0; i < board.texts.size(); ++i)
         placeText(Label5.add(static_cast<int>(i)), board.texts[i]).Visible = i == questionText;
@@ -104,7 +104,7 @@ void QuestionScreen::Label4_Click(int index) {
 }
 
 std::string QuestionScreen::accessibleName(const Control& control) const {
-    return control.name() == "Image1" ? board_.pictureName : Form::accessibleName(control);
+    return control.name() == "Image1" ? tr(board_.pictureName) : Form::accessibleName(control);
 }
 
 }  // namespace lumenary

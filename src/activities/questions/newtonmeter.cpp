@@ -7,15 +7,15 @@ namespace {
 // clang-format off
 const ButtonSpot buttons[] = {
 //   caption           Left   Top   Width
-    {"Exit",          10560, 7920, 1245},
-    {"Answer",         6480, 3720, 2565},
-    {"New Question",   6360, 7920, 2565},
+    {N_("Exit"),          10560, 7920, 1245},
+    {N_("Answer"),         6480, 3720, 2565},
+    {N_("New Question"),   6360, 7920, 2565},
 };
 
 const TextSpot texts[] = {
 //   Left   Top   Width  Height  font
     {{5040, 4680, 5385, 1425}, {"Times New Roman", 48, false}, ""},
-    {{4800,  600, 5745, 2745}, {"Times New Roman", 36, false}, "What is the weight of the ball bearing?"},
+    {{4800,  600, 5745, 2745}, {"Times New Roman", 36, false}, N_("What is the weight of the ball bearing?")},
 };
 
 const PictureSlot meter[] = {{0, {1200, 120, 2115, 7200}}};
@@ -30,7 +30,7 @@ Question meterReading(int questionNumber) {
         .slot = 0,
         .caption = "",
         .correctChoice = noChoice,
-        .answer = digits + (weight > 1 ? " Newtons" : " Newton"),
+        .answer = trn("%d Newton", "%d Newtons", static_cast<unsigned long>(weight), {digits}),
     };
 }
 
@@ -42,7 +42,7 @@ const QuestionBoard newtonMeter{
     .choiceTop = 0,
     .texts = texts,
     .pictureSlots = meter,
-    .pictureName = "Newton meter",
+    .pictureName = N_("Newton meter"),
     .slotsHiddenBeforeDraw = false,
     .questionCount = 10,
     .question = meterReading,

@@ -75,8 +75,7 @@ Picture decodePictureWithQt(std::span<const std::uint8_t> bytes, const QByteArra
     reader.setAutoTransform(false);
     QImage image = reader.read();
     if (image.isNull())
-        throw RuntimeError("Cannot load picture \"" + displayPath + "\": it is malformed (" +
-                           reader.errorString().toStdString() + ")");
+        throw pictureError(displayPath, trFill(N_("it is malformed (%s)"), {reader.errorString().toStdString()}));
     return sharing(std::move(image), displayPath);
 }
 

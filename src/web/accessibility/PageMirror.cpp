@@ -2,6 +2,7 @@
 
 #include "runtime/Form.h"
 #include "runtime/painting/FormPainter.h"
+#include "runtime/language/Translation.h"
 
 #include <emscripten.h>
 
@@ -22,7 +23,7 @@ EM_JS(void, js_announce, (const char* text), { Lumenary.mirror.announce(UTF8ToSt
 
 // After the roles the runtime names: a control the keyboard can pick up and carry (a name label).
 constexpr int movableRole = 4;
-constexpr const char* howToCarry = "Press Enter to pick it up, the arrow keys to move it from target to target, and Enter to put it down.";
+constexpr const char* howToCarry = N_("Press Enter to pick it up, the arrow keys to move it from target to target, and Enter to put it down.");
 
 }  // namespace
 
@@ -37,7 +38,7 @@ void PageMirror::show(const Form& form, const TwipsMapping& mapping, bool fresh)
         const PixelRect place = FormPainter::pixelRect(mapping, control.absoluteBounds());
         const bool movable = !form.carryStops(control).empty();
         std::string description = form.accessibleDescription(control);
-        if (movable) description += (description.empty() ? "" : ". ") + std::string(howToCarry);
+        if (movable) description += (description.empty() ? "" : ". ") + tr(howToCarry);
         js_mirrorItem(static_cast<int>(i), movable ? movableRole : static_cast<int>(control.role()), form.accessibleName(control).c_str(),
                       description.c_str(), !control.isReachable(), place.x, place.y, place.width, place.height);
     }

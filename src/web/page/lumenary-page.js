@@ -188,7 +188,7 @@ Lumenary.mirror = {
       if (role === 'movable') {
         // A name label: a control the keyboard picks up and carries (its description says how).
         made.setAttribute('role', 'button');
-        made.setAttribute('aria-roledescription', 'name label');
+        made.setAttribute('aria-roledescription', Lumenary.texts.nameLabel);
       } else if (role === 'button') {
         made.type = 'button';
         made.addEventListener('click', () => {
@@ -259,9 +259,16 @@ Lumenary.message = function (heading, text, again) {
   box.focus();
 };
 Lumenary.showError = function (text) { Lumenary.message('Lumenary', text, false); };
+// The page's own texts, English until the program names its language.
+Lumenary.texts = {ended: 'Lumenary has ended', again: 'Start it again to carry on.', startAgain: 'Start again', nameLabel: 'name label'};
+Lumenary.useLanguage = function (code, texts) {
+  document.documentElement.lang = code;
+  Lumenary.texts = texts;
+  document.querySelector('#message button').textContent = texts.startAgain;
+};
 Lumenary.showEnded = function () {
   Lumenary.setTitle('');
-  Lumenary.message('Lumenary has ended', 'Start it again to carry on.', true);
+  Lumenary.message(Lumenary.texts.ended, Lumenary.texts.again, true);
 };
 Lumenary.showNotice = function (text) {
   const notice = document.getElementById('notice');
@@ -363,10 +370,14 @@ Module.postRun = [function () {
     performance.mark('lumenary-fonts-loaded');
     Lumenary.listen();
     // Started in an activity, the program needs its pictures first.
-    const activity = new URLSearchParams(window.location.search).get('activity') || '';
+    const address = new URLSearchParams(window.location.search);
+    const activity = address.get('activity') || '';
+    // ?lang=CODE, else the browser's languages in the user's order.
+    const languages = address.get('lang') || (navigator.languages || [navigator.language || '']).join(',');
     if (activity) Lumenary.packs.need(activity);
     Lumenary.packs.act(() => {
-      Lumenary.withString(activity, (name) => Module._lumenary_start(name, ...Lumenary.sizeInDevicePixels()));
+      Lumenary.withString(activity, (name) => Lumenary.withString(languages,
+        (codes) => Module._lumenary_start(name, codes, ...Lumenary.sizeInDevicePixels())));
       performance.mark('lumenary-first-paint-drawn');
       document.documentElement.dataset.started = 'yes';
       setTimeout(Lumenary.keepOffline, 0);

@@ -19,7 +19,7 @@ Picture decodePictureWithStb(std::span<const std::uint8_t> bytes, const std::str
     const std::unique_ptr<stbi_uc, void (*)(void*)> rgba(
         stbi_load_from_memory(bytes.data(), static_cast<int>(bytes.size()), &width, &height, &channels, 4), stbi_image_free);
     if (!rgba)
-        throw RuntimeError("Cannot load picture \"" + displayPath + "\": it is malformed (" + stbi_failure_reason() + ")");
+        throw pictureError(displayPath, trFill(N_("it is malformed (%s)"), {stbi_failure_reason()}));
     std::vector<std::uint32_t> argb(static_cast<std::size_t>(width) * height);
     for (std::size_t i = 0; i < argb.size(); ++i) {
         const stbi_uc* p = rgba.get() + 4 * i;
