@@ -37,9 +37,11 @@ for font in "$program"/fonts/*.ttf; do
     --unicodes='U+0020-007E,U+00A0-017F,U+0400-045F,U+2013-2014,U+2018-201E,U+2022,U+2026,U+20AC'
   mv "$font.cut" "$font"
 done
+# Each picture at its own size, with the copies of pictures with words drawn in each language
+# (Images/cy/exit.jpg ...); the sharper copies ("@") stay outside, for the page to fetch.
+destination=$(realpath "$program")
 for folder in Images newton opening; do
-  mkdir -p "$program/$folder"
-  find "$app/$folder" -maxdepth 1 -type f ! -name '*@*' -exec cp -p {} "$program/$folder/" \;
+  (cd "$app" && find "$folder" -type f ! -name '*@*' -exec cp -p --parents {} "$destination/" \;)
 done
 
 # Each activity's pictures leave the module for a script of their own, packs/NAME.js, which the
@@ -73,9 +75,9 @@ cmake --build build-web/module -j"$jobs"
 
 # The sharper copies of the pictures, in their folders beside the page (the desktop's copies of
 # the background at common displays' sizes stay out: the page reduces its own).
+site=$(realpath build-web/site)
 for folder in Images newton opening; do
   rm -rf "build-web/site/$folder"
-  mkdir -p "build-web/site/$folder"
-  cp -p "$app/$folder"/*@[0-9]x.* "build-web/site/$folder/"
+  (cd "$app" && find "$folder" -type f -name '*@[0-9]x.*' -exec cp -p --parents {} "$site/" \;)
 done
 du -sh build-web/site

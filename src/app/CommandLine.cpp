@@ -40,8 +40,11 @@ CommandLine readCommandLine(const QStringList& arguments) {
 
     QCommandLineParser parser;
     parser.setApplicationDescription(q(tr(N_("Short physics activities for the classroom screen."))));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
+    // Help and version are the program's own options, so that their lines speak its language.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, q(tr(N_("Show this help."))));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, q(tr(N_("Show the version."))));
+    parser.addOption(help);
+    parser.addOption(version);
     const QCommandLineOption fullScreen(QStringLiteral("fullscreen"),
                                         q(tr(N_("Start full screen, scaled to fit the display (F11 switches back)."))));
     const QCommandLineOption activity(QStringLiteral("activity"),
@@ -57,11 +60,16 @@ CommandLine readCommandLine(const QStringList& arguments) {
     parser.addOption(language);
 
     // The program's name as a user types it, whatever path it was started by (and before the
-    // application exists, the parser knows no name at all).
-    const QString usage =
-        parser.helpText().replace(QRegularExpression(QStringLiteral("^Usage: \\S+")), QStringLiteral("Usage: lumenary"));
+    // application exists, the parser knows no name at all); the headings in the language spoken.
+    const QString usage = parser.helpText()
+                              .replace(QRegularExpression(QStringLiteral("^Usage: \\S+ \\[options\\]")), q(tr(N_("Usage: lumenary [options]"))))
+                              .replace(QStringLiteral("\nOptions:\n"), "\n" + q(tr(N_("Options:"))) + "\n");
     const auto ending = [&](int status, const QString& said) { return CommandLine{std::nullopt, status, said.toStdString(), warning}; };
-    if (!parser.parse(arguments)) return ending(2, parser.errorText() + "\n\n" + usage);
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        const QString mistake = unknown.isEmpty() ? parser.errorText() : q(trFill(N_("Unknown option '%s'."), {unknown.first().toStdString()}));
+        return ending(2, mistake + "\n\n" + usage);
+    }
     if (!parser.positionalArguments().isEmpty())
         return ending(2, q(trFill(N_("Unexpected argument: %s"), {parser.positionalArguments().first().toStdString()})) + "\n\n" + usage);
     if (parser.isSet(help)) return ending(0, usage);

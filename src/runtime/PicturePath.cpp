@@ -54,6 +54,16 @@ fs::path findEntry(const fs::path& folder, const std::string& element) {
 
 }  // namespace
 
+std::string pictureInLanguage(const fs::path& programFolder, std::string_view written, std::string_view language) {
+    if (language == "en") return std::string(written);
+    std::string path(written);
+    std::replace(path.begin(), path.end(), '\\', '/');
+    const std::size_t name = path.rfind('/') + 1;  // 0 where the path has no folder
+    const std::string copy = path.substr(0, name) + std::string(language) + "/" + path.substr(name);
+    std::error_code unreadable;
+    return fs::is_regular_file(programFolder / copy, unreadable) ? copy : std::string(written);
+}
+
 fs::path resolvePicturePath(const fs::path& programFolder, std::string_view written) {
     if (written.empty()) refuse(written, tr(N_("the path is empty")));
     if (isAbsolute(written)) refuse(written, "absolute paths are not allowed; pictures live in the program's folder");

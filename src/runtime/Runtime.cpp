@@ -2,6 +2,7 @@
 
 #include "PictureFile.h"
 #include "PicturePath.h"
+#include "language/Translation.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -113,9 +114,10 @@ std::vector<Form*> Runtime::loadedForms() const {
     return forms;
 }
 
-Picture Runtime::loadPicture(std::string_view path) {
-    if (path.empty()) return {};
-    const std::string shown(path);
+Picture Runtime::loadPicture(std::string_view written) {
+    if (written.empty()) return {};
+    const std::string shown = pictureInLanguage(platform_.programFolder(), written, languageInForce());
+    const std::string_view path = shown;
     const std::filesystem::path file = resolvePicturePath(platform_.programFolder(), path);
     std::error_code sizeError, timeError;
     const std::uintmax_t bytesOnDisk = std::filesystem::file_size(file, sizeError);

@@ -7,6 +7,9 @@
 #include "qt/pictures/QtPictureDecoder.h"
 #include "runtime/FormChanges.h"
 #include "runtime/controls/Label.h"
+#include "runtime/language/Translation.h"
+#include "activities/labelling/LabellingScreen.h"
+#include "activities/questions/QuestionScreen.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -16,6 +19,7 @@
 #include <QTest>
 
 #include <array>
+#include <iostream>
 #include <filesystem>
 
 namespace lumenary::testing {
@@ -225,16 +229,61 @@ TEST_P(FocusRing, AfterTabAWhiteRingWithABlackOneInsideSurroundsTheFocusAndTheDa
         << "the old ring's place and the new one's are repainted, and a pixel round them for smoothing";
 }
 
-class CaptionFit : public PaintTest, public ::testing::WithParamInterface<ScreenKind> {};
-INSTANTIATE_TEST_SUITE_P(Screens, CaptionFit, ::testing::ValuesIn(everyScreen()), [](const auto& info) { return info.param.name; });
+// Every language's texts against every control that shows them, in the program's own fonts and
+// metrics; each measure is a line of the fit report: language, control, width needed and available.
+struct FitCase { std::string language; ScreenKind screen; };
+std::vector<FitCase> fitCases() {
+    std::vector<FitCase> cases;
+    for (const std::string& language : {"en", "cy", "de", "es", "fr", "pl", "uk"})
+        for (const ScreenKind& screen : everyScreen()) cases.push_back({language, screen});
+    return cases;
+}
 
-TEST_P(CaptionFit, EveryCaptionFitsItsBoxInsideItsBorder) {
-    for (const Control* c : shownScreen(GetParam().name).everyControl()) {
-        const auto* label = c->kind() == ControlKind::Label ? static_cast<const Label*>(c) : nullptr;
-        if (!label || label->Caption.empty()) continue;
-        const QRect room = QRect(QPoint(0, 0), pixelsOf(*label).size()).adjusted(0, 0, 0, 2) - (label->BorderStyle ? QMargins(2, 2, 2, 2) : QMargins());
-        const QRect needed = QFontMetrics(toQFont(label->Font)).boundingRect(room, Qt::TextWordWrap, QString::fromStdString(label->Caption));
-        EXPECT_TRUE(room.contains(needed)) << label->name() << "(" << label->Index() << ") \"" << label->Caption << "\"";
+class CaptionFit : public PaintTest, public ::testing::WithParamInterface<FitCase> {
+protected:
+    ~CaptionFit() override { useLanguage("en"); }
+    // A label wraps its words within its border; a button's caption is one centred line.
+    void expectFits(const Control& c, const Font& font, bool bordered, const std::string& text) {
+        if (text.empty()) return;
+        const bool button = c.kind() == ControlKind::CommandButton;
+        const QRect room = QRect(QPoint(0, 0), pixelsOf(c).size()).adjusted(0, 0, 0, button ? 0 : 2) -
+                           (button ? QMargins(3, 3, 3, 3) : bordered ? QMargins(2, 2, 2, 2) : QMargins());
+        const QRect needed = QFontMetrics(toQFont(font)).boundingRect(room, button ? Qt::AlignCenter : Qt::TextWordWrap, QString::fromStdString(text));
+        std::cout << "fit " << GetParam().language << " " << c.form().name() << " " << c.name() << "(" << c.Index() << ") needs "
+                  << needed.width() << "x" << needed.height() << " of " << room.width() << "x" << room.height() << " \"" << text << "\"\n";
+        EXPECT_TRUE(room.contains(needed)) << GetParam().language << " " << c.name() << "(" << c.Index() << ") \"" << text << "\"";
+    }
+};
+INSTANTIATE_TEST_SUITE_P(LanguagesAndScreens, CaptionFit, ::testing::ValuesIn(fitCases()),
+                         [](const auto& info) { return info.param.language + "_" + info.param.screen.name; });
+
+TEST_P(CaptionFit, EveryTextFitsItsBoxInsideItsBorderInEveryLanguage) {
+    ASSERT_TRUE(useLanguage(GetParam().language));
+    Form& screen = shownScreen(GetParam().screen.name);
+    for (const Control* c : screen.everyControl()) {
+        if (c->kind() == ControlKind::Label) {
+            const auto& label = static_cast<const Label&>(*c);
+            expectFits(label, label.Font, label.BorderStyle, label.Caption);
+        } else if (c->kind() == ControlKind::CommandButton) {
+            const auto& button = static_cast<const CommandButton&>(*c);
+            expectFits(button, button.Font, true, button.Caption);
+            expectFits(button, button.Font, true, tr("Cancel"));  // the title screen's OK, from the main menu
+        }
+    }
+    // The texts a screen shows later: every question and answer, every score.
+    if (auto* questions = dynamic_cast<QuestionScreen*>(&screen)) {
+        const QuestionBoard& board = screen.name() == "newtonmeter" ? newtonMeter : screen.name() == "magnets" ? magnetPairs : magnetMaterials;
+        for (int i = 0; i < board.questionCount; ++i) {
+            const Question question = board.question(i);
+            for (const auto& [index, text] : {std::pair(QuestionScreen::questionText, question.caption), {QuestionScreen::answerText, question.answer}})
+                expectFits(questions->Label5[index], questions->Label5[index].Font, false, text);
+        }
+    } else if (auto* labelling = dynamic_cast<LabellingScreen*>(&screen)) {
+        int all = 0;
+        while (labelling->Label1.exists(all)) ++all;
+        for (int n = 0; n <= all; ++n)
+            expectFits(labelling->Label5, labelling->Label5.Font, false,
+                       trn("%d out of %d correct", "%d out of %d correct", static_cast<unsigned long>(n), {std::to_string(n), std::to_string(all)}));
     }
 }
 

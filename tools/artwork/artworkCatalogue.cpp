@@ -10,6 +10,8 @@
 #include "publisherLogo.h"
 #include "titleArtwork.h"
 
+#include "runtime/language/Translation.h"
+
 namespace lumenary::artwork {
 
 namespace {
@@ -45,9 +47,24 @@ constexpr auto bmp = ArtworkFormat::Bmp;
 
 }  // namespace
 
+// The pictures with words, drawn again in each language the program speaks, into a folder
+// named by its code beside the English one.
+static std::vector<ArtworkFile> inEveryLanguage()
+{
+    std::vector<ArtworkFile> copies;
+    for (const Catalogue& catalogue : catalogues()) {
+        useLanguage(catalogue.code);
+        const QString folder = QStringLiteral("Images/%1/").arg(QString::fromLatin1(catalogue.code));
+        copies.push_back({folder + QStringLiteral("exit.jpg"), {119, 33}, ArtworkFormat::Jpeg, button(QString::fromStdString(tr("Exit")))});
+    }
+    useLanguage("en");
+    return copies;
+}
+
 const std::vector<ArtworkFile>& artworkCatalogue()
 {
-    static const std::vector<ArtworkFile> catalogue = {
+    static const std::vector<ArtworkFile> catalogue = [] {
+      std::vector<ArtworkFile> files = {
         {"opening/tessil00.gif",  {316, 236}, gif,  drawTitleArtwork},
         {"Images/exit.jpg",       {119,  33}, jpeg, button("Exit")},
         {"Images/tessil3.jpg",    {800, 600}, jpeg, drawMenuBackground},
@@ -92,7 +109,10 @@ const std::vector<ArtworkFile>& artworkCatalogue()
         {"Images/magmetal3.bmp",  {640, 238}, bmp,  magnetAndMaterial(MaterialSample::PlainMetal)},
         {"Images/magmetal4.bmp",  {640, 238}, bmp,  magnetAndMaterial(MaterialSample::Plastic)},
         {"Images/magmetal5.bmp",  {640, 238}, bmp,  magnetAndMaterial(MaterialSample::Mirror)},
-    };
+      };
+      for (ArtworkFile& copy : inEveryLanguage()) files.push_back(std::move(copy));
+      return files;
+    }();
     return catalogue;
 }
 

@@ -2,8 +2,10 @@
 """Compiles the translators' catalogues (po/LANG.po) into a C++ table the program links in, so
 that neither the desktop nor the page needs a locale, or a C library's gettext, at run time.
 
-Usage: compileCatalogues.py OUTPUT.cpp [LANG.po ...]
+Usage: compileCatalogues.py OUTPUT.cpp [--fonts FOLDER] [LANG.po ...]
 
+With --fonts, every letter of every translation must be in every face in FOLDER (the faces the
+program draws with), or the build stops naming it: a pupil never sees a missing-glyph box.
 Only finished entries go in (untranslated and fuzzy ones fall back to English; the catalogue
 test refuses them anyway). Each language's Plural-Forms expression is C, and becomes its rule."""
 import os
@@ -53,8 +55,25 @@ def compile_language(path, ident):
     return lines
 
 
+def check_glyphs(path, folder):
+    from fontTools.ttLib import TTFont
+    faces = {name: set(TTFont(os.path.join(folder, name)).getBestCmap()) for name in sorted(os.listdir(folder)) if name.endswith('.ttf')}
+    for entry in polib.pofile(path).translated_entries():
+        for text in ([entry.msgstr] if not entry.msgid_plural else entry.msgstr_plural.values()):
+            for letter in set(text) - set('\n\t'):
+                for name, letters in faces.items():
+                    if ord(letter) not in letters:
+                        sys.exit(f'{path}: "{letter}" (U+{ord(letter):04X}) in "{text}" is missing from {name}')
+
+
 def main():
-    output, sources = sys.argv[1], sorted(sys.argv[2:])
+    arguments = sys.argv[2:]
+    fonts = None
+    if arguments[:1] == ['--fonts']:
+        fonts, arguments = arguments[1], arguments[2:]
+    output, sources = sys.argv[1], sorted(arguments)
+    for path in sources if fonts else []:
+        check_glyphs(path, fonts)
     body, table = [], []
     for path in sources:
         code = os.path.splitext(os.path.basename(path))[0]

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Extracts the texts marked in the program (tr, trFill, trn, N_) into po/lumenary.pot, the
+# Extracts the texts marked in the program (tr, trFill, trn, N_), and those of the launcher entry
+# and the AppStream metadata, into po/lumenary.pot, the
 # translators' template, and merges it into each po/LANG.po. With --check, only says whether the
 # committed template is current (the tests run it so).
 set -euo pipefail
@@ -8,6 +9,9 @@ extract() {
   find src -name '*.cpp' -o -name '*.h' | LC_ALL=C sort | xgettext --files-from=- --output="$1" --from-code=UTF-8 \
     --language=C++ --keyword= --keyword=tr --keyword=N_ --keyword=trFill:1 --keyword=trn:1,2 --add-comments=TRANSLATORS: \
     --sort-by-file --package-name=Lumenary --msgid-bugs-address=translations@corbelwick.example --no-wrap
+  # The launcher entry and the software centre's description, which the build translates too.
+  xgettext --join-existing --output="$1" --from-code=UTF-8 --sort-by-file --no-wrap \
+    desktop/example.corbelwick.Lumenary.desktop desktop/example.corbelwick.Lumenary.metainfo.xml
 }
 if [[ "${1:-}" == "--check" ]]; then
   fresh=$(mktemp)

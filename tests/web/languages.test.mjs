@@ -1,0 +1,40 @@
+// The page in another language: a question screen played in Ukrainian, chosen by ?lang=, read on
+// the screen and through the mirror; the browser's own languages choose where the address names none.
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { checkout, formClient, placement, siteTest, waitForScreen, yellowIn } from './support/page.mjs';
+
+// A catalogue's translation of an English text (its first form, for a counted one).
+function translated(language, english) {
+  const catalogue = readFileSync(join(checkout, 'po', `${language}.po`), 'utf8');
+  const quoted = JSON.stringify(english);
+  const found = new RegExp(`\\nmsgid ${quoted.replace(/[.*+?^${}()|[\]\\]/g, '\\$&')}\\n(?:msgid_plural .*\\n)?msgstr(?:\\[0\\])? (".*")\\n`).exec(catalogue);
+  assert.ok(found, `${language}.po translates ${quoted}`);
+  return JSON.parse(found[1]);
+}
+
+siteTest('a magnets question played in Ukrainian', { query: '?lang=uk&activity=magnets' }, async (shown) => {
+  const { page } = shown;
+  assert.equal(await page.evaluate(() => document.documentElement.lang), 'uk');
+  await shown.titled(translated('uk', 'Repel or Attract?'));
+  const screen = placement(shown, formClient), praise = [4680, 5880, 6105, 825];
+  for (const english of ['Attract', 'Repel', 'No Force', 'Answer', 'New Question', 'Section 2', 'Exit']) await shown.mirrors(translated('uk', english));
+  // Each choice until the right one: a wrong one reveals the answer, the right one the praise.
+  for (const english of ['Attract', 'Repel']) {
+    await shown.press(translated('uk', english));
+    if (yellowIn(await waitForScreen(shown, 'magnets-uk', () => true), screen, praise) > 300) break;
+    assert.match(await shown.announced(), new RegExp(`^(${translated('uk', 'The magnets will attract each other.')}|` +
+                                                     `${translated('uk', 'The magnets will repel each other.')})$`));
+  }
+  await waitForScreen(shown, 'magnets-uk-praised', (s) => yellowIn(s, screen, praise) > 300, 'the praise');
+  assert.equal(await shown.announced(), translated('uk', 'Correct!  Well Done'));
+  await shown.press(translated('uk', 'Exit'));
+  await shown.mirrors(translated('uk', 'Menu %d').replace('%d', '1'));
+});
+
+siteTest('the browser\'s languages choose where the address names none', { languages: ['ja', 'pl-PL', 'en'] }, async (shown) => {
+  assert.equal(await shown.page.evaluate(() => document.documentElement.lang), 'pl');
+  await shown.press(translated('pl', 'OK'));
+  await shown.mirrors(translated('pl', 'Menu %d').replace('%d', '3'));
+});
