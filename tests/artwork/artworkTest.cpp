@@ -175,6 +175,9 @@ const Family families[] = {
     {"Images/marssm.jpg",      52,  50, "jpeg"},      {"Images/uranus.jpg",     110, 106, "jpeg"},        {"Images/neptune.jpg",  110, 108, "jpeg"},
     {"Images/pluto.jpg",       42,  41, "jpeg"},      {"Images/phases%1.jpg",   154, 117, "jpeg", 0, 7},  {"newton/newton%1.bmp", 141, 480, "bmp", 1, 10, 2},
     {"Images/magnets%1.bmp",  800,  75, "bmp", 1, 4}, {"Images/magnets%1.bmp",  330, 170, "bmp", 5, 8},   {"Images/magmetal%1.bmp", 640, 238, "bmp", 1, 5},
+    // The exit face's word in each language the program speaks.
+    {"Images/cy/exit.jpg", 119, 33, "jpeg"}, {"Images/de/exit.jpg", 119, 33, "jpeg"}, {"Images/es/exit.jpg", 119, 33, "jpeg"},
+    {"Images/fr/exit.jpg", 119, 33, "jpeg"}, {"Images/pl/exit.jpg", 119, 33, "jpeg"}, {"Images/uk/exit.jpg", 119, 33, "jpeg"},
 };
 // clang-format on
 

@@ -233,6 +233,7 @@ TEST_P(FocusRing, AfterTabAWhiteRingWithABlackOneInsideSurroundsTheFocusAndTheDa
 // Every language's texts against every control that shows them, in the program's own fonts and
 // metrics; each measure is a line of the fit report: language, control, width needed and available.
 struct FitCase { std::string language; ScreenKind screen; };
+void PrintTo(const FitCase& c, std::ostream* out) { *out << c.language << " " << c.screen.name; }
 std::vector<FitCase> fitCases() {
     std::vector<FitCase> cases;
     for (const std::string& language : {"en", "cy", "de", "es", "fr", "pl", "uk"})
@@ -243,13 +244,10 @@ std::vector<FitCase> fitCases() {
 class CaptionFit : public PaintTest, public ::testing::WithParamInterface<FitCase> {
 protected:
     ~CaptionFit() override { useLanguage("en"); }
-    // The ink of `text` laid out as the painter lays it out: words wrapped to `width` for a label,
-    // one line for a button's caption; from the top of the first line.
-    static QRectF inkOf(const QFont& font, int width, bool wraps, const QString& text) {
+    // The ink of `text` laid out as the painter lays it out, its words wrapped to `width`, from the
+    // top of the first line (a button's caption must keep to one).
+    static QRectF inkOf(const QFont& font, int width, const QString& text) {
         QTextLayout layout(text, font);
-        QTextOption option;
-        option.setWrapMode(wraps ? QTextOption::WordWrap : QTextOption::NoWrap);
-        layout.setTextOption(option);
         const QFontMetricsF metrics(font);
         QRectF ink;
         qreal top = 0;
@@ -271,7 +269,7 @@ protected:
         const QSize box = pixelsOf(c).size();
         const int inset = button ? 3 : bordered ? 2 : 0;
         const QSize room(box.width() - 2 * inset, box.height() - 2 * inset);
-        const QRectF ink = inkOf(toQFont(font), room.width(), !button, QString::fromStdString(text));
+        const QRectF ink = inkOf(toQFont(font), room.width(), QString::fromStdString(text));
         const bool fits = ink.width() <= room.width() && ink.bottom() <= room.height() && ink.top() >= -inset;  // an accent may reach into a border, never out of the box
         std::cout << "fit " << GetParam().language << " " << c.form().name() << " " << c.name() << "(" << c.Index() << ") needs "
                   << std::ceil(ink.width()) << "x" << std::ceil(ink.bottom()) << " (top " << ink.top() << ") of " << room.width() << "x" << room.height() << " \"" << text << "\"\n";
@@ -321,6 +319,8 @@ TEST_F(PaintTest, TheScreensFontsResolveToTheProgramsOwnFacesSizedInTwips) {
         const QRawFont raw = QRawFont::fromFont(toQFont(font));
         EXPECT_EQ(std::tuple(raw.familyName().toLower().toStdString(), raw.weight(), QFontInfo(toQFont(font)).pixelSize()),
                   std::tuple(family, font.Bold ? QFont::Bold : QFont::Normal, pixels)) << family << " " << font.Size;
+        // Every face draws Welsh's W and Y with a circumflex itself (Tahoma's from Liberation Sans).
+        for (char32_t letter : {U'Ŵ', U'ŵ', U'Ŷ', U'ŷ'}) EXPECT_TRUE(raw.supportsCharacter(letter)) << family << " " << static_cast<int>(letter);
     }
 }
 

@@ -1,6 +1,7 @@
 // A person's lesson with the program on a real display, and the faults a lesson may meet. What
 // each screen does is the model and paint tests' business; here, the real display.
 #include "XSession.h"
+#include "runtime/language/Translation.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,9 +23,12 @@ const QRect display(0, 0, 1920, 1080);
 const double fullScale = 1080.0 / 566;
 const Placement fullScreen{{static_cast<int>(std::floor((1920 - 792 * fullScale) / 2)), 0}, fullScale};
 
-// A lesson on the whiteboard: OK by keyboard, the publisher's web address through the desktop's
-// opener, then the Moon round full screen to 8 out of 8, and Exit back to the menu.
-TEST(LessonE2eTest, TheMainMenuByKeyboardTheWebAddressOpenedAndAMoonRoundFullScreenScoresEightOutOfEight) {
+// A lesson on the whiteboard in a Welsh-medium school (the user's LANGUAGE): OK by keyboard, the
+// publisher's web address through the desktop's opener, then the Moon round full screen to 8 out
+// of 8, and Exit back to the menu.
+TEST(LessonE2eTest, InWelshTheMainMenuByKeyboardTheWebAddressOpenedAndAMoonRoundFullScreenScoresEightOutOfEight) {
+    useLanguage("cy");
+    const QString moonTitle = QString::fromStdString(tr("Phases of the Moon"));
     // The desktop's opener, replaced by one that notes what it is asked to open.
     QTemporaryDir bin;
     const QString record = bin.filePath("opened.txt");
@@ -32,6 +36,7 @@ TEST(LessonE2eTest, TheMainMenuByKeyboardTheWebAddressOpenedAndAMoonRoundFullScr
     QFile::setPermissions(bin.filePath("xdg-open"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QProcessEnvironment env;
     env.insert("PATH", bin.path() + ":" + QProcessEnvironment::systemEnvironment().value("PATH"));
+    env.insert("LANGUAGE", "cy");
     XSession x(display.size());
     ProgramProcess program(x, LUMENARY_APP_DIR, env);
     const QString titleId = x.waitForWindow(" ");
@@ -48,7 +53,7 @@ TEST(LessonE2eTest, TheMainMenuByKeyboardTheWebAddressOpenedAndAMoonRoundFullScr
     x.click(atTwips(main, 9600 + 1100, 2400 + 750 + 250));  // Menu 2
     const QRect menu = x.geometry(x.waitForWindow("Corbelwick", mainId));
     x.click(atTwips(menu, 6000, 2400 + 750 * 2 + 250));  // Phases of the Moon
-    const QString id = x.waitForWindow("Phases of the Moon");
+    const QString id = x.waitForWindow(moonTitle);
     ASSERT_FALSE(id.isEmpty());
     x.moveTo(atTwips(x.geometry(id), 6000, 600));
     ASSERT_TRUE(x.waitForFocus(id));
@@ -79,11 +84,12 @@ TEST(LessonE2eTest, TheMainMenuByKeyboardTheWebAddressOpenedAndAMoonRoundFullScr
     x.click(moon.at(6000 + 1280, 7920 + 250));  // Check Score
     x.moveTo(moon.at(11500, 600));
     const QImage screen = x.waitForScreen([&](const QImage& s) { return yellowIn(s, scoreLine) > 1000; });
-    keep(screen, "moon-scored-full-screen");
-    EXPECT_GT(yellowIn(screen, scoreLine), 1000) << "8 out of 8 correct is painted";
+    keep(screen, "moon-scored-full-screen-in-welsh");
+    EXPECT_GT(yellowIn(screen, scoreLine), 1000) << tr("%d out of %d correct") << " is painted";
+    useLanguage("en");
 
     x.click(moon.at(10560 + 620, 7920 + 250));  // Exit
-    EXPECT_TRUE(x.waitForNoWindow("Phases of the Moon"));
+    EXPECT_TRUE(x.waitForNoWindow(moonTitle));
     ASSERT_EQ(x.windowsTitled("Corbelwick").size(), 1) << "menu2 is uncovered";
     const QString menu2 = x.windowsTitled("Corbelwick").first();
     EXPECT_EQ(x.geometry(menu2), display) << "full screen holds for the menu";

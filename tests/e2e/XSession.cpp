@@ -56,7 +56,11 @@ QByteArray XSession::run(const QString& tool, const QStringList& arguments) cons
 }
 
 QStringList XSession::windowsTitled(const QString& title) const {
-    const QString pattern = "^" + QRegularExpression::escape(title) + "$";
+    // xdotool matches POSIX extended expressions, where an escaped ordinary letter is no letter
+    // (GNU reads \' as the end of the text): only the expressions' own characters are escaped.
+    QString pattern = "^";
+    for (const QChar c : title) pattern += (QStringLiteral(".[](){}*+?|^$\\").contains(c) ? "\\" : "") + QString(c);
+    pattern += "$";
     return QString(run("xdotool", {"search", "--onlyvisible", "--name", pattern})).split('\n', Qt::SkipEmptyParts);
 }
 

@@ -1,15 +1,24 @@
 #!/usr/bin/python3
 """A screen reader's road through the built program: over AT-SPI, in a private session bus
 (run under dbus-run-session) and a private X server, it reads each screen's tree and presses
-buttons by their accessible action, from the title screen to a topic menu and out again."""
+buttons by their accessible action, from the title screen to a topic menu and out again, in the
+language named (the user's LANGUAGE), whose catalogue gives the names to look for.
+
+Usage: accessibilityTest.py PROGRAM LANGUAGE CATALOGUE"""
 import os
 import subprocess
 import sys
 import time
 
+import polib
 import pyatspi
 
-program = sys.argv[1]
+program, language, catalogue = sys.argv[1:4]
+translations = {entry.msgid: entry.msgstr for entry in polib.pofile(catalogue) if not entry.msgid_plural}
+
+
+def tr(english):
+    return translations[english]
 
 
 def wait_for(what, find, seconds=40):
@@ -55,18 +64,18 @@ xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24
 lumenary = None
 try:
     display = xvfb.stdout.readline().strip()
-    env = dict(os.environ, DISPLAY=f":{display}", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    env = dict(os.environ, DISPLAY=f":{display}", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb", LANGUAGE=language)
     lumenary = subprocess.Popen([program], env=env)
 
     # What each control reports (role, states, the focus) is the binding tests' business; here,
     # the road through the real bridge: the title screen's OK, Menu 1, and the topic menu it opens.
-    press("OK")
-    press("Menu 1")
-    wait_for("the topic menu", lambda: control("Newton Meter", pyatspi.ROLE_PUSH_BUTTON))
+    press(tr("OK"))
+    press(tr("Menu %d").replace("%d", "1"))
+    wait_for("the topic menu", lambda: control(tr("Newton Meter"), pyatspi.ROLE_PUSH_BUTTON))
 
     # Out again: the topic menu's exit, the main menu's, then the title screen's, which ends the program.
-    for next_screen in ("www.corbelwick.example", "Cancel", None):
-        press("Exit")
+    for next_screen in ("www.corbelwick.example", tr("Cancel"), None):
+        press(tr("Exit"))
         if next_screen:
             wait_for(f'the screen with "{next_screen}"', lambda: control(next_screen, pyatspi.ROLE_PUSH_BUTTON))
     status = lumenary.wait(30)

@@ -1,4 +1,5 @@
-// The page in another language: a question screen played in Ukrainian, chosen by ?lang=, read on
+// The page in another language: a question screen played in Ukrainian (a wrong choice reveals the
+// answer, the right one the praise), chosen by ?lang=, read on
 // the screen and through the mirror; the browser's own languages choose where the address names none.
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
@@ -6,13 +7,9 @@ import { join } from 'node:path';
 import { checkout, formClient, placement, siteTest, waitForScreen, yellowIn } from './support/page.mjs';
 
 // A catalogue's translation of an English text (its first form, for a counted one).
-function translated(language, english) {
-  const catalogue = readFileSync(join(checkout, 'po', `${language}.po`), 'utf8');
-  const quoted = JSON.stringify(english);
-  const found = new RegExp(`\\nmsgid ${quoted.replace(/[.*+?^${}()|[\]\\]/g, '\\$&')}\\n(?:msgid_plural .*\\n)?msgstr(?:\\[0\\])? (".*")\\n`).exec(catalogue);
-  assert.ok(found, `${language}.po translates ${quoted}`);
-  return JSON.parse(found[1]);
-}
+const catalogue = (language) => readFileSync(join(checkout, 'po', `${language}.po`), 'utf8').split('\n\n');
+const translated = (language, english) => JSON.parse(catalogue(language).find((entry) => entry.includes(`\nmsgid ${JSON.stringify(english)}\n`))
+  .match(/\nmsgstr(?:\[0\])? (".*")/)[1]);
 
 siteTest('a magnets question played in Ukrainian', { query: '?lang=uk&activity=magnets' }, async (shown) => {
   const { page } = shown;
