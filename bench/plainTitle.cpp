@@ -61,7 +61,7 @@ private:
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    QFontDatabase::addApplicationFont(QDir(folder).filePath(QStringLiteral("fonts/tahoma.ttf")));
+    QFontDatabase::addApplicationFont(QDir(folder).filePath(QStringLiteral("fonts/lumenary-tahoma.ttf")));
     PlainTitle window(folder);
     window.setWindowTitle(QStringLiteral(" "));
     window.setFixedSize(364, 438);

@@ -28,7 +28,7 @@ install)
            share/icons/hicolor/{48x48,64x64,128x128,256x256}/apps/$id.png; do
     [[ -f $prefix/$f ]] || fail "$f is not installed"
   done
-  [[ -f $prefix/share/lumenary/fonts/tahomabd.ttf && ! -e $prefix/share/lumenary/fonts/LiberationSans-Regular.ttf ]] || fail "Tahoma with the Welsh letters is the program's own; Liberation comes from its package"
+  [[ -f $prefix/share/lumenary/fonts/lumenary-tahomabd.ttf && ! -e $prefix/share/lumenary/fonts/LiberationSans-Regular.ttf ]] || fail "Tahoma with the Welsh letters is the program's own; Liberation comes from its package"
   desktop-file-validate "$prefix/share/applications/$id.desktop"
   appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >/dev/null
   grep -q '^Categories=Education;Science;Physics;$' "$prefix/share/applications/$id.desktop" || fail "categories"

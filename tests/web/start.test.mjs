@@ -42,7 +42,7 @@ siteTest('a broken picture shows the message naming it, and the program ends the
 // The faces the screens name, each from its own file in its own weight: the widths a text takes
 // in each are those of the file itself, loaded again under a name of its own.
 const faces = [
-  ['Tahoma', 'tahoma.ttf', 'tahomabd.ttf'],
+  ['Tahoma', 'lumenary-tahoma.ttf', 'lumenary-tahomabd.ttf'],
   ['Liberation Serif', 'LiberationSerif-Regular.ttf', 'LiberationSerif-Bold.ttf'],
   ['Liberation Sans', 'LiberationSans-Regular.ttf', 'LiberationSans-Bold.ttf'],
 ];

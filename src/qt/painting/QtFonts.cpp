@@ -13,8 +13,8 @@ namespace lumenary {
 void registerProgramFonts(const std::filesystem::path& programFolder) {
     // Fontconfig knows the Liberation fonts where their package puts them (a folder of its own
     // name on Debian 12, "liberation" on Debian 13), and registering one again costs a parse of
-    // its file at start-up: the program's copy serves only where the system has none. Wine's
-    // Tahoma lies outside fontconfig's folders, so it comes from the program's copy or Wine's.
+    // its file at start-up: the program's copy serves only where the system has none. Tahoma is
+    // the program's own copy, given the Welsh letters Wine's lacks; Wine's serves only without it.
     const QDir own(QString::fromStdString((programFolder / "fonts").string()));
     const QDir systemFolders[] = {QDir(QStringLiteral("/usr/share/fonts/truetype/liberation2")),
                                   QDir(QStringLiteral("/usr/share/fonts/truetype/liberation"))};
@@ -22,7 +22,7 @@ void registerProgramFonts(const std::filesystem::path& programFolder) {
         const QString file = QString::fromLatin1(face.file);
         if (std::string_view(face.family) == "Tahoma") {
             if (QFontDatabase::addApplicationFont(own.filePath(file)) < 0)
-                QFontDatabase::addApplicationFont(QDir(QStringLiteral("/usr/share/wine/fonts")).filePath(file));
+                QFontDatabase::addApplicationFont(QDir(QStringLiteral("/usr/share/wine/fonts")).filePath(file.section('-', 1)));
         } else if (std::none_of(std::begin(systemFolders), std::end(systemFolders), [&](const QDir& folder) { return folder.exists(file); })) {
             QFontDatabase::addApplicationFont(own.filePath(file));
         }

@@ -13,15 +13,16 @@ struct Font {
 };
 
 // The faces the program draws with, each a file in the program's fonts folder: the screens'
-// Tahoma, and the metric-compatible faces drawn for Times New Roman and Arial.
+// Tahoma (Wine's, with the Welsh letters it lacks added by the build), and the metric-compatible
+// faces drawn for Times New Roman and Arial.
 struct FontFace {
     const char* family;
     bool bold;
     const char* file;
 };
 inline constexpr FontFace programFaces[] = {
-    {"Tahoma",           false, "tahoma.ttf"},
-    {"Tahoma",           true,  "tahomabd.ttf"},
+    {"Tahoma",           false, "lumenary-tahoma.ttf"},
+    {"Tahoma",           true,  "lumenary-tahomabd.ttf"},
     {"Liberation Serif", false, "LiberationSerif-Regular.ttf"},
     {"Liberation Serif", true,  "LiberationSerif-Bold.ttf"},
     {"Liberation Sans",  false, "LiberationSans-Regular.ttf"},
