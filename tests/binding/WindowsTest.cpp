@@ -5,6 +5,7 @@
 #include "menus/intro0.h"
 #include "runtime/controls/Label.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
@@ -111,13 +112,14 @@ TEST_F(WindowsTest, TheQtPlatformShowsTheBusyPointerAndReportsErrorsInADialogAnd
     untilTheEnd([&] {
         QTimer::singleShot(0, [&] {
             screensBehind = shownWindows().size() - 1;
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) shown = box->text(), box->close();
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                shown = box->text() + " [" + box->buttons().value(0)->text() + "]", box->close();
         });
         qt.reportError("Cannot load picture \"x\": it is not a file");
         QCoreApplication::exit(0);
     });
     EXPECT_TRUE(::testing::internal::GetCapturedStderr().starts_with("Lumenary: Cannot load picture \"x\": it is not a file\n"));
-    EXPECT_EQ(shown, "Cannot load picture \"x\": it is not a file");
+    EXPECT_EQ(shown, "Cannot load picture \"x\": it is not a file [OK]");
     EXPECT_EQ(screensBehind, 0u) << "no screen stays up behind the error";
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the ordinary pointer over the dialog";
     const QSize desktop = QGuiApplication::primaryScreen()->geometry().size();

@@ -1,4 +1,5 @@
 #include "qt/window/QtPlatform.h"
+#include "runtime/language/Translation.h"
 
 #include "qt/pictures/QtPictureDecoder.h"
 #include "runtime/ProgramFolder.h"
@@ -55,7 +56,10 @@ void QtPlatform::reportError(const std::string& message) {
     // The program ends after this; the screens behind the dialog may be half updated by the
     // failed handler (a question without its picture), so they are not shown meanwhile.
     for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
-    QMessageBox::critical(nullptr, QStringLiteral("Lumenary"), QString::fromStdString(message));
+    // Its button in the language the screens speak, not in Qt's own.
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Lumenary"), QString::fromStdString(message));
+    box.addButton(QString::fromStdString(tr(N_("OK"))), QMessageBox::AcceptRole);
+    box.exec();
 }
 
 // Built into the executable, so that the title bar shows it wherever the program runs from.
