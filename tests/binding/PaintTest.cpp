@@ -270,9 +270,10 @@ protected:
         const int inset = button ? 3 : bordered ? 2 : 0;
         const QSize room(box.width() - 2 * inset, box.height() - 2 * inset);
         const QRectF ink = inkOf(toQFont(font), room.width(), QString::fromStdString(text));
-        const bool fits = ink.width() <= room.width() && ink.bottom() <= room.height() && ink.top() >= -inset;  // an accent may reach into a border, never out of the box
+        // An accent may reach into a border, never out of the box.
+        const bool fits = ink.width() <= room.width() && ink.bottom() <= room.height() && ink.top() >= -inset;
         std::cout << "fit " << GetParam().language << " " << c.form().name() << " " << c.name() << "(" << c.Index() << ") needs "
-                  << std::ceil(ink.width()) << "x" << std::ceil(ink.bottom()) << " (top " << ink.top() << ") of " << room.width() << "x" << room.height() << " \"" << text << "\"\n";
+                  << std::ceil(ink.width()) << "x" << std::ceil(ink.bottom()) << " of " << room.width() << "x" << room.height() << " \"" << text << "\"\n";
         EXPECT_TRUE(fits) << GetParam().language << " " << c.name() << "(" << c.Index() << ") \"" << text << "\"";
     }
 };
