@@ -236,7 +236,7 @@ struct FitCase { std::string language; ScreenKind screen; };
 void PrintTo(const FitCase& c, std::ostream* out) { *out << c.language << " " << c.screen.name; }
 std::vector<FitCase> fitCases() {
     std::vector<FitCase> cases;
-    for (const std::string& language : {"en", "cy", "de", "es", "fr", "pl", "uk"})
+    for (const char* language : {"en", "cy", "de", "es", "fr", "pl", "uk"})
         for (const ScreenKind& screen : everyScreen()) cases.push_back({language, screen});
     return cases;
 }

@@ -17,12 +17,19 @@ if [[ "${1:-}" == "--check" ]]; then
   fresh=$(mktemp)
   trap 'rm -f "$fresh"' EXIT
   extract "$fresh"
-  # The creation date is the one line that changes each time.
-  if ! diff <(grep -v '^"POT-Creation-Date' po/lumenary.pot) <(grep -v '^"POT-Creation-Date' "$fresh") >/dev/null; then
-    echo "po/lumenary.pot is stale: run tools/translations/updateTemplate.sh" >&2
-    exit 1
-  fi
-  exit 0
+  # The texts themselves, not the header or the line numbers, which differ between versions of gettext.
+  /usr/bin/python3 - "$fresh" po/lumenary.pot <<'PYTHON'
+import sys
+import polib
+texts = lambda path: {(entry.msgctxt, entry.msgid, entry.msgid_plural) for entry in polib.pofile(path)}
+marked, template = texts(sys.argv[1]), texts(sys.argv[2])
+for text in sorted(marked - template, key=str):
+    print('po/lumenary.pot is stale: it lacks', repr(text[1]), file=sys.stderr)
+for text in sorted(template - marked, key=str):
+    print('po/lumenary.pot is stale: the code no longer marks', repr(text[1]), file=sys.stderr)
+sys.exit(marked != template)
+PYTHON
+  exit
 fi
 extract po/lumenary.pot
 for catalogue in po/*.po; do
