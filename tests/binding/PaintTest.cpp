@@ -233,7 +233,6 @@ TEST_P(FocusRing, AfterTabAWhiteRingWithABlackOneInsideSurroundsTheFocusAndTheDa
 // Every language's texts against every control that shows them, in the program's own fonts and
 // metrics; each measure is a line of the fit report: language, control, width needed and available.
 struct FitCase { std::string language; ScreenKind screen; };
-void PrintTo(const FitCase& c, std::ostream* out) { *out << c.language << " " << c.screen.name; }
 std::vector<FitCase> fitCases() {
     std::vector<FitCase> cases;
     for (const char* language : {"en", "cy", "de", "es", "fr", "pl", "uk"})

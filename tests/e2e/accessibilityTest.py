@@ -14,11 +14,7 @@ import polib
 import pyatspi
 
 program, language, catalogue = sys.argv[1:4]
-translations = {entry.msgid: entry.msgstr for entry in polib.pofile(catalogue) if not entry.msgid_plural}
-
-
-def tr(english):
-    return translations[english]
+tr = {entry.msgid: entry.msgstr for entry in polib.pofile(catalogue) if not entry.msgid_plural}.__getitem__
 
 
 def wait_for(what, find, seconds=40):

@@ -5,7 +5,6 @@ cd "$(dirname "$0")/../.."
 status=0
 bash tools/translations/updateTemplate.sh --check || status=1
 catalogues=(po/*.po)
-[[ ${#catalogues[@]} -ge 6 ]] || { echo "only ${#catalogues[@]} catalogues in po/"; status=1; }
 for catalogue in "${catalogues[@]}"; do
   if ! said=$(msgfmt --check --statistics -o /dev/null "$catalogue" 2>&1); then
     echo "$catalogue: $said"; status=1

@@ -18,7 +18,7 @@ export const screenshots = join(checkout, 'build-web/screenshots');
 // Chromium emulates one ({ latency, downloadThroughput, uploadThroughput }), if one is named; in
 // Chromium through its own protocol, or in Firefox ESR through WebDriver BiDi.
 export async function openSite({ width = 1024, height = 768, deviceScaleFactor = 1, hasTouch = false, query = '', address, network,
-                                 firefox = false, languages } = {}) {
+                                 firefox = false } = {}) {
   const browser = await puppeteer.launch(firefox ? { browser: 'firefox', executablePath: process.env.FIREFOX || '/usr/bin/firefox-esr', headless: true } : {
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
     headless: true,
@@ -32,8 +32,6 @@ export async function openSite({ width = 1024, height = 768, deviceScaleFactor =
   page.on('console', (message) => said.push(message.text()));
   await page.setViewport({ width, height, deviceScaleFactor, hasTouch });
   if (network) await (await page.createCDPSession()).send('Network.emulateNetworkConditions', { offline: false, ...network });
-  // The languages a pupil's browser is set to, in their order.
-  if (languages) await page.evaluateOnNewDocument((list) => Object.defineProperty(navigator, 'languages', { get: () => list }), languages);
   await page.goto((address ?? pathToFileURL(join(site, 'index.html')).href) + query);
   await waitForStart(page);
   return {
